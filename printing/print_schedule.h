@@ -1,0 +1,58 @@
+// Printing the payment schedule on a real printer (or to a PDF file).
+//
+// The main window's print command calls PrintScheduleWithDialog(): it shows
+// the print dialog and prints the grid as the paginated report described in
+// schedule_report.h. Tests and other callers that bring their own printer use
+// PrintScheduleTo(), which prints without any dialog.
+//
+// What the user gets
+// - Page size: the locale's convention (Letter in the Letter countries, such
+//   as en_US and en_CA; A4 elsewhere) is offered in the dialog; whatever is
+//   chosen there wins. Margins start at half an inch.
+// - On a machine without a printer the dialog offers "Print to File (PDF)",
+//   so the report can always be had as a PDF.
+// - Fonts: "Terminal" at 14 pt (title) and 10 pt (body), requested as a
+//   fixed-pitch typewriter face; on Debian it resolves to DejaVu Sans Mono.
+// - Every line lands inside the printable area of the chosen page: a page
+//   whose lines would not fit (a full page of 60 rows with its year-totals
+//   gaps is taller than a Letter sheet at 10 pt) is scaled down uniformly,
+//   so the 60 rows per page and the character columns stay as they are.
+//
+// Failures
+// Nothing here shows a message or throws. A cancel in the dialog prints
+// nothing; any other failure (the printer cannot start, a page cannot be
+// begun, the job cannot be ended) stops the report where it stands, abandons
+// the job and returns false.
+#pragma once
+
+#include <QLocale>
+#include <QPageSize>
+
+#include "schedule_grid.h"
+
+class QPrinter;
+class QWidget;
+
+namespace quillmere {
+
+// Shows the modal print dialog over `parent` on a fresh printer, then prints
+// the report. True when the whole report was handed to the printer; false on
+// a cancel or any failure.
+bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
+
+// Prints the report on `printer` as it is set up (page size, margins, output
+// file, ...). True when the whole report was handed to the printer. After a
+// false, throw the printer away: Qt refuses most settings on a QPrinter whose
+// painting failed to begin.
+bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid);
+
+// The conventional paper of a locale: Letter for the Letter countries (the
+// United States, Canada, Mexico, the Philippines, much of Central and South
+// America), A4 everywhere else, the "C" locale included.
+QPageSize::PageSizeId LocalePageSize(const QLocale& locale);
+
+// The locale that governs paper: LC_ALL, else LC_PAPER, else LANG, as POSIX
+// orders them; the system locale when none is set.
+QLocale PaperLocale();
+
+}  // namespace quillmere

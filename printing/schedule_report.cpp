@@ -1,0 +1,82 @@
+#include "schedule_report.h"
+
+#include <cstddef>
+
+namespace quillmere {
+namespace {
+
+bool IsUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
+}
+
+// Appends `text` left-aligned in a field of `width` characters: cut after
+// the width-th character, or padded with blanks up to it. A multi-byte
+// character is never split.
+void AppendField(std::string& line, std::string_view text, int width) {
+    std::size_t end = 0;
+    int chars = 0;
+    while (end < text.size() && chars < width) {
+        ++end;
+        while (end < text.size() && IsUtf8Continuation(text[end])) {
+            ++end;
+        }
+        ++chars;
+    }
+    line.append(text.substr(0, end));
+    line.append(static_cast<std::size_t>(width - chars), ' ');
+}
+
+void PrintPageHead(ReportPrinter& printer, const std::string& title,
+                   const std::string& header) {
+    printer.SetFontSize(kReportTitlePoints);
+    printer.Print(title + std::to_string(printer.Page()) + std::string(kLineBreak));
+    printer.SetFontSize(kReportBodyPoints);
+    printer.SetFontBold(true);
+    printer.Print(header + std::string(kLineBreak));
+    printer.SetFontBold(false);
+}
+
+}  // namespace
+
+std::string ReportTitleText() {
+    return std::string(25, ' ') + "Loan Payment Schedule" + std::string(15, ' ') + "Page: ";
+}
+
+std::string ReportHeaderText() {
+    return "  Date" + std::string(7, ' ') + "Number" + "    Payment       Interest" +
+           "       Applied       New Balance";
+}
+
+std::string ReportRowText(const ScheduleGrid& grid, int row) {
+    std::string fields;
+    fields.reserve(96);
+    for (int col = 0; col < static_cast<int>(kReportFieldWidths.size()); ++col) {
+        AppendField(fields, grid.TextMatrix(row, col), kReportFieldWidths[col]);
+    }
+    if (grid.TextMatrix(row, kColDate) != kYearTotalsMarker) {
+        return fields;
+    }
+    std::string separated(kLineBreak);
+    separated += fields;
+    separated += kLineBreak;
+    return separated;
+}
+
+void PrintScheduleReport(ReportPrinter& printer, const ScheduleGrid& grid) {
+    const std::string title = ReportTitleText();
+    const std::string header = ReportHeaderText();
+    printer.SetFontName(kReportFontName);
+    // Rows() is read at every test, never cached: the report follows the grid.
+    int row = 1;
+    while (row <= grid.Rows() - 1) {
+        PrintPageHead(printer, title, header);
+        for (int line = 1; line <= kReportRowsPerPage && row <= grid.Rows() - 1; ++line) {
+            printer.Print(ReportRowText(grid, row));
+            ++row;
+        }
+        printer.NewPage();
+    }
+    printer.EndDoc();
+}
+
+}  // namespace quillmere

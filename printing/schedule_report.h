@@ -1,0 +1,68 @@
+// The printed payment schedule: the grid's texts as a paginated fixed-width
+// report. Standard C++ only; it reads the grid and talks to a ReportPrinter.
+//
+// Every page, the last one included, looks like this (columns count from 0):
+//
+//   title line, 14 pt:   25 blanks, "Loan Payment Schedule", 15 blanks,
+//                        "Page: " and the printer's page number
+//   empty line
+//   header line, 10 pt, emphasised:
+//     "  Date       Number    Payment       Interest       Applied       New Balance"
+//   empty line
+//   up to 60 grid rows, 10 pt, one line each
+//
+// A row line is 83 characters: grid columns 0 to 5 in fields of 15, 8, 15,
+// 15, 15 and 15 characters starting at 0, 15, 23, 38, 53 and 68. Each field
+// holds its cell text left-aligned, padded with blanks or cut to the field.
+// Widths count characters (UTF-8 code points), so a money text with a
+// non-ASCII currency sign keeps the columns. The "Notes" column is never
+// printed. A row whose column 0 reads exactly "Year Totals" (case and blanks
+// as written) stands between two empty lines; it still counts as one of the
+// page's 60 rows.
+//
+// The report copies the cell texts: it never recomputes or reformats an
+// amount, and it prints whatever the grid holds, the empty grid included
+// (one page with a single line of 83 blanks).
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "report_printer.h"
+#include "schedule_grid.h"
+
+namespace quillmere {
+
+inline constexpr std::string_view kReportFontName = "Terminal";
+inline constexpr int kReportTitlePoints = 14;
+inline constexpr int kReportBodyPoints = 10;
+inline constexpr int kReportRowsPerPage = 60;
+
+// A column 0 text that marks a year-totals row.
+inline constexpr std::string_view kYearTotalsMarker = "Year Totals";
+
+// Field widths of grid columns 0 to 5; the row line is their sum, 83.
+inline constexpr std::array<int, 6> kReportFieldWidths = {15, 8, 15, 15, 15, 15};
+
+// The title text without its page number (67 characters).
+[[nodiscard]] std::string ReportTitleText();
+
+// The column header text (77 characters).
+[[nodiscard]] std::string ReportHeaderText();
+
+// The printed text of one grid row: the six fields, with a CR LF before and
+// after them when the row is a year-totals row.
+[[nodiscard]] std::string ReportRowText(const ScheduleGrid& grid, int row);
+
+// Prints the whole report, in this order: font name; then per page: 14 pt,
+// title with the page number and a CR LF; 10 pt; bold on, header and a
+// CR LF, bold off; up to 60 rows; new page. Last, the document is ended.
+// Rows are printed from grid row 1 to Rows() - 1; row 0, the grid's own
+// header row, never is.
+//
+// Whatever the printer or the grid throws ends the report at once and is
+// passed on; the document is then left unended.
+void PrintScheduleReport(ReportPrinter& printer, const ScheduleGrid& grid);
+
+}  // namespace quillmere
