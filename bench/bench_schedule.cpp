@@ -1,0 +1,54 @@
+// The calculation with its money texts, as the window runs it, minus the window.
+#include "loan_calculation.h"
+#include "locale_money_formatter.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quillmere;
+
+class BenchWindow final : public LoanWindow {
+public:
+    std::string texts[4];
+    ScheduleGrid grid;
+    std::string Text(LoanBox b) const override { return texts[static_cast<int>(b)]; }
+    void SetText(LoanBox b, std::string t) override { texts[static_cast<int>(b)] = std::move(t); }
+    CalendarDate SelectedDate() const override { return {15, 11, 2007}; }
+    void ShowInformation(std::string_view, std::string_view) override {}
+    bool DispatchPendingEvents() override { return true; }
+    ScheduleGrid& Grid() override { return grid; }
+};
+
+void RunSchedule(benchmark::State& state, const char* months) {
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    BenchWindow window;
+    for (auto _ : state) {
+        window.texts[0] = "250000";
+        window.texts[1] = months;
+        window.texts[2] = "7.5";
+        CalculateSchedule(window, money);
+        benchmark::DoNotOptimize(window.grid.Rows());
+    }
+    state.counters["rows"] = window.grid.Rows();
+}
+
+void BM_LongestSchedule(benchmark::State& state) { RunSchedule(state, "9999"); }
+void BM_ThirtyYearSchedule(benchmark::State& state) { RunSchedule(state, "360"); }
+
+void BM_MoneyText(benchmark::State& state) {
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    double amount = 1234.5678;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(money.Format(amount));
+        amount += 0.01;
+    }
+}
+
+BENCHMARK(BM_LongestSchedule)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThirtyYearSchedule)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoneyText);
+
+}  // namespace
+
+BENCHMARK_MAIN();
