@@ -1,0 +1,180 @@
+#include "control_properties.h"
+
+#include "twips.h"
+
+#include <QFont>
+#include <QLayout>
+#include <QMetaProperty>
+#include <QStatusBar>
+#include <QWidget>
+
+#include <cmath>
+#include <cstring>
+
+namespace quillmere {
+
+namespace {
+
+enum class Known { None, Tag, Left, Top, Width, Height, FontSize, Align };
+
+Known KnownName(const char* name) {
+    struct Entry {
+        const char* name;
+        Known known;
+    };
+    static constexpr Entry kNames[] = {
+        {"Left", Known::Left}, {"Top", Known::Top},           {"Width", Known::Width}, {"Height", Known::Height},
+        {"Tag", Known::Tag},   {"FontSize", Known::FontSize}, {"Align", Known::Align},
+    };
+    for (const Entry& entry : kNames) {
+        if (std::strcmp(entry.name, name) == 0) {
+            return entry.known;
+        }
+    }
+    return Known::None;
+}
+
+// A widget with a place inside a container; windows (menus, dialogs) have none.
+const QWidget* PlacedWidget(const QObject* control) {
+    const auto* widget = qobject_cast<const QWidget*>(control);
+    return widget != nullptr && !widget->isWindow() ? widget : nullptr;
+}
+
+QWidget* PlacedWidget(QObject* control) {
+    return const_cast<QWidget*>(PlacedWidget(static_cast<const QObject*>(control)));
+}
+
+bool IsDocked(const QStatusBar& bar) {
+    const QWidget* window = bar.parentWidget();
+    const QLayout* layout = window != nullptr ? window->layout() : nullptr;
+    return layout != nullptr && layout->indexOf(&bar) >= 0;
+}
+
+QVariant GetKnown(const QObject& control, Known known) {
+    if (known == Known::Tag) {
+        return QString();
+    }
+    if (known == Known::Align) {
+        const auto* bar = qobject_cast<const QStatusBar*>(&control);
+        return bar != nullptr ? QVariant(IsDocked(*bar) ? 2 : 0) : QVariant();
+    }
+    const QWidget* widget = PlacedWidget(&control);
+    if (widget == nullptr) {
+        return {};
+    }
+    switch (known) {
+        case Known::Left:
+            return double(PixelsToTwips(widget->x()));
+        case Known::Top:
+            return double(PixelsToTwips(widget->y()));
+        case Known::Width:
+            return double(PixelsToTwips(widget->width()));
+        case Known::Height:
+            return double(PixelsToTwips(widget->height()));
+        case Known::FontSize: {
+            const double points = widget->font().pointSizeF();
+            return points > 0 ? QVariant(points) : QVariant();
+        }
+        default:
+            return {};
+    }
+}
+
+bool SetFontSize(QWidget& widget, double points) {
+    QFont font = widget.font();
+    if (!(points > 0) || !(font.pointSizeF() > 0)) {
+        return false;
+    }
+    // An unchanged size is left alone: setting a font, even an equal one,
+    // makes the widget and its children relayout and repaint.
+    if (font.pointSizeF() != points) {
+        font.setPointSizeF(points);
+        widget.setFont(font);
+    }
+    return true;
+}
+
+bool SetKnown(QObject& control, Known known, const QVariant& value) {
+    if (known == Known::Tag) {
+        control.setProperty(kTagProperty, value.toString());
+        return true;
+    }
+    QWidget* widget = PlacedWidget(&control);
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (widget == nullptr || !ok || !std::isfinite(number)) {
+        return false;
+    }
+    const int pixels = TwipsToPixels(number);
+    switch (known) {
+        case Known::Left:
+            widget->move(pixels, widget->y());
+            return true;
+        case Known::Top:
+            widget->move(widget->x(), pixels);
+            return true;
+        case Known::Width:
+            widget->resize(pixels, widget->height());
+            return true;
+        case Known::Height:
+            widget->resize(widget->width(), pixels);
+            return true;
+        case Known::FontSize:
+            return SetFontSize(*widget, number);
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+QLatin1String TypeName(const QObject* control) {
+    if (control == nullptr) {
+        return QLatin1String();
+    }
+    const QMetaObject* meta = control->metaObject();
+    const int info = meta->indexOfClassInfo(kTypeNameInfo);
+    if (info >= 0) {
+        return QLatin1String(meta->classInfo(info).value());
+    }
+    if (qobject_cast<const QStatusBar*>(control) != nullptr) {
+        return QLatin1String("StatusBar");
+    }
+    return QLatin1String(meta->className());
+}
+
+QObject* ContainerOf(const QObject* control) { return control != nullptr ? control->parent() : nullptr; }
+
+QVariant GetProperty(const QObject* control, const char* name) {
+    if (control == nullptr) {
+        return {};
+    }
+    const QMetaObject* meta = control->metaObject();
+    const int index = meta->indexOfProperty(name);
+    if (index >= 0) {
+        return meta->property(index).read(control);
+    }
+    QVariant dynamic = control->property(name);
+    if (dynamic.isValid()) {
+        return dynamic;
+    }
+    return GetKnown(*control, KnownName(name));
+}
+
+bool SetProperty(QObject* control, const char* name, const QVariant& value) {
+    if (control == nullptr) {
+        return false;
+    }
+    const QMetaObject* meta = control->metaObject();
+    const int index = meta->indexOfProperty(name);
+    if (index >= 0) {
+        return meta->property(index).write(control, value);
+    }
+    if (control->property(name).isValid()) {
+        control->setProperty(name, value);
+        return true;
+    }
+    return SetKnown(*control, KnownName(name), value);
+}
+
+}  // namespace quillmere

@@ -1,0 +1,51 @@
+// Run-time access to a control's properties by name.
+//
+// The layout control reads and writes the controls of its host by name, and
+// any control may lack any of the names. A read that gives an invalid QVariant,
+// or a write that returns false, means the control does not have that
+// property (or refused the value); the caller skips that one step and goes on.
+//
+// A name is looked up first among the control's own Qt properties, declared
+// with Q_PROPERTY or set as dynamic properties, so a control can supply any of
+// them itself (the line control's "X1" .. "Y2") or report one missing (a
+// Q_PROPERTY whose read gives an invalid QVariant). Failing that, these names
+// are known:
+//   "Tag"       every control: the dynamic property "Tag", "" until it is set.
+//   "Left", "Top", "Width", "Height"
+//               a widget placed in a container, not a window: its place in
+//               twips, relative to the container.
+//   "FontSize"  a widget placed in a container whose font is sized in points:
+//               the size in points; only sizes above 0 are accepted.
+//   "Align"     a status bar: 2 (docked to the bottom) when its window's
+//               layout manages it, 0 when it is placed freely.
+// Menu entries, timers, and windows such as menus and dialogs therefore have
+// no place on their host and no font.
+#pragma once
+
+#include <QLatin1String>
+#include <QObject>
+#include <QVariant>
+
+namespace quillmere {
+
+// The dynamic property that holds a control's Tag.
+inline constexpr char kTagProperty[] = "Tag";
+// The class information that names a control's type.
+inline constexpr char kTypeNameInfo[] = "TypeName";
+
+// The type name a control reports: the "TypeName" class information of its
+// class or a base class (Q_CLASSINFO("TypeName", "Line")), "StatusBar" for a
+// QStatusBar, and otherwise its Qt class name. A null control reports "".
+[[nodiscard]] QLatin1String TypeName(const QObject* control);
+
+// The control's immediate container (its parent), null for none.
+[[nodiscard]] QObject* ContainerOf(const QObject* control);
+
+// The property's value; invalid when the control lacks it or is null.
+[[nodiscard]] QVariant GetProperty(const QObject* control, const char* name);
+
+// Hands value to the control's setter, which may round it. False when the
+// control lacks the property, is null, or refuses the value.
+bool SetProperty(QObject* control, const char* name, const QVariant& value);
+
+}  // namespace quillmere
