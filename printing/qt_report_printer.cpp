@@ -70,10 +70,11 @@ void QtReportPrinter::SetFontBold(bool bold) {
 
 int QtReportPrinter::CurrentStyle() {
     if (currentStyle_ < 0) {
+        const QFont wanted(font_, &printer_);
         const auto known = std::find_if(styles_.begin(), styles_.end(),
-                                        [this](const Style& s) { return s.font == font_; });
+                                        [&](const PrinterTextStyle& s) { return s.Font() == wanted; });
         if (known == styles_.end()) {
-            styles_.push_back({font_, QFontMetricsF(font_, &printer_)});
+            styles_.emplace_back(font_, &printer_);
             currentStyle_ = static_cast<int>(styles_.size()) - 1;
         } else {
             currentStyle_ = static_cast<int>(known - styles_.begin());
@@ -113,13 +114,21 @@ void QtReportPrinter::EndDoc() {
 
 double QtReportPrinter::PageScale() const {
     const QRectF area = printer_.pageRect(QPrinter::DevicePixel);
+    // In a fixed-pitch font the longest line of each style is its widest, so
+    // one measure per style does instead of one per line.
+    std::vector<const QString*> longest(styles_.size(), nullptr);
     double height = 0;
-    double width = 0;
     for (const Line& line : lines_) {
-        const QFontMetricsF& metrics = styles_[line.style].metrics;
-        height += metrics.lineSpacing();
-        if (!line.text.isEmpty()) {
-            width = std::max(width, metrics.horizontalAdvance(line.text));
+        height += styles_[line.style].LineSpacing();
+        const QString*& widest = longest[line.style];
+        if (widest == nullptr || line.text.size() > widest->size()) {
+            widest = &line.text;
+        }
+    }
+    double width = 0;
+    for (std::size_t style = 0; style < styles_.size(); ++style) {
+        if (longest[style] != nullptr) {
+            width = std::max(width, styles_[style].Width(*longest[style]));
         }
     }
     double scale = 1.0;
@@ -149,15 +158,15 @@ void QtReportPrinter::DrawPage() {
     double top = 0;
     int drawnStyle = -1;
     for (const Line& line : lines_) {
-        const Style& style = styles_[line.style];
+        const PrinterTextStyle& style = styles_[line.style];
         if (!line.text.isEmpty()) {
             if (line.style != drawnStyle) {
-                painter_.setFont(style.font);
+                painter_.setFont(style.Font());
                 drawnStyle = line.style;
             }
-            painter_.drawText(QPointF(0, top + style.metrics.ascent()), line.text);
+            style.Draw(painter_, QPointF(0, top + style.Ascent()), line.text);
         }
-        top += style.metrics.lineSpacing();
+        top += style.LineSpacing();
     }
     painter_.restore();
     lines_.clear();

@@ -15,13 +15,13 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
 
 #include <stdexcept>
 #include <vector>
 
+#include "printer_text_style.h"
 #include "report_printer.h"
 
 class QPrinter;
@@ -54,11 +54,6 @@ public:
     [[nodiscard]] static QFont ReportFont(const QString& family);
 
 private:
-    // One font as used on the page, with its metrics on this printer.
-    struct Style {
-        QFont font;
-        QFontMetricsF metrics;
-    };
     struct Line {
         QString text;
         int style;
@@ -71,7 +66,7 @@ private:
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
-    std::vector<Style> styles_;
+    std::vector<PrinterTextStyle> styles_;  // the fonts used so far
     int currentStyle_ = -1;  // index into styles_; -1 after a font change
     std::vector<Line> lines_;
     int page_ = 1;

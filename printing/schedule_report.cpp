@@ -26,27 +26,19 @@ void AppendField(std::string& line, std::string_view text, int width) {
     line.append(static_cast<std::size_t>(width - chars), ' ');
 }
 
-void PrintPageHead(ReportPrinter& printer, const std::string& title,
-                   const std::string& header) {
-    printer.SetFontSize(kReportTitlePoints);
-    printer.Print(title + std::to_string(printer.Page()) + std::string(kLineBreak));
-    printer.SetFontSize(kReportBodyPoints);
-    printer.SetFontBold(true);
-    printer.Print(header + std::string(kLineBreak));
-    printer.SetFontBold(false);
-}
-
-}  // namespace
-
+// 25 blanks, the title, 15 blanks, "Page: "; the page number follows.
 std::string ReportTitleText() {
     return std::string(25, ' ') + "Loan Payment Schedule" + std::string(15, ' ') + "Page: ";
 }
 
+// "Date" at 2, "Number" at 13, "Payment" at 23, "Interest" at 37,
+// "Applied" at 52 and "New Balance" at 66.
 std::string ReportHeaderText() {
     return "  Date" + std::string(7, ' ') + "Number" + "    Payment       Interest" +
            "       Applied       New Balance";
 }
 
+// The six fields of a grid row, between CR LFs when it is a year-totals row.
 std::string ReportRowText(const ScheduleGrid& grid, int row) {
     std::string fields;
     fields.reserve(96);
@@ -61,6 +53,18 @@ std::string ReportRowText(const ScheduleGrid& grid, int row) {
     separated += kLineBreak;
     return separated;
 }
+
+void PrintPageHead(ReportPrinter& printer, const std::string& title,
+                   const std::string& header) {
+    printer.SetFontSize(kReportTitlePoints);
+    printer.Print(title + std::to_string(printer.Page()) + std::string(kLineBreak));
+    printer.SetFontSize(kReportBodyPoints);
+    printer.SetFontBold(true);
+    printer.Print(header + std::string(kLineBreak));
+    printer.SetFontBold(false);
+}
+
+}  // namespace
 
 void PrintScheduleReport(ReportPrinter& printer, const ScheduleGrid& grid) {
     const std::string title = ReportTitleText();

@@ -45,16 +45,6 @@ inline constexpr std::string_view kYearTotalsMarker = "Year Totals";
 // Field widths of grid columns 0 to 5; the row line is their sum, 83.
 inline constexpr std::array<int, 6> kReportFieldWidths = {15, 8, 15, 15, 15, 15};
 
-// The title text without its page number (67 characters).
-[[nodiscard]] std::string ReportTitleText();
-
-// The column header text (77 characters).
-[[nodiscard]] std::string ReportHeaderText();
-
-// The printed text of one grid row: the six fields, with a CR LF before and
-// after them when the row is a year-totals row.
-[[nodiscard]] std::string ReportRowText(const ScheduleGrid& grid, int row);
-
 // Prints the whole report, in this order: font name; then per page: 14 pt,
 // title with the page number and a CR LF; 10 pt; bold on, header and a
 // CR LF, bold off; up to 60 rows; new page. Last, the document is ended.
