@@ -1,0 +1,231 @@
+// The main window driven through its widgets: typing, clicks, keys, menus,
+// the grid view, the flashing prompt and the link bar.
+#include "about_window.h"
+#include "link_label.h"
+#include "locale_money_formatter.h"
+#include "main_window.h"
+#include "recording_hooks.h"
+#include "twips.h"
+#include "web_address.h"
+#include "window_look.h"
+
+#include <QCalendarWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using quillmere::frmMain;
+
+namespace {
+
+struct FakeAbout : quillmere::AboutWindow {
+    int shown = 0;
+    int timerOffs = 0;
+    void ShowModal(QWidget*) override { ++shown; }
+    void SwitchTimerOff() override { ++timerOffs; }
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    RecordingHooks recorder_;
+    FakeAbout about_;
+    std::unique_ptr<frmMain> w_;
+
+    QString Cell(int row, int col) const { return w_->gridOne->model()->index(row - 1, col).data().toString(); }
+    void Type(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        QTest::keyClicks(box, text);
+    }
+
+private slots:
+    void init() {
+        w_ = std::make_unique<frmMain>(recorder_.hooks, std::make_unique<quillmere::LocaleMoneyFormatter>(
+                                                            QLocale(QLocale::English, QLocale::UnitedStates)));
+        w_->SetAboutWindow(&about_);
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    }
+    void cleanup() {
+        w_.reset();
+        recorder_.messages.clear();
+        recorder_.openedUrls.clear();
+        recorder_.prints = recorder_.exits = 0;
+        about_ = FakeAbout();
+    }
+
+    void opensReadyForInput() {
+        QCOMPARE(w_->windowTitle(), QStringLiteral("Quillmere Loan Calculator"));
+        QCOMPARE(w_->client->size(), QSize(772, 526));
+        QCOMPARE(QApplication::focusWidget(), w_->txtPrincipal);
+        QCOMPARE(w_->calCalendar->selectedDate(), QDate::currentDate());
+        QCOMPARE(w_->GridStore().Rows(), 2);
+        QCOMPARE(w_->gridOne->model()->rowCount(), 1);
+        QCOMPARE(w_->gridOne->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Notes"));
+        QCOMPARE(w_->gridOne->columnWidth(1), quillmere::TwipsToPixels(1150));
+        QCOMPARE(w_->txtPrincipal->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(w_->txtPayment->font().family(), QStringLiteral("Arial"));
+
+        // Tab visits the controls that take the focus, in their order.
+        const QList<QWidget*> order = {w_->txtMonths,  w_->txtRate,  w_->cmdCalculate, w_->cmdPrint,
+                                       w_->txtPayment, w_->cmdClear, w_->gridOne,      w_->calCalendar};
+        for (QWidget* expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus == expected || expected->isAncestorOf(focus), qPrintable(expected->objectName()));
+        }
+    }
+
+    void calculatesTheWorkedExample() {
+        Type(w_->txtPrincipal, QStringLiteral("1000"));
+        Type(w_->txtMonths, QStringLiteral("3"));
+        Type(w_->txtRate, QStringLiteral("12"));
+        w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
+        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+
+        QCOMPARE(w_->txtPayment->text(), QStringLiteral("$340.02"));
+        const QStringList expected[] = {
+            {"11/15/07", "1", "$340.02", "$10.00", "$330.02", "$669.98", ""},
+            {"12/15/07", "2", "$340.02", "$6.70", "$333.32", "$336.66", ""},
+            {"Year Totals", "", "$680.04", "$16.70", "$663.34", "", ""},
+            {"01/15/08", "3", "$340.02", "$3.37", "$336.66", "$0.00", ""},
+            {"Year Totals", "", "$340.02", "$3.37", "$336.66", "", ""},
+            {"", "Totals", "$1,020.07", "$20.07", "", "", ""},
+        };
+        QCOMPARE(w_->gridOne->model()->rowCount(), 6);
+        for (int row = 1; row <= 6; ++row) {
+            for (int col = 0; col < 7; ++col) QCOMPARE(Cell(row, col), expected[row - 1][col]);
+        }
+        QCOMPARE(w_->calCalendar->selectedDate(), QDate(2007, 11, 15));
+
+        // The payment can be copied out of its read-only box.
+        QVERIFY(w_->txtPayment->isReadOnly());
+        w_->txtPayment->selectAll();
+        w_->txtPayment->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("$340.02"));
+
+        // Clear empties the boxes and the grid, keeps the date, focuses the principal.
+        w_->gridOne->setFocus();
+        QTest::mouseClick(w_->cmdClear, Qt::LeftButton);
+        for (QLineEdit* box : {w_->txtPrincipal, w_->txtMonths, w_->txtRate, w_->txtPayment})
+            QVERIFY(box->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), w_->txtPrincipal);
+        QCOMPARE(w_->gridOne->model()->rowCount(), 1);
+        QCOMPARE(w_->GridStore().TextMatrix(0, 0), std::string("Date"));
+        QCOMPARE(w_->calCalendar->selectedDate(), QDate(2007, 11, 15));
+    }
+
+    void messagesGoThroughTheHook() {
+        Type(w_->txtPrincipal, QStringLiteral("1000"));
+        Type(w_->txtRate, QStringLiteral("75"));
+        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+        QCOMPARE(recorder_.messages.size(), 1);
+        QCOMPARE(recorder_.messages[0].title, QStringLiteral("Consilidate ASAP)"));
+        QCOMPARE(w_->txtRate->text(), QStringLiteral("70"));
+        QCOMPARE(w_->gridOne->model()->rowCount(), 3);
+
+        w_->txtRate->setText(QStringLiteral("-9e99"));
+        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+        QCOMPARE(recorder_.messages.size(), 2);
+        QCOMPARE(recorder_.messages[1].title, QStringLiteral("Out of Range"));
+        QCOMPARE(recorder_.messages[1].owner, w_.get());
+        QVERIFY(w_->txtPayment->text().isEmpty());
+        QCOMPARE(w_->gridOne->model()->rowCount(), 1);
+    }
+
+    void boxesRefuseTooLongTexts() {
+        Type(w_->txtPrincipal, QStringLiteral("1234567890123456"));
+        Type(w_->txtMonths, QStringLiteral("12345"));
+        Type(w_->txtRate, QStringLiteral("123456"));
+        QCOMPARE(w_->txtPrincipal->text(), QStringLiteral("123456789012345"));
+        QCOMPARE(w_->txtMonths->text(), QStringLiteral("1234"));
+        QCOMPARE(w_->txtRate->text(), QStringLiteral("12345"));
+    }
+
+    void menuShortcutsWinOverTheBoxes() {
+        Type(w_->txtPrincipal, QStringLiteral("1234"));
+        QTest::keyClick(w_->txtPrincipal, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(about_.shown, 1);
+        QCOMPARE(about_.timerOffs, 1);
+        QVERIFY(w_->txtPrincipal->selectedText().isEmpty());
+
+        w_->txtPrincipal->selectAll();
+        QTest::keyClick(w_->txtPrincipal, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(recorder_.exits, 1);
+        QCOMPARE(w_->txtPrincipal->text(), QStringLiteral("1234"));
+
+        // Other keys still reach the box.
+        QTest::keyClick(w_->txtPrincipal, Qt::Key_Backspace);
+        QVERIFY(w_->txtPrincipal->text().isEmpty());
+    }
+
+    void accessKeysWork() {
+        Type(w_->txtPrincipal, QStringLiteral("1000"));
+        QTest::keyClick(w_.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(w_->txtPayment->text(), QStringLiteral("$1,000.00"));
+        QTest::keyClick(w_.get(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(recorder_.prints, 1);
+        QTest::keyClick(w_.get(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(w_->txtPayment->text().isEmpty());
+        for (QMenu* menu : {w_->mnuFile, w_->mnuHelp}) {
+            QTest::keyClick(w_.get(), menu->title().at(1).toLatin1(), Qt::AltModifier);
+            QTRY_VERIFY(menu->isVisible());
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(!menu->isVisible());
+        }
+    }
+
+    void closingEndsTheProgram() {
+        w_->close();
+        QCOMPARE(recorder_.exits, 1);
+        w_->mnuExit->trigger();
+        QCOMPARE(recorder_.exits, 2);
+    }
+
+    void calendarPromptFlashes() {
+        const QColor red(255, 0, 0), yellow(255, 255, 0);
+        QCOMPARE(quillmere::TextColour(*w_->lblCalendar), red);
+        QCOMPARE(w_->tmrColor->interval(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(quillmere::TextColour(*w_->lblCalendar), yellow, 2000);  // a real tick
+        w_->tmrColor_Timer();
+        QCOMPARE(quillmere::TextColour(*w_->lblCalendar), red);
+        w_->tmrColor_Timer();
+        QCOMPARE(quillmere::TextColour(*w_->lblCalendar), yellow);
+        QVERIFY(w_->tmrColor->isActive());
+    }
+
+    void linksOpenTheHomePage() {
+        for (quillmere::LinkLabel* link : w_->Links) {
+            QCOMPARE(link->focusPolicy(), Qt::NoFocus);
+            QTest::mouseClick(link, Qt::LeftButton);
+        }
+        QCOMPARE(recorder_.openedUrls, QStringList(4, QStringLiteral("https://www.quillmere.example")));
+        QVERIFY(recorder_.messages.isEmpty());
+
+        QTest::mouseMove(w_->Links[2]);
+        QTRY_COMPARE(w_->Links[2]->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(w_->lblCalendar->cursor().shape(), Qt::ArrowCursor);
+
+        recorder_.browserPresent = false;
+        QTest::mouseClick(w_->Links[1], Qt::LeftButton);
+        QCOMPARE(recorder_.messages.size(), 1);
+        QCOMPARE(recorder_.messages[0].text, QStringLiteral("Cannot open link no default browser"));
+        QCOMPARE(recorder_.messages[0].title, QStringLiteral("No Default Application"));
+        QCOMPARE(recorder_.messages[0].owner, w_.get());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

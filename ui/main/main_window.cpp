@@ -1,0 +1,394 @@
+#include "main_window.h"
+
+#include "about_window.h"
+#include "link_label.h"
+#include "loan_calculation.h"
+#include "locale_money_formatter.h"
+#include "menu_shortcut_precedence.h"
+#include "platform_hooks.h"
+#include "schedule_table_model.h"
+#include "twips.h"
+#include "web_address.h"
+#include "window_look.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTimer>
+
+namespace quillmere {
+namespace {
+
+constexpr int kClientWidthTwips = 11580;
+constexpr int kClientHeightTwips = 7890;
+
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kLinkBlue(0, 0, 192);
+
+// Widths of the grid's columns as the window lays them out; the Number
+// column is set again by every reset. Together they fit the grid's width
+// beside its scroll bar, so the two fixed columns never scroll out of view.
+constexpr std::array<int, ScheduleGrid::kColumns> kColumnWidthsTwips = {
+    1110, kNumberColWidthTwips, 1020, 1020, 1020, 1020, 900};
+constexpr int kGridRowHeightTwips = 255;
+
+// Where the links stand and what they open. Every link opens the home page.
+struct LinkPlace {
+    const char* text;
+    int left;
+    int top;
+};
+constexpr std::array<LinkPlace, 4> kLinkPlaces = {{
+    {"Tell A Friend", 240, 7320},
+    {"Visit Homepage", 240, 7560},
+    {"Feedback", 2040, 7320},
+    {"Help Documentation", 2040, 7560},
+}};
+const std::array<QString, 4> kLinkAddresses = {QString(kHomePageAddress), QString(kHomePageAddress),
+                                               QString(kHomePageAddress), QString(kHomePageAddress)};
+
+QLabel* MakeLabel(const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    return box;
+}
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+// The boxes, calendar, message box and grid store of the window, behind the
+// interface the loan calculation is written against.
+class frmMain::CalculationView final : public LoanWindow {
+public:
+    explicit CalculationView(frmMain& window) : window_(window) {}
+
+    [[nodiscard]] std::string Text(LoanBox box) const override { return Box(box).text().toStdString(); }
+    void SetText(LoanBox box, std::string text) override { Box(box).setText(QString::fromStdString(text)); }
+
+    [[nodiscard]] CalendarDate SelectedDate() const override {
+        const QDate date = window_.calCalendar->selectedDate();
+        return {date.day(), date.month(), date.year()};
+    }
+
+    void ShowInformation(std::string_view text, std::string_view title) override {
+        window_.hooks_.showInformation(&window_, FromUtf8(text), FromUtf8(title));
+    }
+
+    bool DispatchPendingEvents() override { return window_.DispatchPendingEvents(); }
+    ScheduleGrid& Grid() override { return window_.grid_; }
+
+private:
+    static QString FromUtf8(std::string_view text) {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+
+    [[nodiscard]] QLineEdit& Box(LoanBox box) const {
+        switch (box) {
+            case LoanBox::Principal:
+                return *window_.txtPrincipal;
+            case LoanBox::Months:
+                return *window_.txtMonths;
+            case LoanBox::Rate:
+                return *window_.txtRate;
+            case LoanBox::Payment:
+                break;
+        }
+        return *window_.txtPayment;
+    }
+
+    frmMain& window_;
+};
+
+frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> money, QWidget* parent)
+    : QMainWindow(parent), hooks_(hooks), money_(std::move(money)) {
+    if (!money_) money_ = std::make_unique<LocaleMoneyFormatter>();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowIcon(ProgramIcon());
+
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(WindowFont(QStringLiteral("Verdana"), 8.25));
+    setCentralWidget(client);
+
+    BuildLoanFrame();
+    BuildLeftColumn();
+    BuildGrid();
+    BuildLinks();
+    BuildMenus();
+    SetTabOrder();
+    GiveMenuShortcutsPrecedence();
+
+    tmrColor = new QTimer(this);
+    tmrColor->setObjectName(QStringLiteral("tmrColor"));
+    tmrColor->setInterval(1000);
+    connect(tmrColor, &QTimer::timeout, this, &frmMain::tmrColor_Timer);
+    tmrColor->start();
+
+    resize(TwipsSize(kClientWidthTwips, kClientHeightTwips) + QSize(0, menuBar()->sizeHint().height()));
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+    txtPrincipal->setFocus();
+}
+
+frmMain::~frmMain() {
+    // The model stops observing the grid before the grid goes.
+    delete gridOne;
+    delete gridModel_;
+}
+
+void frmMain::BuildLoanFrame() {
+    fraLoan = new QGroupBox(QStringLiteral("Loan/Debt Details"), client);
+    fraLoan->setObjectName(QStringLiteral("fraLoan"));
+    PlaceInTwips(*fraLoan, 120, 120, 3735, 1575);
+
+    txtPrincipal = MakeBox("txtPrincipal", 15, fraLoan);
+    PlaceInTwips(*txtPrincipal, 1800, 360, 1815, 285);
+    lblPrincipal = MakeLabel("lblPrincipal", "Principal Amount:", fraLoan);
+    PlaceSizedToText(*lblPrincipal, 120, 360);
+    txtMonths = MakeBox("txtMonths", 4, fraLoan);
+    PlaceInTwips(*txtMonths, 1800, 720, 1815, 285);
+    lblMonths = MakeLabel("lblMonths", "Duration in Months:", fraLoan);
+    PlaceSizedToText(*lblMonths, 120, 720);
+    txtRate = MakeBox("txtRate", 5, fraLoan);
+    PlaceInTwips(*txtRate, 1800, 1080, 1815, 285);
+    lblRate = MakeLabel("lblRate", "Interest Rate:", fraLoan);
+    PlaceSizedToText(*lblRate, 120, 1080);
+}
+
+void frmMain::BuildLeftColumn() {
+    cmdCalculate = MakeButton("cmdCalculate", "&Calculate My Payment", client);
+    PlaceInTwips(*cmdCalculate, 240, 5760, 3375, 375);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+
+    cmdPrint = MakeButton("cmdPrint", "&Print Payment Schedule", client);
+    PlaceInTwips(*cmdPrint, 240, 6240, 3360, 420);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
+
+    // The program writes the payment here; the user may select and copy it.
+    txtPayment = MakeBox("txtPayment", 0, client);
+    txtPayment->setReadOnly(true);
+    txtPayment->setFont(WindowFont(QStringLiteral("Arial"), 12));
+    PlaceInTwips(*txtPayment, 240, 5160, 3375, 375);
+
+    lblPayment = MakeLabel("lblPayment", "Your total monthly payment", client);
+    lblPayment->setFont(WindowFont(QStringLiteral("Verdana"), 9.75));
+    PlaceSizedToText(*lblPayment, 600, 4800);
+
+    cmdClear = MakeButton("cmdClear", "Clea&r", client);
+    PlaceInTwips(*cmdClear, 240, 6720, 3375, 375);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+
+    lblCalendar = MakeLabel("lblCalendar", "Select First Payment Date", client);
+    lblCalendar->setFont(WindowFont(QStringLiteral("Verdana"), 11.25));
+    lblCalendar->setAlignment(Qt::AlignCenter);
+    SetTextColour(*lblCalendar, kRed);
+    PlaceSizedToText(*lblCalendar, 420, 1800);
+
+    calCalendar = new QCalendarWidget(client);
+    calCalendar->setObjectName(QStringLiteral("calCalendar"));
+    calCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    PlaceInTwips(*calCalendar, 480, 2160, 2910, 2370);
+}
+
+void frmMain::BuildGrid() {
+    gridModel_ = new ScheduleTableModel(grid_);
+    gridOne = new QTableView(client);
+    gridOne->setObjectName(QStringLiteral("gridOne"));
+    gridOne->setModel(gridModel_);
+    gridOne->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridOne->setTabKeyNavigation(false);
+    gridOne->setWordWrap(false);
+    gridOne->setCornerButtonEnabled(false);
+    gridOne->verticalHeader()->hide();
+    gridOne->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    gridOne->verticalHeader()->setDefaultSectionSize(TwipsToPixels(kGridRowHeightTwips));
+    gridOne->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    gridOne->horizontalHeader()->setHighlightSections(false);
+    gridOne->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Cells white, the area past the last row and column grey, grid lines light grey.
+    gridOne->setStyleSheet(
+        QStringLiteral("QTableView { background-color: rgb(128, 128, 128);"
+                       " gridline-color: rgb(192, 192, 192); }"));
+    PlaceInTwips(*gridOne, 3960, 0, 7620, 7905);
+
+    connect(gridModel_, &ScheduleTableModel::ColumnWidthChanged, gridOne,
+            [this](int column, int twips) { gridOne->setColumnWidth(column, TwipsToPixels(twips)); });
+    for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
+        grid_.SetColWidth(col, kColumnWidthsTwips[static_cast<std::size_t>(col)]);
+    }
+}
+
+void frmMain::BuildLinks() {
+    for (std::size_t i = 0; i < Links.size(); ++i) {
+        const LinkPlace& place = kLinkPlaces[i];
+        auto* link = new LinkLabel(static_cast<qint16>(i), QString::fromLatin1(place.text), client);
+        link->setObjectName(QStringLiteral("Links_%1").arg(i));
+        SetTextColour(*link, kLinkBlue);
+        PlaceSizedToText(*link, place.left, place.top);
+        connect(link, &LinkLabel::Clicked, this, &frmMain::Links_Click);
+        connect(link, &LinkLabel::MouseMoved, this, &frmMain::Links_MouseMove);
+        Links[i] = link;
+    }
+}
+
+void frmMain::BuildMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::SetTabOrder() {
+    const std::array<QWidget*, 9> order = {txtPrincipal, txtMonths, txtRate, cmdCalculate, cmdPrint,
+                                           txtPayment,   cmdClear,  gridOne, calCalendar};
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::GiveMenuShortcutsPrecedence() {
+    auto* precedence = new MenuShortcutPrecedence({mnuExit->shortcut(), mnuAbout->shortcut()}, this);
+    for (QWidget* widget : client->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus) widget->installEventFilter(precedence);
+    }
+}
+
+void frmMain::Form_Load() {
+    ResetGrid();
+    // One reading of the date: three separate readings could straddle
+    // midnight and select a day a month or a year away from today.
+    calCalendar->setSelectedDate(QDate::currentDate());
+}
+
+void frmMain::Form_Unload() { EndProgram(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::ResetGrid() { quillmere::ResetGrid(grid_); }
+
+void frmMain::cmdCalculate_Click() {
+    if (fill_.running) {
+        // Take over from the running fill; it calculates again once unwound.
+        fill_.stop = true;
+        fill_.calculateAgain = true;
+        return;
+    }
+    RunCalculations();
+    if (fill_.printAfter && !ending_) {
+        fill_.printAfter = false;
+        cmdPrint_Click();
+    }
+}
+
+void frmMain::RunCalculations() {
+    fill_.running = true;
+    do {
+        fill_.stop = false;
+        fill_.calculateAgain = false;
+        gridModel_->HoldBack(true);
+        sinceGridRefresh_.start();
+        CalculationView view(*this);
+        CalculateSchedule(view, *money_);
+        gridModel_->HoldBack(false);
+    } while (fill_.calculateAgain && !ending_);
+    fill_.running = false;
+}
+
+bool frmMain::DispatchPendingEvents() {
+    if (sinceGridRefresh_.elapsed() >= kGridRefreshMs) {
+        gridModel_->Flush();
+        sinceGridRefresh_.start();
+    }
+    QCoreApplication::processEvents();
+    return !fill_.stop;
+}
+
+void frmMain::cmdClear_Click() {
+    txtPrincipal->setText(QString());
+    txtMonths->setText(QString());
+    txtRate->setText(QString());
+    txtPayment->setText(QString());
+    txtPrincipal->setFocus();
+    ResetGrid();
+    if (fill_.running) {
+        fill_.stop = true;
+        fill_.calculateAgain = false;
+    }
+}
+
+void frmMain::cmdPrint_Click() {
+    if (fill_.running) {
+        fill_.printAfter = true;
+        return;
+    }
+    hooks_.printSchedule(this, grid_);
+}
+
+void frmMain::mnuExit_Click() { EndProgram(); }
+
+void frmMain::EndProgram() {
+    ending_ = true;
+    fill_.stop = true;
+    fill_.calculateAgain = false;
+    fill_.printAfter = false;
+    hooks_.exitProgram();
+}
+
+void frmMain::mnuAbout_Click() {
+    if (about_ == nullptr) return;
+    about_->ShowModal(this);
+    about_->SwitchTimerOff();
+}
+
+void frmMain::tmrColor_Timer() { SetTextColour(*lblCalendar, TextColour(*lblCalendar) == kYellow ? kRed : kYellow); }
+
+void frmMain::Links_Click(qint16 Index) {
+    OpenWebAddress(this, kLinkAddresses.at(static_cast<std::size_t>(Index)), hooks_);
+}
+
+void frmMain::Links_MouseMove(qint16 /*Index*/, Qt::MouseButtons /*Button*/, Qt::KeyboardModifiers /*Shift*/, int /*X*/,
+                              int /*Y*/) {
+    SetHandCur(true);
+}
+
+void frmMain::SetHandCur(bool Hand) {
+    for (LinkLabel* link : Links) link->setCursor(Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+}  // namespace quillmere

@@ -1,0 +1,49 @@
+// PlatformHooks: the program's few ways out of its own windows.
+//
+// Opening a web address, a modal information box, running a window modally,
+// printing the schedule and ending the program are each one replaceable
+// function. The program uses DefaultPlatformHooks(); tests put recorders in
+// their place, so no test blocks on a modal loop, opens a browser or a print
+// dialog, or ends the test process.
+//
+// The windows hold a reference to one PlatformHooks object, which must
+// outlive them; a change to it takes effect at the next call.
+#pragma once
+
+#include <functional>
+
+class QDialog;
+class QString;
+class QUrl;
+class QWidget;
+
+namespace quillmere {
+
+class ScheduleGrid;
+
+struct PlatformHooks {
+    // Asks the desktop to open `url` with the user's default handler. False
+    // means no application can open it (there is no default browser).
+    std::function<bool(const QUrl& url)> openUrl;
+
+    // A modal box over `owner` with `text`, `title`, the information icon and
+    // one OK button; returns once it is closed.
+    std::function<void(QWidget* owner, const QString& text, const QString& title)> showInformation;
+
+    // Shows `dialog` modally and returns once it has closed.
+    std::function<void(QDialog& dialog)> runModal;
+
+    // The print command: the print dialog over `owner`, then the report of
+    // `grid`. Ends silently on a cancel or a failure.
+    std::function<void(QWidget* owner, const ScheduleGrid& grid)> printSchedule;
+
+    // Ends the whole program at once: no further handler runs, nothing is
+    // saved. The default never returns.
+    std::function<void()> exitProgram;
+};
+
+// QDesktopServices, QMessageBox, QDialog::exec, the print dialog (where the
+// printing library is built) and an immediate process exit.
+PlatformHooks DefaultPlatformHooks();
+
+}  // namespace quillmere

@@ -1,0 +1,15 @@
+#include "web_address.h"
+
+#include "platform_hooks.h"
+
+#include <QUrl>
+
+namespace quillmere {
+
+void OpenWebAddress(QWidget* Owner, const QString& Address, const PlatformHooks& hooks) {
+    if (!hooks.openUrl(QUrl(Address))) {
+        hooks.showInformation(Owner, QString::fromLatin1(kNoBrowserText), QString::fromLatin1(kNoBrowserTitle));
+    }
+}
+
+}  // namespace quillmere

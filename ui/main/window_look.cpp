@@ -1,0 +1,45 @@
+#include "window_look.h"
+
+#include "twips.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace quillmere {
+
+QFont WindowFont(const QString& family, qreal points, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QColor TextColour(const QWidget& widget) { return widget.palette().color(widget.foregroundRole()); }
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(widget.foregroundRole(), colour);
+    widget.setPalette(palette);
+}
+
+void PlaceInTwips(QWidget& widget, int left, int top, int width, int height) {
+    widget.setGeometry(TwipsRect(left, top, width, height));
+}
+
+void PlaceSizedToText(QWidget& widget, int left, int top) {
+    widget.move(TwipsToPixels(left), TwipsToPixels(top));
+    widget.adjustSize();
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/quillmere/icon16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/quillmere/icon32.png"), QSize(32, 32));
+    return icon;
+}
+
+QPixmap ProgramLogo(qreal devicePixelRatio) {
+    return QIcon(QStringLiteral(":/quillmere/logo.jpg")).pixmap(QSize(222, 188), devicePixelRatio);
+}
+
+}  // namespace quillmere

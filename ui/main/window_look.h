@@ -1,0 +1,38 @@
+// Small helpers for building windows the way they are described: fonts by
+// family and point size, label text colours, and places given in twips.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace quillmere {
+
+// `family` at `points` (fractions allowed, as in 8.25), regular or bold. The
+// family is kept as named; start-up registers substitutes for the families
+// a desktop lacks.
+QFont WindowFont(const QString& family, qreal points, bool bold = false);
+
+// The colour a label draws its text in.
+QColor TextColour(const QWidget& widget);
+void SetTextColour(QWidget& widget, const QColor& colour);
+
+// Places `widget` in its parent from twips.
+void PlaceInTwips(QWidget& widget, int left, int top, int width, int height);
+
+// A label that takes the size of its text: placed at its left and top in
+// twips, then sized to the text in its own font.
+void PlaceSizedToText(QWidget& widget, int left, int top);
+
+// The program's icon: a bar chart with a yellow line graph over the bars,
+// 16 and 32 pixels (and their double-density versions).
+QIcon ProgramIcon();
+
+// The maker's logo, 222 x 188 pixels, drawn for `devicePixelRatio`.
+QPixmap ProgramLogo(qreal devicePixelRatio);
+
+}  // namespace quillmere

@@ -1,0 +1,22 @@
+#include "loan_calculator_program.h"
+
+#include <utility>
+
+namespace quillmere {
+
+LoanCalculatorProgram::LoanCalculatorProgram(PlatformHooks& hooks, MoneyFormatterFactory money)
+    : hooks_(hooks), money_(std::move(money)), splash_(hooks) {
+    splash_.SetHandOver([this] { ShowMainWindow(); });
+}
+
+void LoanCalculatorProgram::ShowMainWindow() {
+    if (!main_) {
+        main_ = std::make_unique<frmMain>(hooks_, money_ ? money_() : nullptr);
+        main_->SetAboutWindow(&splash_);
+    }
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+}
+
+}  // namespace quillmere

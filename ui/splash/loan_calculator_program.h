@@ -1,0 +1,43 @@
+// LoanCalculatorProgram: the program's two windows and how they meet.
+//
+// Start() shows the splash window. Its hand-over shows the main window,
+// creating it the first time (which runs its Form_Load), and only brings it
+// to the front later. The main window's Help > About shows the same splash
+// window object as its About box.
+#pragma once
+
+#include "main_window.h"
+#include "money_formatter.h"
+#include "splash_window.h"
+
+#include <functional>
+#include <memory>
+
+namespace quillmere {
+
+struct PlatformHooks;
+
+class LoanCalculatorProgram {
+public:
+    using MoneyFormatterFactory = std::function<std::unique_ptr<const MoneyFormatter>()>;
+
+    // `hooks` must outlive the program. Without a factory the main window
+    // formats money in the user's locale.
+    explicit LoanCalculatorProgram(PlatformHooks& hooks, MoneyFormatterFactory money = {});
+
+    void Start() { splash_.Show(); }
+
+    [[nodiscard]] frmSplash& Splash() { return splash_; }
+    // Null until the first hand-over.
+    [[nodiscard]] frmMain* MainWindow() const { return main_.get(); }
+
+private:
+    void ShowMainWindow();
+
+    PlatformHooks& hooks_;
+    MoneyFormatterFactory money_;
+    frmSplash splash_;
+    std::unique_ptr<frmMain> main_;  // after splash_: goes first, with any About box it owns
+};
+
+}  // namespace quillmere

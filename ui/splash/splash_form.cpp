@@ -1,0 +1,156 @@
+#include "splash_form.h"
+
+#include "link_label.h"
+#include "splash_window.h"
+#include "twips.h"
+#include "web_address.h"
+#include "window_look.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+namespace quillmere {
+namespace {
+
+const QColor kLinkBlue(0, 0, 192);
+
+// A frame that reports a click on its free area: a left press and release
+// that land on no child. Clicks on the labels and the logo inside it bubble
+// up here and are passed over.
+class ClickFrame final : public QFrame {
+public:
+    using QFrame::QFrame;
+    std::function<void()> clicked;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        pressedFree_ = event->button() == Qt::LeftButton && OnFreeArea(*event);
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool click = pressedFree_ && event->button() == Qt::LeftButton && OnFreeArea(*event);
+        pressedFree_ = false;
+        event->accept();
+        if (click && clicked) clicked();
+    }
+
+private:
+    bool OnFreeArea(const QMouseEvent& event) const {
+        const QPoint at = event.position().toPoint();
+        return rect().contains(at) && childAt(at) == nullptr;
+    }
+    bool pressedFree_ = false;
+};
+
+// The character a key press produces, as its character code, or nothing for
+// keys that produce none (arrows, function keys, modifiers alone, Delete,
+// Alt combinations). Enter, Escape, Backspace, Tab and Ctrl+letter produce
+// their control characters.
+std::optional<int> ProducedCharacter(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    const int key = event.key();
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return key - Qt::Key_A + 1;
+    }
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return '\r';
+        case Qt::Key_Escape:
+            return 0x1b;
+        case Qt::Key_Backspace:
+            return '\b';
+        case Qt::Key_Tab:
+            return '\t';
+        case Qt::Key_Delete:
+            return std::nullopt;
+        default:
+            break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || text.at(0).isNull()) return std::nullopt;
+    return text.at(0).unicode();
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, const QFont& font, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint), splash_(splash) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString());
+    setFixedSize(TwipsSize(7335, 4140));
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    const QFont verdana = WindowFont(QStringLiteral("Verdana"), 8.25);
+    auto* frame = new ClickFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setAutoFillBackground(true);
+    frame->clicked = [this] { splash_.Frame1_Click(); };
+    PlaceInTwips(*frame, 120, 0, 7080, 4050);
+    Frame1 = frame;
+
+    Image1 = new QLabel(Frame1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(ProgramLogo(devicePixelRatioF()));
+    PlaceInTwips(*Image1, 120, 240, 3330, 2820);
+
+    lblAuther = MakeLabel("lblAuther", QStringLiteral("Made by Quillmere"), verdana, Frame1);
+    PlaceSizedToText(*lblAuther, 4560, 120);
+    lblCompanyProduct = MakeLabel("lblCompanyProduct", QStringLiteral("Quillmere"),
+                                  WindowFont(QStringLiteral("Arial"), 15.75, true), Frame1);
+    PlaceSizedToText(*lblCompanyProduct, 4200, 1200);
+    lblProductName = MakeLabel("lblProductName", QStringLiteral("Loan Calculator"),
+                               WindowFont(QStringLiteral("Arial"), 14.25, true), Frame1);
+    PlaceSizedToText(*lblProductName, 4200, 1680);
+    lblVersion = MakeLabel("lblVersion", QStringLiteral("Version " QUILLMERE_VERSION_TEXT),
+                           WindowFont(QStringLiteral("Arial"), 12, true), Frame1);
+    lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PlaceSizedToText(*lblVersion, 5520, 2700);
+
+    lblWarning = new LinkLabel(0, QStringLiteral("Visit Homepage"), Frame1);
+    lblWarning->setObjectName(QStringLiteral("lblWarning"));
+    lblWarning->setFont(WindowFont(QStringLiteral("Verdana"), 9.75, true));
+    SetTextColour(*lblWarning, kLinkBlue);
+    PlaceSizedToText(*lblWarning, 5160, 3000);
+    connect(lblWarning, &LinkLabel::Clicked, this, [this] { splash_.lblWarning_Click(); });
+
+    lblCopyright =
+        MakeLabel("lblCopyright", QStringLiteral("Copyright \u00A9 Quillmere. All rights reserved."), verdana, Frame1);
+    PlaceSizedToText(*lblCopyright, 120, 3720);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { splash_.Timer1_Timer(); });
+    if (timerEnabled) Timer1->start();
+
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+}
+
+void SplashForm::keyPressEvent(QKeyEvent* event) {
+    // Every key is the window's own: none reaches the dialog's default
+    // handling (Escape would otherwise just close it).
+    event->accept();
+    if (const std::optional<int> character = ProducedCharacter(*event)) splash_.Form_KeyPress(*character);
+}
+
+}  // namespace quillmere
