@@ -24,7 +24,7 @@ struct RecordingHooks {
     int prints = 0;
     int exits = 0;
     std::function<void()> onPrint;
-    // Runs while a dialog is "modal"; it must close the dialog before returning.
+    // Runs while a dialog is "modal"; closes it before returning.
     std::function<void(QDialog&)> duringModal;
 
     RecordingHooks() {

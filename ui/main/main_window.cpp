@@ -248,7 +248,9 @@ void frmMain::BuildLinks() {
     for (std::size_t i = 0; i < Links.size(); ++i) {
         const LinkPlace& place = kLinkPlaces[i];
         auto* link = new LinkLabel(static_cast<qint16>(i), QString::fromLatin1(place.text), client);
-        link->setObjectName(QStringLiteral("Links_%1").arg(i));
+        // One name for the array, as a control array has; its index tells them apart.
+        link->setObjectName(QStringLiteral("Links"));
+        link->setProperty("Index", link->Index());
         SetTextColour(*link, kLinkBlue);
         PlaceSizedToText(*link, place.left, place.top);
         connect(link, &LinkLabel::Clicked, this, &frmMain::Links_Click);

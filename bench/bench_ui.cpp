@@ -1,0 +1,58 @@
+// The longest schedule through the real main window: a click on Calculate
+// for 9,999 months (10,834 grid rows), until the grid has been painted.
+// Runs offscreen unless another platform is asked for.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+#include "locale_money_formatter.h"
+#include "main_window.h"
+#include "platform_hooks.h"
+
+namespace {
+
+using namespace quillmere;
+
+void BM_CalculateLongestScheduleInWindow(benchmark::State& state) {
+    PlatformHooks hooks = DefaultPlatformHooks();
+    hooks.showInformation = [](QWidget*, const QString&, const QString&) {};
+    frmMain window(hooks,
+                   std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
+    window.calCalendar->setSelectedDate(QDate(2007, 1, 15));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+        return;
+    }
+    window.txtPrincipal->setText(QStringLiteral("250000"));
+    window.txtMonths->setText(QStringLiteral("9999"));
+    window.txtRate->setText(QStringLiteral("7.5"));
+
+    for (auto _ : state) {
+        QTest::mouseClick(window.cmdCalculate, Qt::LeftButton);
+        window.gridOne->viewport()->repaint();
+    }
+    state.counters["rows"] = window.GridStore().Rows();
+}
+BENCHMARK(BM_CalculateLongestScheduleInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
