@@ -149,6 +149,11 @@ private slots:
         QTRY_COMPARE(w_->txtPayment->text(), QStringLiteral("$1,000.00"));
         QTest::keyClick(w_.get(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(recorder_.prints, 1);
+        w_->cmdClear->setFocus();
+        QTest::keyClick(w_->cmdClear, Qt::Key_Return);
+        QTRY_VERIFY(w_->txtPayment->text().isEmpty());
+        QTest::keyClick(w_.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!w_->txtPayment->text().isEmpty());
         QTest::keyClick(w_.get(), Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(w_->txtPayment->text().isEmpty());
         for (QMenu* menu : {w_->mnuFile, w_->mnuHelp}) {

@@ -39,7 +39,7 @@ const QColor kLinkBlue(0, 0, 192);
 // column is set again by every reset. Together they fit the grid's width
 // beside its scroll bar, so the two fixed columns never scroll out of view.
 constexpr std::array<int, ScheduleGrid::kColumns> kColumnWidthsTwips = {
-    1110, kNumberColWidthTwips, 1020, 1020, 1020, 1020, 900};
+    1050, kNumberColWidthTwips, 1080, 1080, 1080, 1320, 570};
 constexpr int kGridRowHeightTwips = 255;
 
 // Where the links stand and what they open. Every link opens the home page.
@@ -73,7 +73,7 @@ QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
 }
 
@@ -121,6 +121,9 @@ private:
 
     frmMain& window_;
 };
+
+frmMain::frmMain(PlatformHooks& hooks, QWidget* parent)
+    : frmMain(hooks, std::make_unique<LocaleMoneyFormatter>(), parent) {}
 
 frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> money, QWidget* parent)
     : QMainWindow(parent), hooks_(hooks), money_(std::move(money)) {
