@@ -55,11 +55,10 @@ public:
     // How long new rows may wait before the grid shows them during a fill.
     static constexpr int kGridRefreshMs = 16;
 
-    // Builds the window and runs Form_Load. Money text comes from `money`,
-    // or from the user's locale when none is given. `hooks` must outlive
-    // the window.
-    explicit frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> money = nullptr,
-                     QWidget* parent = nullptr);
+    // Builds the window and runs Form_Load. Money text comes from the
+    // user's locale, or from `money`. `hooks` must outlive the window.
+    explicit frmMain(PlatformHooks& hooks, QWidget* parent = nullptr);
+    frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> money, QWidget* parent = nullptr);
     ~frmMain() override;
 
     frmMain(const frmMain&) = delete;

@@ -11,7 +11,7 @@ LoanCalculatorProgram::LoanCalculatorProgram(PlatformHooks& hooks, MoneyFormatte
 
 void LoanCalculatorProgram::ShowMainWindow() {
     if (!main_) {
-        main_ = std::make_unique<frmMain>(hooks_, money_ ? money_() : nullptr);
+        main_ = money_ ? std::make_unique<frmMain>(hooks_, money_()) : std::make_unique<frmMain>(hooks_);
         main_->SetAboutWindow(&splash_);
     }
     main_->show();
