@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -80,16 +81,32 @@ QVariant GetKnown(const QObject& control, Known known) {
     }
 }
 
-bool SetFontSize(QWidget& widget, double points) {
+// The smallest font size a control takes: below it text cannot be read, so a
+// smaller request is met with this size, as a control's setter rounds a
+// request to the sizes it supports.
+constexpr double kSmallestPoints = 6.0;
+
+void SetPointSize(QWidget& widget, double points) {
     QFont font = widget.font();
-    if (!(points > 0) || !(font.pointSizeF() > 0)) {
-        return false;
-    }
     // An unchanged size is left alone: setting a font, even an equal one,
     // makes the widget and its children relayout and repaint.
     if (font.pointSizeF() != points) {
         font.setPointSizeF(points);
         widget.setFont(font);
+    }
+}
+
+bool SetFontSize(QWidget& widget, double points) {
+    if (!(points > 0) || !(widget.font().pointSizeF() > 0)) {
+        return false;
+    }
+    points = std::max(points, kSmallestPoints);
+    SetPointSize(widget, points);
+    // A composite control's inner parts (a calendar's navigation bar, a
+    // table's headers) may carry fonts of their own; they follow the size so
+    // the control scales as one.
+    for (QWidget* part : widget.findChildren<QWidget*>()) {
+        if (part->font().pointSizeF() > 0) SetPointSize(*part, points);
     }
     return true;
 }

@@ -15,7 +15,10 @@
 //               a widget placed in a container, not a window: its place in
 //               twips, relative to the container.
 //   "FontSize"  a widget placed in a container whose font is sized in points:
-//               the size in points; only sizes above 0 are accepted.
+//               the size in points; only sizes above 0 are accepted, and
+//               one below 6 points (too small to read) is set as 6. The
+//               control's inner widgets (a calendar's navigation bar, a
+//               table's headers) take the same size.
 //   "Align"     a status bar: 2 (docked to the bottom) when its window's
 //               layout manages it, 0 when it is placed freely.
 // Menu entries, timers, and windows such as menus and dialogs therefore have

@@ -11,6 +11,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -172,6 +173,31 @@ private slots:
         QCOMPARE(quillmere::TextColour(*w_->lblCalendar), red);
         w_->tmrColor_Timer();
         QCOMPARE(quillmere::TextColour(*w_->lblCalendar), yellow);
+    }
+
+    void scalesWithTheWindowAndHoldsItsMinimum() {
+        const QRect button = w_->cmdCalculate->geometry();
+        const QSize size = w_->size();
+        const int menuBar = size.height() - w_->client->height();
+        w_->resize(size.width() * 2, (size.height() - menuBar) * 2 + menuBar);
+        QCoreApplication::processEvents();
+        QVERIFY(std::abs(w_->cmdCalculate->width() - 2 * button.width()) <= 2);
+        QVERIFY(std::abs(w_->cmdCalculate->y() - 2 * button.y()) <= 2);
+        // The grid's headers and rows follow its font.
+        QCOMPARE(w_->gridOne->font().pointSizeF(), 16.5);
+        QCOMPARE(w_->gridOne->horizontalHeader()->font().pointSizeF(), 16.5);
+        QVERIFY(w_->gridOne->rowHeight(0) >= 2 * quillmere::TwipsToPixels(255) - 1);
+
+        w_->resize(size);
+        QCoreApplication::processEvents();
+        QCOMPARE(w_->cmdCalculate->geometry(), button);
+        QCOMPARE(w_->gridOne->font().pointSizeF(), 8.25);
+
+        w_->resize(10, 10);
+        QCoreApplication::processEvents();
+        QVERIFY(w_->frameGeometry().width() >= quillmere::TwipsToPixels(4800));
+        QVERIFY(w_->frameGeometry().height() >= quillmere::TwipsToPixels(3000));
+        QCOMPARE(w_->txtPrincipal->font().pointSizeF(), 6.0);  // never too small to read
     }
 
     void linksOpenTheHomePage() {

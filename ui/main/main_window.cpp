@@ -1,6 +1,9 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "auto_resize.h"
+#include "extender.h"
+#include "form_container.h"
 #include "link_label.h"
 #include "loan_calculation.h"
 #include "locale_money_formatter.h"
@@ -14,6 +17,7 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QDate>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -24,6 +28,8 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace quillmere {
 namespace {
@@ -41,6 +47,11 @@ const QColor kLinkBlue(0, 0, 192);
 constexpr std::array<int, ScheduleGrid::kColumns> kColumnWidthsTwips = {
     1050, kNumberColWidthTwips, 1080, 1080, 1080, 1320, 570};
 constexpr int kGridRowHeightTwips = 255;
+constexpr double kGridFontPoints = 8.25;
+// Rows measured at each end of a schedule when fitting the money columns:
+// balances are largest at the top, the sums at the bottom.
+constexpr int kFitSampleRows = 40;
+constexpr int kCellPaddingPixels = 8;
 
 // Where the links stand and what they open. Every link opens the home page.
 struct LinkPlace {
@@ -151,6 +162,7 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> mon
     connect(tmrColor, &QTimer::timeout, this, &frmMain::tmrColor_Timer);
     tmrColor->start();
 
+    PlaceResizeControl();
     resize(TwipsSize(kClientWidthTwips, kClientHeightTwips) + QSize(0, menuBar()->sizeHint().height()));
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 
@@ -241,7 +253,8 @@ void frmMain::BuildGrid() {
     PlaceInTwips(*gridOne, 3960, 0, 7620, 7905);
 
     connect(gridModel_, &ScheduleTableModel::ColumnWidthChanged, gridOne,
-            [this](int column, int twips) { gridOne->setColumnWidth(column, TwipsToPixels(twips)); });
+            [this](int column, int /*twips*/) { gridOne->setColumnWidth(column, GridColumnPixels(column)); });
+    gridOne->installEventFilter(this);
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
         grid_.SetColWidth(col, kColumnWidthsTwips[static_cast<std::size_t>(col)]);
     }
@@ -291,6 +304,54 @@ void frmMain::GiveMenuShortcutsPrecedence() {
     }
 }
 
+void frmMain::PlaceResizeControl() {
+    Resize = new AutoResize(this);
+    Extender extender(*Resize);
+    extender.SetName(QStringLiteral("Resize"));
+    extender.SetTag(QStringLiteral("NO"));
+    FormContainer::Of(*this).AddControls({fraLoan,   txtPrincipal, lblPrincipal, txtMonths,   lblMonths, txtRate,
+                                          lblRate,   cmdCalculate, cmdPrint,     txtPayment,  lblPayment, cmdClear,
+                                          gridOne,   lblCalendar,  calCalendar,  Links[1],    Links[0],  Links[3],
+                                          Links[2],  tmrColor,     Resize,       mnuFile,     mnuExit,   mnuHelp,
+                                          mnuAbout});
+    // The window's stored settings for its layout control: only the ratio.
+    PropertyBag stored;
+    stored.WriteProperty(QStringLiteral("aspectratiovalue"), 0.0);
+    Resize->UserControl_ReadProperties(stored);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == gridOne && event->type() == QEvent::FontChange) ApplyGridMetrics();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+double frmMain::GridScale() const { return gridOne->font().pointSizeF() / kGridFontPoints; }
+
+int frmMain::GridColumnPixels(int col) const { return TwipsToPixels(grid_.ColWidth(col) * GridScale()); }
+
+void frmMain::ApplyGridMetrics() {
+    gridOne->verticalHeader()->setDefaultSectionSize(TwipsToPixels(kGridRowHeightTwips * GridScale()));
+    for (int col = 0; col < ScheduleGrid::kColumns; ++col) gridOne->setColumnWidth(col, GridColumnPixels(col));
+    FitMoneyColumns();
+}
+
+void frmMain::FitMoneyColumns() {
+    const QFontMetrics metrics(gridOne->font());
+    const int rows = grid_.Rows();
+    for (int col = kColPayment; col <= kColBalance; ++col) {
+        // Digits are all as wide as each other, so the longest text is the
+        // widest; only that one is measured, which keeps live resizing quick.
+        const std::string* longest = nullptr;
+        for (int row = 1; row < rows; ++row) {
+            if (row == 1 + kFitSampleRows && rows > 1 + 2 * kFitSampleRows) row = rows - kFitSampleRows;
+            const std::string& text = grid_.TextMatrix(row, col);
+            if (longest == nullptr || text.size() > longest->size()) longest = &text;
+        }
+        const int widest = longest == nullptr ? 0 : metrics.horizontalAdvance(QString::fromStdString(*longest));
+        gridOne->setColumnWidth(col, std::max(GridColumnPixels(col), widest + kCellPaddingPixels));
+    }
+}
+
 void frmMain::Form_Load() {
     ResetGrid();
     // One reading of the date: three separate readings could straddle
@@ -305,7 +366,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::ResetGrid() { quillmere::ResetGrid(grid_); }
+void frmMain::ResetGrid() {
+    quillmere::ResetGrid(grid_);
+    ApplyGridMetrics();
+}
 
 void frmMain::cmdCalculate_Click() {
     if (fill_.running) {
@@ -331,6 +395,7 @@ void frmMain::RunCalculations() {
         CalculationView view(*this);
         CalculateSchedule(view, *money_);
         gridModel_->HoldBack(false);
+        FitMoneyColumns();
     } while (fill_.calculateAgain && !ending_);
     fill_.running = false;
 }

@@ -42,6 +42,7 @@ class QTimer;
 namespace quillmere {
 
 class AboutWindow;
+class AutoResize;
 class LinkLabel;
 class MoneyFormatter;
 class ScheduleTableModel;
@@ -107,9 +108,12 @@ public:
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
+    // Keeps every control above in proportion when the window is resized.
+    AutoResize* Resize = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What a running fill has been asked to do by clicks that arrived
@@ -128,6 +132,14 @@ private:
     void BuildMenus();
     void SetTabOrder();
     void GiveMenuShortcutsPrecedence();
+    void PlaceResizeControl();
+
+    // The grid's rows and columns follow its font, which the layout control
+    // scales with the window; money columns widen to show a whole amount.
+    [[nodiscard]] double GridScale() const;
+    [[nodiscard]] int GridColumnPixels(int col) const;
+    void ApplyGridMetrics();
+    void FitMoneyColumns();
 
     void Form_Load();
     void Form_Unload();
