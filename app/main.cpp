@@ -25,6 +25,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmere Loan Calculator"));
     QApplication::setWindowIcon(quillmere::ProgramIcon());
+    // Lets the desktop match our windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLMERE_APP_ID));
     RegisterFontSubstitutions();
 
     quillmere::PlatformHooks hooks = quillmere::DefaultPlatformHooks();
