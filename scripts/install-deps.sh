@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs the Debian packages listed in packages.txt that are not installed yet.
-# Runs apt-get as root, or through sudo for an ordinary user. Does nothing when
-# everything is already there, so it is cheap to call before every build.
+# Installs the Debian packages listed in packages.txt (or in the list named as
+# the first argument) that are not installed yet. Runs apt-get as root, or
+# through sudo for an ordinary user. Does nothing when everything is already
+# there, so it is cheap to call before every build.
 set -eu
 here=$(dirname "$0")
-list="$here/../packages.txt"
+list="${1:-$here/../packages.txt}"
 
 missing=""
 for pkg in $(grep -v '^#' "$list"); do
