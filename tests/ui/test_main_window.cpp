@@ -1,17 +1,23 @@
 // The main window driven through its widgets: typing, clicks, keys, menus,
-// the grid view, the flashing prompt and the link bar.
+// the grid view and its copy for spreadsheets, the flashing prompt, the link
+// bar, and what a screen reader reads of it all.
 #include "about_window.h"
 #include "link_label.h"
 #include "locale_money_formatter.h"
 #include "main_window.h"
 #include "recording_hooks.h"
+#include "schedule_clipboard_text.h"
 #include "twips.h"
 #include "window_look.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -44,6 +50,16 @@ class TestMainWindow : public QObject {
     void Type(QLineEdit* box, const QString& text) {
         box->setFocus();
         QTest::keyClicks(box, text);
+    }
+    void CalculateWorkedExample() {
+        Type(w_->txtPrincipal, QStringLiteral("1000"));
+        Type(w_->txtMonths, QStringLiteral("3"));
+        Type(w_->txtRate, QStringLiteral("12"));
+        w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
+        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+    }
+    static QAccessibleInterface* Accessible(QObject* object) {
+        return QAccessible::queryAccessibleInterface(object);
     }
 
 private slots:
@@ -82,11 +98,7 @@ private slots:
     }
 
     void calculatesTheWorkedExample() {
-        Type(w_->txtPrincipal, QStringLiteral("1000"));
-        Type(w_->txtMonths, QStringLiteral("3"));
-        Type(w_->txtRate, QStringLiteral("12"));
-        w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
-        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+        CalculateWorkedExample();
 
         QCOMPARE(w_->txtPayment->text(), QStringLiteral("$340.02"));
         const QStringList expected[] = {
@@ -198,6 +210,79 @@ private slots:
         QVERIFY(w_->frameGeometry().width() >= quillmere::TwipsToPixels(4800));
         QVERIFY(w_->frameGeometry().height() >= quillmere::TwipsToPixels(3000));
         QCOMPARE(w_->txtPrincipal->font().pointSizeF(), 6.0);  // never too small to read
+    }
+
+    void copiesTheScheduleForASpreadsheet() {
+        CalculateWorkedExample();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        w_->gridOne->setFocus();
+        w_->gridOne->clearSelection();
+        QTest::keyClick(w_->gridOne, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("Date\tNumber\tPayment\tInterest\tApplied\tBalance\tNotes\n"
+                                                   "11/15/07\t1\t$340.02\t$10.00\t$330.02\t$669.98\t\n"
+                                                   "12/15/07\t2\t$340.02\t$6.70\t$333.32\t$336.66\t\n"
+                                                   "Year Totals\t\t$680.04\t$16.70\t$663.34\t\t\n"
+                                                   "01/15/08\t3\t$340.02\t$3.37\t$336.66\t$0.00\t\n"
+                                                   "Year Totals\t\t$340.02\t$3.37\t$336.66\t\t\n"
+                                                   "\tTotals\t$1,020.07\t$20.07\t\t\t\n"));
+
+        // Two cells apart: their bounding rectangle, under its headers.
+        QItemSelectionModel* selection = w_->gridOne->selectionModel();
+        const QAbstractItemModel* model = w_->gridOne->model();
+        selection->select(model->index(0, 3), QItemSelectionModel::Select);
+        selection->select(model->index(2, 4), QItemSelectionModel::Select);
+        QTest::keyClick(w_->gridOne, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("Interest\tApplied\n$10.00\t$330.02\n$6.70\t$333.32\n"
+                                                   "$16.70\t$663.34\n"));
+
+        // Ctrl+A and Ctrl+X keep their menu meaning in the grid.
+        QTest::keyClick(w_->gridOne, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(about_.shown, 1);
+        QCOMPARE(selection->selectedIndexes().size(), 2);
+        QTest::keyClick(w_->gridOne, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(recorder_.exits, 1);
+
+        // Beyond the store nothing is read; a tab inside a cell can't split it.
+        quillmere::ScheduleGrid grid;
+        quillmere::ResetGrid(grid);
+        grid.SetTextMatrix(1, 6, "a\tb");
+        QCOMPARE(quillmere::ScheduleClipboardText(grid, {1, 99, 5, 99}), std::string("Balance\tNotes\n\ta b\n"));
+    }
+
+    void tellsAScreenReaderWhatItShows() {
+        QAccessible::setActive(true);
+        CalculateWorkedExample();
+        QAccessibleInterface* payment = Accessible(w_->txtPayment);
+        QCOMPARE(payment->text(QAccessible::Name), QStringLiteral("Monthly payment"));
+        QCOMPARE(payment->text(QAccessible::Value), QStringLiteral("$340.02"));
+        for (QWidget* control : QList<QWidget*>{w_->fraLoan, w_->txtPrincipal, w_->lblPrincipal, w_->txtMonths,
+                                                w_->lblMonths, w_->txtRate, w_->lblRate, w_->cmdCalculate,
+                                                w_->cmdPrint, w_->lblPayment, w_->cmdClear, w_->gridOne,
+                                                w_->lblCalendar, w_->calCalendar, static_cast<QWidget*>(w_->Links[3])}) {
+            QVERIFY2(!Accessible(control)->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+            QVERIFY2(!Accessible(control)->text(QAccessible::Description).isEmpty(), qPrintable(control->objectName()));
+        }
+        QCOMPARE(Accessible(w_->txtRate)->text(QAccessible::Name), QStringLiteral("Interest rate in percent"));
+
+        // The grid's cells and column headers, as a table.
+        QAccessibleTableInterface* table = Accessible(w_->gridOne)->tableInterface();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->rowCount(), 6);
+        QCOMPARE(table->columnCount(), 7);
+        QAccessibleInterface* cell = table->cellAt(1, 5);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("$336.66"));
+        const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(headers[0]->text(QAccessible::Name), QStringLiteral("Balance"));
+        QCOMPARE(table->columnDescription(2), QStringLiteral("Payment"));
+
+        // The links are links, and pressing one opens the home page.
+        QAccessibleInterface* link = Accessible(w_->Links[0]);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Tell A Friend"));
+        QVERIFY(link->state().linked);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(recorder_.openedUrls, QStringList{QStringLiteral("https://www.quillmere.example")});
     }
 
     void linksOpenTheHomePage() {

@@ -1,5 +1,9 @@
 // LinkLabel: a label that reports clicks and pointer movement, with the
 // index it holds in its window's array of links.
+//
+// Screen readers meet it as a link: its accessible role is Link, its name
+// the label's text (or the accessible name set on it), and its press action
+// does what a click does.
 #pragma once
 
 #include <QLabel>
@@ -14,8 +18,11 @@ public:
 
     [[nodiscard]] qint16 Index() const { return index_; }
 
+    // What a click does, for those who don't click: emits Clicked.
+    void Activate() { emit Clicked(index_); }
+
 signals:
-    // A left-button press and release, both on the label.
+    // A left-button press and release, both on the label, or Activate().
     void Clicked(qint16 index);
     // Every pointer movement over the label, buttons held or not.
     void MouseMoved(qint16 index, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);

@@ -9,16 +9,20 @@
 #include "locale_money_formatter.h"
 #include "menu_shortcut_precedence.h"
 #include "platform_hooks.h"
+#include "schedule_clipboard_text.h"
 #include "schedule_table_model.h"
 #include "twips.h"
 #include "web_address.h"
 #include "window_look.h"
 
+#include <QAction>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QDate>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -155,6 +159,7 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> mon
     BuildMenus();
     SetTabOrder();
     GiveMenuShortcutsPrecedence();
+    DescribeControls();
 
     tmrColor = new QTimer(this);
     tmrColor->setObjectName(QStringLiteral("tmrColor"));
@@ -255,6 +260,15 @@ void frmMain::BuildGrid() {
     connect(gridModel_, &ScheduleTableModel::ColumnWidthChanged, gridOne,
             [this](int column, int /*twips*/) { gridOne->setColumnWidth(column, GridColumnPixels(column)); });
     gridOne->installEventFilter(this);
+
+    // The grid's own Ctrl+C copies just the current cell; this one, bound to
+    // the grid alone, copies the schedule and is in no menu.
+    auto* copy = new QAction(QStringLiteral("Copy schedule"), gridOne);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &frmMain::CopySchedule);
+    gridOne->addAction(copy);
+
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
         grid_.SetColWidth(col, kColumnWidthsTwips[static_cast<std::size_t>(col)]);
     }
@@ -302,6 +316,42 @@ void frmMain::GiveMenuShortcutsPrecedence() {
     for (QWidget* widget : client->findChildren<QWidget*>()) {
         if (widget->focusPolicy() != Qt::NoFocus) widget->installEventFilter(precedence);
     }
+}
+
+void frmMain::DescribeControls() {
+    struct Description {
+        QWidget* control;
+        const char* name;  // null: the control's own text
+        const char* description;
+    };
+    const Description descriptions[] = {
+        {fraLoan, "Loan details", "The amount, duration and interest rate of the loan or debt"},
+        {txtPrincipal, "Principal amount", "The amount borrowed or owed"},
+        {lblPrincipal, nullptr, "Label of the principal amount"},
+        {txtMonths, "Duration in months", "The number of monthly payments"},
+        {lblMonths, nullptr, "Label of the duration in months"},
+        {txtRate, "Interest rate in percent", "The annual interest rate in percent, at most 70"},
+        {lblRate, nullptr, "Label of the interest rate"},
+        {cmdCalculate, "Calculate my payment", "Works out the monthly payment and fills the payment schedule"},
+        {cmdPrint, "Print payment schedule", "Prints the payment schedule"},
+        {txtPayment, "Monthly payment", "The level monthly payment, read only"},
+        {lblPayment, nullptr, "Label of the monthly payment"},
+        {cmdClear, "Clear", "Empties the inputs, the payment and the payment schedule"},
+        {gridOne, "Payment schedule",
+         "One row for each monthly payment, with the year totals and the totals; "
+         "Ctrl+C copies the selected cells, or the whole schedule, for a spreadsheet"},
+        {lblCalendar, nullptr, "Label of the first payment date"},
+        {calCalendar, "First payment date", "The date of the first monthly payment"},
+    };
+    SetAccessibleText(*this, nullptr, "Works out the monthly payment and the payment schedule of a loan or debt");
+    for (const Description& d : descriptions) SetAccessibleText(*d.control, d.name, d.description);
+    for (LinkLabel* link : Links) SetAccessibleText(*link, nullptr, "Opens the maker's home page in the web browser");
+    // Each box is announced with the label beside it.
+    lblPrincipal->setBuddy(txtPrincipal);
+    lblMonths->setBuddy(txtMonths);
+    lblRate->setBuddy(txtRate);
+    lblPayment->setBuddy(txtPayment);
+    lblCalendar->setBuddy(calCalendar);
 }
 
 void frmMain::PlaceResizeControl() {
@@ -369,6 +419,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::ResetGrid() {
     quillmere::ResetGrid(grid_);
     ApplyGridMetrics();
+}
+
+void frmMain::CopySchedule() {
+    const std::string text = ScheduleClipboardText(grid_, gridOne->selectionModel()->selectedIndexes());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void frmMain::cmdCalculate_Click() {

@@ -17,6 +17,10 @@
 //  - closing the window or File > Exit ends the program at once.
 // So the grid always holds one schedule, or the empty grid, never a mix.
 //
+// Beyond that, Ctrl+C in the grid copies the schedule for a spreadsheet
+// (the selected cells, or all of it), and every control tells a screen
+// reader its name and what it is for.
+//
 // Everything that leaves the window (message boxes, the browser, the print
 // dialog, ending the program) goes through the PlatformHooks it is given.
 #pragma once
@@ -132,6 +136,7 @@ private:
     void BuildMenus();
     void SetTabOrder();
     void GiveMenuShortcutsPrecedence();
+    void DescribeControls();
     void PlaceResizeControl();
 
     // The grid's rows and columns follow its font, which the layout control
@@ -144,6 +149,9 @@ private:
     void Form_Load();
     void Form_Unload();
     void ResetGrid();
+    // Ctrl+C in the grid: the selected cells, or the whole schedule when
+    // none is selected, as tab-separated text with the column headers.
+    void CopySchedule();
     void RunCalculations();
     void EndProgram();
 

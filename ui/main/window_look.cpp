@@ -31,6 +31,11 @@ void PlaceSizedToText(QWidget& widget, int left, int top) {
     widget.adjustSize();
 }
 
+void SetAccessibleText(QWidget& widget, const char* name, const char* description) {
+    if (name != nullptr) widget.setAccessibleName(QString::fromUtf8(name));
+    widget.setAccessibleDescription(QString::fromUtf8(description));
+}
+
 QIcon ProgramIcon() {
     QIcon icon;
     icon.addFile(QStringLiteral(":/quillmere/icon16.png"), QSize(16, 16));

@@ -143,7 +143,22 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
     connect(Timer1, &QTimer::timeout, this, [this] { splash_.Timer1_Timer(); });
     if (timerEnabled) Timer1->start();
 
+    DescribeControls();
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+}
+
+void SplashForm::DescribeControls() {
+    // The window has no title; a screen reader still says which it is.
+    SetAccessibleText(*this, "Quillmere Loan Calculator",
+                      "The product name, version and home page; any key or a click on the banner goes on");
+    SetAccessibleText(*Frame1, "Banner", "A click here goes on to the loan calculator");
+    SetAccessibleText(*Image1, "Quillmere logo", "The maker's logo");
+    SetAccessibleText(*lblAuther, nullptr, "Attribution");
+    SetAccessibleText(*lblCompanyProduct, nullptr, "Product family");
+    SetAccessibleText(*lblProductName, nullptr, "Product name");
+    SetAccessibleText(*lblVersion, nullptr, "Version");
+    SetAccessibleText(*lblWarning, nullptr, "Opens the maker's home page in the web browser");
+    SetAccessibleText(*lblCopyright, nullptr, "Copyright notice");
 }
 
 void SplashForm::keyPressEvent(QKeyEvent* event) {

@@ -39,6 +39,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void DescribeControls();
+
     frmSplash& splash_;
 };
 
