@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -58,9 +59,7 @@ class TestMainWindow : public QObject {
         w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
         QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
     }
-    static QAccessibleInterface* Accessible(QObject* object) {
-        return QAccessible::queryAccessibleInterface(object);
-    }
+    static QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
 private slots:
     void init() {
@@ -255,10 +254,10 @@ private slots:
         QAccessibleInterface* payment = Accessible(w_->txtPayment);
         QCOMPARE(payment->text(QAccessible::Name), QStringLiteral("Monthly payment"));
         QCOMPARE(payment->text(QAccessible::Value), QStringLiteral("$340.02"));
-        for (QWidget* control : QList<QWidget*>{w_->fraLoan, w_->txtPrincipal, w_->lblPrincipal, w_->txtMonths,
-                                                w_->lblMonths, w_->txtRate, w_->lblRate, w_->cmdCalculate,
-                                                w_->cmdPrint, w_->lblPayment, w_->cmdClear, w_->gridOne,
-                                                w_->lblCalendar, w_->calCalendar, static_cast<QWidget*>(w_->Links[3])}) {
+        for (QWidget* control :
+             QList<QWidget*>{w_->fraLoan, w_->txtPrincipal, w_->lblPrincipal, w_->txtMonths, w_->lblMonths, w_->txtRate,
+                             w_->lblRate, w_->cmdCalculate, w_->cmdPrint, w_->lblPayment, w_->cmdClear, w_->gridOne,
+                             w_->lblCalendar, w_->calCalendar, static_cast<QWidget*>(w_->Links[3])}) {
             QVERIFY2(!Accessible(control)->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             QVERIFY2(!Accessible(control)->text(QAccessible::Description).isEmpty(), qPrintable(control->objectName()));
         }
@@ -288,7 +287,9 @@ private slots:
     void linksOpenTheHomePage() {
         for (quillmere::LinkLabel* link : w_->Links) QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(recorder_.openedUrls, QStringList(4, QStringLiteral("https://www.quillmere.example")));
-        QTest::mouseMove(w_->Links[2]);
+        // Moved through the window, so the pointer lands on the label at any scale factor.
+        QWindow* window = w_->windowHandle();
+        QTest::mouseMove(window, window->mapFromGlobal(w_->Links[2]->mapToGlobal(w_->Links[2]->rect().center())));
         QTRY_COMPARE(w_->Links[2]->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(w_->lblCalendar->cursor().shape(), Qt::ArrowCursor);
 

@@ -1,11 +1,15 @@
 // The splash window: its hand-over to the main window by ticks, keys and a
-// frame click, its link, and the ticks carried over into the About box.
+// frame click, its link, the ticks carried over into the About box, and the
+// pictures at single and double density.
 #include "link_label.h"
 #include "loan_calculator_program.h"
 #include "recording_hooks.h"
 #include "splash_form.h"
+#include "window_look.h"
 
+#include <QAccessible>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -46,12 +50,23 @@ private slots:
 
     void handsOverOnTheFifthTick() {
         QCOMPARE(Form()->size(), QSize(489, 276));
-        QCOMPARE(Form()->Image1->pixmap().deviceIndependentSize().toSize(), QSize(222, 188));
+        // The logo keeps its size and is drawn from the picture for the screen.
+        const QPixmap logo = Form()->Image1->pixmap();
+        QCOMPARE(logo.deviceIndependentSize().toSize(), QSize(222, 188));
+        QCOMPARE(logo.devicePixelRatio(), Form()->devicePixelRatioF());
         QCOMPARE(Form()->Timer1->interval(), 1000);
         Ticks(4);
         QVERIFY(Form() != nullptr && program_->MainWindow() == nullptr);
         Ticks(1);
         QVERIFY(HandedOver());
+    }
+
+    void picturesComeInBothDensities() {
+        // Whatever density the program runs at, a denser screen gets a sharp picture.
+        for (qreal ratio : {1.0, 2.0}) {
+            QCOMPARE(quillmere::ProgramLogo(ratio).size(), QSize(222, 188) * ratio);
+            QCOMPARE(quillmere::ProgramIcon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
+        }
     }
 
     void handsOverOnACharacterKey_data() {
@@ -83,6 +98,10 @@ private slots:
         QTest::mouseClick(Form()->lblWarning, Qt::LeftButton);
         QCOMPARE(recorder_.openedUrls, QStringList{QStringLiteral("https://www.quillmere.example")});
         QVERIFY(Form() != nullptr);
+        // A screen reader meets the untitled window by name, and the link as a link.
+        QCOMPARE(QAccessible::queryAccessibleInterface(Form())->text(QAccessible::Name),
+                 QStringLiteral("Quillmere Loan Calculator"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Form()->lblWarning)->role(), QAccessible::Link);
 
         QTest::mouseClick(Form()->Frame1, Qt::LeftButton, {}, Form()->Frame1->rect().bottomRight() - QPoint(5, 5));
         QVERIFY(HandedOver());

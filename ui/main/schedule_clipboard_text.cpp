@@ -35,7 +35,8 @@ std::string ScheduleClipboardText(const ScheduleGrid& grid, GridCellRange cells)
     std::string out;
     if (cells.firstCol > cells.lastCol) return out;
     AppendRow(out, grid, 0, cells.firstCol, cells.lastCol);
-    for (int row = cells.firstRow; row <= cells.lastRow; ++row) AppendRow(out, grid, row, cells.firstCol, cells.lastCol);
+    for (int row = cells.firstRow; row <= cells.lastRow; ++row)
+        AppendRow(out, grid, row, cells.firstCol, cells.lastCol);
     return out;
 }
 

@@ -36,15 +36,23 @@ void SetAccessibleText(QWidget& widget, const char* name, const char* descriptio
     widget.setAccessibleDescription(QString::fromUtf8(description));
 }
 
+// Qt looks for a picture's "@2x" file only when the whole program runs at
+// double density; a window on a second, denser screen would then get the
+// single-density picture blown up. So both densities are named outright.
 QIcon ProgramIcon() {
     QIcon icon;
     icon.addFile(QStringLiteral(":/quillmere/icon16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/quillmere/icon16@2x.png"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/quillmere/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/quillmere/icon32@2x.png"), QSize(64, 64));
     return icon;
 }
 
 QPixmap ProgramLogo(qreal devicePixelRatio) {
-    return QIcon(QStringLiteral(":/quillmere/logo.jpg")).pixmap(QSize(222, 188), devicePixelRatio);
+    QIcon logo;
+    logo.addFile(QStringLiteral(":/quillmere/logo.jpg"));
+    logo.addFile(QStringLiteral(":/quillmere/logo@2x.jpg"));
+    return logo.pixmap(QSize(222, 188), devicePixelRatio);
 }
 
 }  // namespace quillmere

@@ -37,7 +37,8 @@ void SetAccessibleText(QWidget& widget, const char* name, const char* descriptio
 // 16 and 32 pixels (and their double-density versions).
 QIcon ProgramIcon();
 
-// The maker's logo, 222 x 188 pixels, drawn for `devicePixelRatio`.
+// The maker's logo, 222 x 188 pixels, drawn for `devicePixelRatio` from
+// whichever of its single- and double-density pictures suits it best.
 QPixmap ProgramLogo(qreal devicePixelRatio);
 
 }  // namespace quillmere
