@@ -261,13 +261,10 @@ private slots:
             QVERIFY2(!Accessible(control)->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             QVERIFY2(!Accessible(control)->text(QAccessible::Description).isEmpty(), qPrintable(control->objectName()));
         }
-        QCOMPARE(Accessible(w_->txtRate)->text(QAccessible::Name), QStringLiteral("Interest rate in percent"));
 
         // The grid's cells and column headers, as a table.
         QAccessibleTableInterface* table = Accessible(w_->gridOne)->tableInterface();
         QVERIFY(table != nullptr);
-        QCOMPARE(table->rowCount(), 6);
-        QCOMPARE(table->columnCount(), 7);
         QAccessibleInterface* cell = table->cellAt(1, 5);
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("$336.66"));
         const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
