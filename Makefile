@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 APP        := $(BUILD)/app/quillmere-loan-calculator
 
-.PHONY: all deps build run test test-sanitize fuzz bench clean
+.PHONY: all deps build run test test-sanitize fuzz lint bench clean
 
 all: build
 
@@ -40,6 +40,10 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/fuzz/fuzz_loan_inputs -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
 	  $(FUZZ_BUILD)/corpus fuzz/seeds
+
+# clang-format, clang-tidy and cppcheck over the project's sources.
+lint: build
+	sh scripts/lint.sh $(BUILD)
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done

@@ -98,7 +98,7 @@ public:
     void UserControl_Resize();
 
     // The window attached to, null until attached.
-    [[nodiscard]] QWidget* ParentForm() const { return parentForm_; }
+    [[nodiscard]] QWidget* ParentForm() const { return parentForm_.data(); }
 
     // What the last capture recorded.
     [[nodiscard]] float BaseScaleWidth() const { return baseScaleWidth_; }

@@ -52,7 +52,9 @@ struct MainWindowLike {
         controls.AddControls({grid, calendar});
         for (int i = 0; i < 6; ++i) {
             auto* link = new QLabel("Link", client);
-            link->setGeometry(TwipsRect(240 + 1800 * (i % 2), 7320 + 240 * (i / 2), 1335, 195));
+            const int column = i % 2;
+            const int line = i / 2;
+            link->setGeometry(TwipsRect(240 + 1800 * column, 7320 + 240 * line, 1335, 195));
             controls.AddControl(*link);
         }
         QMenu* file = window.menuBar()->addMenu("&File");

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string>
 
+#include "loan_calculation.h"
 #include "print_schedule.h"
 #include "schedule_report.h"
 
@@ -41,9 +42,7 @@ ScheduleGrid LongestGrid() {
         yearInterest += interest;
         yearApplied += payment - interest;
         const int row = grid.Rows() - 1;
-        const std::string mm = (month < 10 ? "0" : "") + std::to_string(month);
-        const std::string yy = std::to_string(year % 100 + 100).substr(1);
-        grid.SetTextMatrix(row, kColDate, mm + "/15/" + yy);
+        grid.SetTextMatrix(row, kColDate, PaymentDateText(month, 15, year));
         grid.SetTextMatrix(row, kColNumber, std::to_string(k));
         grid.SetTextMatrix(row, kColPayment, money(payment));
         grid.SetTextMatrix(row, kColInterest, money(interest));

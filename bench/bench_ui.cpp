@@ -23,8 +23,7 @@ using namespace quillmere;
 void BM_CalculateLongestScheduleInWindow(benchmark::State& state) {
     PlatformHooks hooks = DefaultPlatformHooks();
     hooks.showInformation = [](QWidget*, const QString&, const QString&) {};
-    frmMain window(hooks,
-                   std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
+    frmMain window(hooks, std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
     window.calCalendar->setSelectedDate(QDate(2007, 1, 15));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -47,8 +46,7 @@ BENCHMARK(BM_CalculateLongestScheduleInWindow)->Unit(benchmark::kMillisecond)->U
 // the window alternates between its design size and 1.5 times it.
 void BM_MainWindowScalingPass(benchmark::State& state) {
     PlatformHooks hooks = DefaultPlatformHooks();
-    frmMain window(hooks,
-                   std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
+    frmMain window(hooks, std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was never shown");

@@ -16,10 +16,9 @@ namespace {
 
 // The territories whose paper convention is US Letter.
 constexpr std::array kLetterTerritories = {
-    QLocale::UnitedStates, QLocale::Canada,     QLocale::Mexico,     QLocale::Belize,
-    QLocale::Chile,        QLocale::Colombia,   QLocale::CostaRica,  QLocale::ElSalvador,
-    QLocale::Guatemala,    QLocale::Nicaragua,  QLocale::Panama,     QLocale::Philippines,
-    QLocale::PuertoRico,   QLocale::Venezuela,
+    QLocale::UnitedStates, QLocale::Canada,      QLocale::Mexico,     QLocale::Belize,    QLocale::Chile,
+    QLocale::Colombia,     QLocale::CostaRica,   QLocale::ElSalvador, QLocale::Guatemala, QLocale::Nicaragua,
+    QLocale::Panama,       QLocale::Philippines, QLocale::PuertoRico, QLocale::Venezuela,
 };
 
 constexpr double kDefaultMarginInches = 0.5;
@@ -29,8 +28,7 @@ constexpr double kDefaultMarginInches = 0.5;
 void PrepareForDialog(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Loan Payment Schedule"));
     printer.setPageSize(QPageSize(LocalePageSize(PaperLocale())));
-    const QMarginsF margins(kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches,
-                            kDefaultMarginInches);
+    const QMarginsF margins(kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches);
     printer.setPageMargins(margins, QPageLayout::Inch);
 }
 
@@ -38,8 +36,8 @@ void PrepareForDialog(QPrinter& printer) {
 
 QPageSize::PageSizeId LocalePageSize(const QLocale& locale) {
     const QLocale::Territory territory = locale.territory();
-    const bool letter = std::find(kLetterTerritories.begin(), kLetterTerritories.end(),
-                                  territory) != kLetterTerritories.end();
+    const bool letter =
+        std::find(kLetterTerritories.begin(), kLetterTerritories.end(), territory) != kLetterTerritories.end();
     return letter ? QPageSize::Letter : QPageSize::A4;
 }
 

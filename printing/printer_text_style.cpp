@@ -27,8 +27,7 @@ void PrinterTextStyle::Draw(QPainter& painter, const QPointF& origin, const QStr
     }
 }
 
-bool PrinterTextStyle::DrawOnColumns(QPainter& painter, const QPointF& origin,
-                                     const QString& text) const {
+bool PrinterTextStyle::DrawOnColumns(QPainter& painter, const QPointF& origin, const QString& text) const {
     if (pitch_ <= 0) {
         return false;
     }

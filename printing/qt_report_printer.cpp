@@ -71,8 +71,8 @@ void QtReportPrinter::SetFontBold(bool bold) {
 int QtReportPrinter::CurrentStyle() {
     if (currentStyle_ < 0) {
         const QFont wanted(font_, &printer_);
-        const auto known = std::find_if(styles_.begin(), styles_.end(),
-                                        [&](const PrinterTextStyle& s) { return s.Font() == wanted; });
+        const auto known =
+            std::find_if(styles_.begin(), styles_.end(), [&](const PrinterTextStyle& s) { return s.Font() == wanted; });
         if (known == styles_.end()) {
             styles_.emplace_back(font_, &printer_);
             currentStyle_ = static_cast<int>(styles_.size()) - 1;

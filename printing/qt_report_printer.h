@@ -67,7 +67,7 @@ private:
     QPainter painter_;
     QFont font_;
     std::vector<PrinterTextStyle> styles_;  // the fonts used so far
-    int currentStyle_ = -1;  // index into styles_; -1 after a font change
+    int currentStyle_ = -1;                 // index into styles_; -1 after a font change
     std::vector<Line> lines_;
     int page_ = 1;
     bool sheetUsed_ = false;  // a page has been drawn on the current sheet

@@ -5,9 +5,7 @@
 namespace quillmere {
 namespace {
 
-bool IsUtf8Continuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
-}
+bool IsUtf8Continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U; }
 
 // Appends `text` left-aligned in a field of `width` characters: cut after
 // the width-th character, or padded with blanks up to it. A multi-byte
@@ -54,8 +52,7 @@ std::string ReportRowText(const ScheduleGrid& grid, int row) {
     return separated;
 }
 
-void PrintPageHead(ReportPrinter& printer, const std::string& title,
-                   const std::string& header) {
+void PrintPageHead(ReportPrinter& printer, const std::string& title, const std::string& header) {
     printer.SetFontSize(kReportTitlePoints);
     printer.Print(title + std::to_string(printer.Page()) + std::string(kLineBreak));
     printer.SetFontSize(kReportBodyPoints);

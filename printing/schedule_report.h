@@ -39,9 +39,6 @@ inline constexpr int kReportTitlePoints = 14;
 inline constexpr int kReportBodyPoints = 10;
 inline constexpr int kReportRowsPerPage = 60;
 
-// A column 0 text that marks a year-totals row.
-inline constexpr std::string_view kYearTotalsMarker = "Year Totals";
-
 // Field widths of grid columns 0 to 5; the row line is their sum, 83.
 inline constexpr std::array<int, 6> kReportFieldWidths = {15, 8, 15, 15, 15, 15};
 

@@ -31,8 +31,8 @@ Int128 ShiftRightRounded(Int128 magnitude, int shift, TieBreak tie) {
     const Int128 quotient = magnitude >> shift;
     const Int128 remainder = magnitude - (quotient << shift);
     const Int128 half = Int128{1} << (shift - 1);
-    const bool roundUp = remainder > half ||
-                         (remainder == half && (tie == TieBreak::AwayFromZero || (quotient & 1) != 0));
+    const bool roundUp =
+        remainder > half || (remainder == half && (tie == TieBreak::AwayFromZero || (quotient & 1) != 0));
     return roundUp ? quotient + 1 : quotient;
 }
 

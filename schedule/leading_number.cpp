@@ -46,7 +46,7 @@ struct DecimalParts {
     bool negative = false;
     std::string mantissa;  // digits with at most one period
     bool hasDigit = false;
-    long long exponent = 0;  // saturated far beyond the double range
+    long long exponent = 0;        // saturated far beyond the double range
     int leadingIntegerDigits = 0;  // significant digits before the period
     int leadingFractionZeros = 0;  // zeros after the period before a digit
 };
@@ -101,9 +101,8 @@ double DecimalValue(const DecimalParts& parts) {
     if (ec == std::errc::result_out_of_range) {
         // Either far above the largest double or far below the smallest:
         // the decimal order of magnitude tells which.
-        const long long order = parts.exponent +
-                                (parts.leadingIntegerDigits > 0 ? parts.leadingIntegerDigits
-                                                                : -parts.leadingFractionZeros);
+        const long long order = parts.exponent + (parts.leadingIntegerDigits > 0 ? parts.leadingIntegerDigits
+                                                                                 : -parts.leadingFractionZeros);
         magnitude = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc()) {
         magnitude = 0;

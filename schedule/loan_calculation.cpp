@@ -141,8 +141,11 @@ private:
 class Amortization {
 public:
     Amortization(const LoanInputs& in, double payment, CalendarDate first)
-        : months_(in.months), monthlyRate_(in.rate.ToDouble() / kPercent / kMonthsPerYear), rowPayment_(payment),
-          balance_(Currency::FromDouble(in.principal)), date_(first) {}
+        : months_(in.months),
+          monthlyRate_(in.rate.ToDouble() / kPercent / kMonthsPerYear),
+          rowPayment_(payment),
+          balance_(Currency::FromDouble(in.principal)),
+          date_(first) {}
 
     CalculationOutcome Run(LoanWindow& window, ScheduleWriter& writer) {
         const int lastNumber = RoundHalfEven(months_);

@@ -96,8 +96,6 @@ inline constexpr std::string_view kRateTitle = "Consilidate ASAP)";
 inline constexpr std::string_view kOutOfRangeMessage =
     "This loan cannot be calculated: its amounts are beyond the range the calculator can hold.";
 inline constexpr std::string_view kOutOfRangeTitle = "Out of Range";
-inline constexpr std::string_view kYearTotalsMarker = "Year Totals";
-inline constexpr std::string_view kTotalsMarker = "Totals";
 
 // Runs the whole calculation against `window`. Throws std::invalid_argument,
 // before touching anything, when the selected date is not a valid date.

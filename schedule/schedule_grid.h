@@ -77,6 +77,11 @@ private:
 inline constexpr std::array<std::string_view, ScheduleGrid::kColumns> kScheduleHeaders = {
     "Date", "Number", "Payment", "Interest", "Applied", "Balance", "Notes"};
 
+// The markers of the two kinds of totals rows: "Year Totals" in the Date
+// column, "Totals" in the Number column. Matched exactly, case included.
+inline constexpr std::string_view kYearTotalsMarker = "Year Totals";
+inline constexpr std::string_view kTotalsMarker = "Totals";
+
 // Width of the "Number" column after every reset.
 inline constexpr int kNumberColWidthTwips = 1150;
 

@@ -33,16 +33,16 @@ std::vector<PdfPage> ReadWords(const QString& pdf) {
     QProcess tool;
     tool.start(QStringLiteral(PDFTOTEXT_PATH), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     tool.waitForFinished();
-    static const QRegularExpression tag(QString::fromLatin1(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression tag(
+        QString::fromLatin1(R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+                            R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<PdfPage> pages;
     for (const QRegularExpressionMatch& m : tag.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
         if (m.capturedLength(1) > 0) {
             pages.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
         } else {
-            pages.back().words.push_back({m.captured(3).toDouble(), m.captured(4).toDouble(),
-                                          m.captured(5).toDouble(), m.captured(6).toDouble(), m.captured(7)});
+            pages.back().words.push_back({m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5).toDouble(),
+                                          m.captured(6).toDouble(), m.captured(7)});
         }
     }
     return pages;
@@ -52,9 +52,8 @@ std::vector<PdfPage> ReadWords(const QString& pdf) {
 // header's "Date" (column 2) and "Balance" (column 70); the 14 pt title has
 // 1.4 times that pitch.
 Lines PageLines(PdfPage page) {
-    std::sort(page.words.begin(), page.words.end(), [](const Word& a, const Word& b) {
-        return std::abs(a.y0 - b.y0) > 1.0 ? a.y0 < b.y0 : a.x0 < b.x0;
-    });
+    std::sort(page.words.begin(), page.words.end(),
+              [](const Word& a, const Word& b) { return std::abs(a.y0 - b.y0) > 1.0 ? a.y0 < b.y0 : a.x0 < b.x0; });
     const auto at = [&](const char* text) {
         return std::find_if(page.words.begin(), page.words.end(), [&](const Word& w) { return w.text == text; });
     };

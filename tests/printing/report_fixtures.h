@@ -42,8 +42,8 @@ inline ScheduleGrid YearlyGrid(int dataRows) {
     for (int row = 1; row <= dataRows; ++row) {
         const int month = (row + 10) % 13 + 1;  // 13: the year's totals
         const std::string n = std::to_string(row);
-        const std::string date = std::to_string(100 + month).substr(1) + "/15/" +
-                                 std::to_string(2007 + (row + 10) / 13).substr(2);
+        const std::string date =
+            std::to_string(100 + month).substr(1) + "/15/" + std::to_string(2007 + (row + 10) / 13).substr(2);
         SetRow(grid, row, {date, n, "$340.02", "$1" + n + ".25", "$230.77", "$12,3" + n + ".00"});
         if (month == 13) {
             SetRow(grid, row, {"Year Totals", "", "$4,080.24", "$1,312.57", "$2,767.67", ""});

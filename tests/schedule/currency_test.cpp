@@ -52,8 +52,8 @@ TEST(CurrencyTest, FloorToUnitGoesDownAlsoForNegatives) {
 TEST(CurrencyTest, RoundCentsSendsHalvesUpAndUpdatesItsArgument) {
     const struct {
         std::int64_t in, out;
-    } cases[] = {{12349, 12300}, {12350, 12400}, {-12350, -12300}, {-12351, -12400}, {-49, 0}, {-50, 0},
-                 {-51, -100},    {0, 0},         {9999, 10000},    {-9999, -10000}};
+    } cases[] = {{12349, 12300}, {12350, 12400}, {-12350, -12300}, {-12351, -12400}, {-49, 0},
+                 {-50, 0},       {-51, -100},    {0, 0},           {9999, 10000},    {-9999, -10000}};
     for (const auto& c : cases) {
         Currency v = Currency::FromRaw(c.in);
         EXPECT_EQ(RoundCents(v).Raw(), c.out) << c.in;

@@ -44,9 +44,8 @@ TEST(LoanCalculationTest, WritesBackInTheOrderTheUserSeesIt) {
     FakeLoanWindow w("1,000", "0", "75%");
     Calculate(w);
     const std::vector<std::string> expected = {
-        "SetText Rate 75",       "SetText Principal 1000", "SetText Months 0", "SetText Months 0",
-        "SetText Months 1",      "SetText Rate 70",        "Info Consilidate ASAP)",
-        "SetText Payment $1,058.33",
+        "SetText Rate 75",  "SetText Principal 1000", "SetText Months 0",       "SetText Months 0",
+        "SetText Months 1", "SetText Rate 70",        "Info Consilidate ASAP)", "SetText Payment $1,058.33",
     };
     EXPECT_EQ(w.calls, expected);
     EXPECT_EQ(w.messages.at(0),

@@ -56,9 +56,9 @@ TEST(ScheduleGridTest, OutOfRangeCellsThrowAndObserverHearsEveryChange) {
     grid.SetTextMatrix(2, 1, "a");
     grid.SetRows(3);  // no change, no event
     ResetGrid(grid);
-    const std::vector<std::string> expected = {"rows 1->3", "cell 2,1", "cleared", "cell 0,0", "cell 0,1",
-                                               "cell 0,2",  "cell 0,3", "cell 0,4", "cell 0,5", "cell 0,6",
-                                               "width 1",   "rows 3->2"};
+    const std::vector<std::string> expected = {"rows 1->3", "cell 2,1", "cleared",  "cell 0,0",
+                                               "cell 0,1",  "cell 0,2", "cell 0,3", "cell 0,4",
+                                               "cell 0,5",  "cell 0,6", "width 1",  "rows 3->2"};
     EXPECT_EQ(observer.events, expected);
 }
 

@@ -36,6 +36,7 @@ class TestScheduleFill : public QObject {
     Q_OBJECT
 
     RecordingHooks recorder_;
+    int rowsWhenPrinted_ = 0;  // the store's row count when the deferred print ran
     std::unique_ptr<frmMain> w_;
     int maxRows_ = 0;
 
@@ -135,14 +136,14 @@ private slots:
     }
 
     void printWaitsForTheFillToEnd() {
-        int rowsWhenPrinted = 0;
-        recorder_.onPrint = [&] { rowsWhenPrinted = StoreRows(); };
+        rowsWhenPrinted_ = 0;
+        recorder_.onPrint = [this] { rowsWhenPrinted_ = StoreRows(); };
         Fill("600", 100, [this] {
             QTest::mouseClick(w_->cmdPrint, Qt::LeftButton);
             QCOMPARE(recorder_.prints, 0);
         });
         QCOMPARE(recorder_.prints, 1);
-        QCOMPARE(rowsWhenPrinted, StoreRows());
+        QCOMPARE(rowsWhenPrinted_, StoreRows());
         CompareWithUninterrupted("600");
     }
 

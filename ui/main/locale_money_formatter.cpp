@@ -59,7 +59,8 @@ bool LearnPattern(const QLocale& locale, CurrencyPattern& pattern) {
 std::string FormatMinorUnits(const CurrencyPattern& p, std::int64_t minor) {
     const bool negative = minor < 0;
     // Magnitude as unsigned so the most negative value is safe too.
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(minor) : static_cast<std::uint64_t>(minor);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(minor) : static_cast<std::uint64_t>(minor);
     const auto perUnit = static_cast<std::uint64_t>(p.minorPerUnit);
     const std::string units = std::to_string(magnitude / perUnit);
 
@@ -81,7 +82,8 @@ std::string FormatMinorUnits(const CurrencyPattern& p, std::int64_t minor) {
 
 // The learnt pattern is used only where it writes exactly what QLocale writes.
 bool PatternAgreesWithQLocale(const QLocale& locale, const CurrencyPattern& p) {
-    constexpr std::array<double, 9> kSamples = {0.0, 1.0, 12.34, 999.0, 1000.0, -1.24, -1234567.89, 98765.4321, 123456789012.34};
+    constexpr std::array<double, 9> kSamples = {0.0,   1.0,         12.34,      999.0,          1000.0,
+                                                -1.24, -1234567.89, 98765.4321, 123456789012.34};
     for (double sample : kSamples) {
         const std::int64_t minor = RoundScaled(sample, p.minorPerUnit, TieBreak::AwayFromZero);
         if (FormatMinorUnits(p, minor) != locale.toCurrencyString(sample).toStdString()) return false;

@@ -9,9 +9,9 @@ namespace {
 
 TEST(LocaleMoneyFormatterTest, WritesWhatQLocaleWritesInManyLocales) {
     const QLocale locales[] = {
-        QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany),
-        QLocale(QLocale::French, QLocale::France),        QLocale(QLocale::Japanese, QLocale::Japan),
-        QLocale(QLocale::Hindi, QLocale::India),          QLocale(QLocale::Arabic, QLocale::Egypt),
+        QLocale(QLocale::English, QLocale::UnitedStates),  QLocale(QLocale::German, QLocale::Germany),
+        QLocale(QLocale::French, QLocale::France),         QLocale(QLocale::Japanese, QLocale::Japan),
+        QLocale(QLocale::Hindi, QLocale::India),           QLocale(QLocale::Arabic, QLocale::Egypt),
         QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::German, QLocale::Switzerland),
     };
     const double samples[] = {0.0, 0.5, 3.37, 1020.07, -1.24, -669.98, 1234567.891, 250000.0, 3.0e12};
@@ -37,7 +37,8 @@ TEST(LocaleMoneyFormatterTest, CurrencyAmountsAreExactAndHalvesGoAwayFromZero) {
     EXPECT_EQ(us.Format(1e300).substr(0, 2), "$1");
 
     const LocaleMoneyFormatter yen(QLocale(QLocale::Japanese, QLocale::Japan));
-    EXPECT_EQ(yen.Format(Currency::FromDouble(1234.5)), QLocale(QLocale::Japanese).toCurrencyString(1235.0).toStdString());
+    EXPECT_EQ(yen.Format(Currency::FromDouble(1234.5)),
+              QLocale(QLocale::Japanese).toCurrencyString(1235.0).toStdString());
 }
 
 TEST(LocaleMoneyFormatterTest, EnvironmentNamesTheLocaleAndCMeansUnitedStates) {
