@@ -20,20 +20,30 @@ namespace {
 
 using namespace quillmere;
 
-void BM_CalculateLongestScheduleInWindow(benchmark::State& state) {
-    PlatformHooks hooks = DefaultPlatformHooks();
-    hooks.showInformation = [](QWidget*, const QString&, const QString&) {};
-    frmMain window(hooks, std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
-    window.calCalendar->setSelectedDate(QDate(2007, 1, 15));
+// Shows a main window, en_US money, with a 250000 loan at 7.5% over `months`
+// typed in. Returns false (and tells the benchmark) if it never showed.
+bool ShowLoanWindow(benchmark::State& state, frmMain& window, const char* months) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was never shown");
-        return;
+        return false;
     }
     window.txtPrincipal->setText(QStringLiteral("250000"));
-    window.txtMonths->setText(QStringLiteral("9999"));
+    window.txtMonths->setText(QString::fromLatin1(months));
     window.txtRate->setText(QStringLiteral("7.5"));
+    return true;
+}
 
+std::unique_ptr<LocaleMoneyFormatter> UsMoney() {
+    return std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void BM_CalculateLongestScheduleInWindow(benchmark::State& state) {
+    PlatformHooks hooks = DefaultPlatformHooks();
+    hooks.showInformation = [](QWidget*, const QString&, const QString&) {};
+    frmMain window(hooks, UsMoney());
+    window.calCalendar->setSelectedDate(QDate(2007, 1, 15));
+    if (!ShowLoanWindow(state, window, "9999")) return;
     for (auto _ : state) {
         QTest::mouseClick(window.cmdCalculate, Qt::LeftButton);
         window.gridOne->viewport()->repaint();
@@ -46,15 +56,8 @@ BENCHMARK(BM_CalculateLongestScheduleInWindow)->Unit(benchmark::kMillisecond)->U
 // the window alternates between its design size and 1.5 times it.
 void BM_MainWindowScalingPass(benchmark::State& state) {
     PlatformHooks hooks = DefaultPlatformHooks();
-    frmMain window(hooks, std::make_unique<LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        state.SkipWithError("the window was never shown");
-        return;
-    }
-    window.txtPrincipal->setText(QStringLiteral("250000"));
-    window.txtMonths->setText(QStringLiteral("360"));
-    window.txtRate->setText(QStringLiteral("7.5"));
+    frmMain window(hooks, UsMoney());
+    if (!ShowLoanWindow(state, window, "360")) return;
     QTest::mouseClick(window.cmdCalculate, Qt::LeftButton);
     const QSize design = window.size();
     const QSize larger = design * 1.5;
