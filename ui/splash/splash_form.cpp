@@ -134,7 +134,7 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
     connect(lblWarning, &LinkLabel::Clicked, this, [this] { splash_.lblWarning_Click(); });
 
     lblCopyright =
-        MakeLabel("lblCopyright", QStringLiteral("Copyright \u00A9 Quillmere. All rights reserved."), verdana, Frame1);
+        MakeLabel("lblCopyright", QStringLiteral("Copyright \u00A9 2026 Quillmere. MIT License."), verdana, Frame1);
     PlaceSizedToText(*lblCopyright, 120, 3720);
 
     Timer1 = new QTimer(this);
