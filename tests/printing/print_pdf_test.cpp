@@ -67,37 +67,44 @@ Lines PageLines(PdfPage page) {
     return lines;
 }
 
-TEST(PrintPdf, ColumnsPagesAndPageNumbersLandInsideLetterAndA4) {
-    const QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("report.pdf"));
-    const ScheduleGrid grid = testing::YearlyGrid();
-    // What the report asks to be seen on each sheet: its lines, blank ones left out.
-    std::vector<Lines> expected = testing::RecordingPrinter(grid).pages;
-    for (Lines& sheet : expected) {
+// What the report asks to be seen on each sheet: its lines, blank ones left out.
+std::vector<Lines> VisibleLines(const ScheduleGrid& grid) {
+    std::vector<Lines> sheets = testing::RecordingPrinter(grid).pages;
+    for (Lines& sheet : sheets) {
         for (std::string& line : sheet) line.erase(line.find_last_not_of(' ') + 1);
         std::erase(sheet, "");
     }
-    const auto print = [&](const QString& to, QPageSize::PageSizeId size) {
+    return sheets;
+}
+
+TEST(PrintPdf, ColumnsPagesAndPageNumbersLandInsideLetterAndA4) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    const auto print = [&](const QString& to, QPageSize::PageSizeId size, const ScheduleGrid& grid) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(to);  // a PDF, by its suffix
         printer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)));
         return PrintScheduleTo(printer, grid);
     };
-    for (const auto size : {QPageSize::Letter, QPageSize::A4}) {
-        SCOPED_TRACE(QPageSize::name(size).toStdString());
-        ASSERT_TRUE(print(file, size));
-        const std::vector<PdfPage> pages = ReadWords(file);
-        ASSERT_EQ(pages.size(), expected.size());
-        for (std::size_t p = 0; p < pages.size(); ++p) {
-            EXPECT_EQ(PageLines(pages[p]), expected[p]) << "page " << p + 1;
-            EXPECT_NEAR(pages[p].sheet.height(), QPageSize(size).size(QPageSize::Point).height(), 1.0);
-            const double margin = 36 - 0.5;  // the half inch, give or take rounding
-            EXPECT_TRUE(pages[p].sheet.adjusted(margin, margin, -margin, -margin).contains(pages[p].inked))
-                << "page " << p + 1 << ": words inside " << pages[p].inked.top() << " to " << pages[p].inked.bottom();
+    for (const ScheduleGrid& grid : {testing::Grid(testing::kWorkedExample), testing::YearlyGrid()}) {
+        const std::vector<Lines> expected = VisibleLines(grid);
+        for (const auto size : {QPageSize::Letter, QPageSize::A4}) {
+            SCOPED_TRACE(QPageSize::name(size).toStdString() + ", rows: " + std::to_string(grid.Rows() - 1));
+            ASSERT_TRUE(print(file, size, grid));
+            const std::vector<PdfPage> pages = ReadWords(file);
+            ASSERT_EQ(pages.size(), expected.size());
+            for (std::size_t p = 0; p < pages.size(); ++p) {
+                EXPECT_EQ(PageLines(pages[p]), expected[p]) << "page " << p + 1;
+                EXPECT_NEAR(pages[p].sheet.height(), QPageSize(size).size(QPageSize::Point).height(), 1.0);
+                const double margin = 36 - 0.5;  // the half inch, give or take rounding
+                EXPECT_TRUE(pages[p].sheet.adjusted(margin, margin, -margin, -margin).contains(pages[p].inked))
+                    << "page " << p + 1 << ": words inside " << pages[p].inked.top() << " to "
+                    << pages[p].inked.bottom();
+            }
         }
     }
     // A printer that cannot begin prints nothing and says so, without a word to the user.
-    EXPECT_FALSE(print(QStringLiteral("/nonexistent/report.pdf"), QPageSize::A4));
+    EXPECT_FALSE(print(QStringLiteral("/nonexistent/report.pdf"), QPageSize::A4, testing::YearlyGrid()));
 }
 
 }  // namespace
