@@ -1,26 +1,21 @@
-// Platform hooks that record what the windows ask for instead of doing it.
+// Platform hooks, and an About box, that record what the windows ask of
+// them instead of doing it.
 #pragma once
 
+#include "about_window.h"
 #include "platform_hooks.h"
 
 #include <QDialog>
-#include <QString>
 #include <QStringList>
 #include <QUrl>
 
 #include <functional>
 
 struct RecordingHooks {
-    struct Message {
-        QWidget* owner;
-        QString text;
-        QString title;
-    };
-
     quillmere::PlatformHooks hooks;
     bool browserPresent = true;
     QStringList openedUrls;
-    QList<Message> messages;
+    QStringList messages;  // each information box as "title: text"
     int prints = 0;
     int exits = 0;
     std::function<void()> onPrint;
@@ -32,8 +27,8 @@ struct RecordingHooks {
             openedUrls << url.toString();
             return browserPresent;
         };
-        hooks.showInformation = [this](QWidget* owner, const QString& text, const QString& title) {
-            messages.append({owner, text, title});
+        hooks.showInformation = [this](QWidget*, const QString& text, const QString& title) {
+            messages << title + QStringLiteral(": ") + text;
         };
         hooks.runModal = [this](QDialog& dialog) {
             dialog.show();
@@ -47,4 +42,14 @@ struct RecordingHooks {
     }
     RecordingHooks(const RecordingHooks&) = delete;
     RecordingHooks& operator=(const RecordingHooks&) = delete;
+};
+
+struct RecordingAbout : quillmere::AboutWindow {
+    int shown = 0;
+    std::function<void()> whileShown;
+    void ShowModal(QWidget*) override {
+        ++shown;
+        if (whileShown) whileShown();
+    }
+    void SwitchTimerOff() override {}
 };
