@@ -34,6 +34,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace quillmere {
 namespace {
@@ -290,19 +292,20 @@ void frmMain::BuildLinks() {
 }
 
 void frmMain::BuildMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    // Each menu holds exactly one entry.
+    const auto addMenu = [this](const char* menuName, const char* menuText, const char* entryName,
+                                const char* entryText, Qt::Key key, void (frmMain::*handler)()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuText));
+        menu->setObjectName(QString::fromLatin1(menuName));
+        QAction* entry = menu->addAction(QString::fromLatin1(entryText));
+        entry->setObjectName(QString::fromLatin1(entryName));
+        entry->setShortcut(QKeySequence(Qt::CTRL | key));
+        connect(entry, &QAction::triggered, this, handler);
+        return std::pair(menu, entry);
+    };
+    std::tie(mnuFile, mnuExit) = addMenu("mnuFile", "&File", "mnuExit", "&Exit", Qt::Key_X, &frmMain::mnuExit_Click);
+    std::tie(mnuHelp, mnuAbout) =
+        addMenu("mnuHelp", "&Help", "mnuAbout", "&About", Qt::Key_A, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::SetTabOrder() {
