@@ -1,6 +1,6 @@
 // The calculation with its money texts, as the window runs it, minus the window.
 #include "loan_calculation.h"
-#include "locale_money_formatter.h"
+#include "money/locale_money_formatter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,8 +20,7 @@ public:
     ScheduleGrid& Grid() override { return grid; }
 };
 
-void RunSchedule(benchmark::State& state, const char* months) {
-    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+void RunSchedule(benchmark::State& state, const char* months, const MoneyFormatter& money) {
     BenchWindow window;
     for (auto _ : state) {
         window.texts[0] = "250000";
@@ -33,8 +32,27 @@ void RunSchedule(benchmark::State& state, const char* months) {
     state.counters["rows"] = window.grid.Rows();
 }
 
-void BM_LongestSchedule(benchmark::State& state) { RunSchedule(state, "9999"); }
-void BM_ThirtyYearSchedule(benchmark::State& state) { RunSchedule(state, "360"); }
+// The longest schedule in a locale: en_US, and three whose money text is
+// unlike it (Indian grouping, Arabic-Indic digits and marks, Spanish
+// grouping that leaves four-digit amounts alone).
+void BM_LongestSchedule(benchmark::State& state, const char* locale) {
+    RunSchedule(state, "9999", LocaleMoneyFormatter(QLocale(QString::fromLatin1(locale))));
+}
+BENCHMARK_CAPTURE(BM_LongestSchedule, en_US, "en_US")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongestSchedule, hi_IN, "hi_IN")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongestSchedule, ar_EG, "ar_EG")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongestSchedule, es_ES, "es_ES")->Unit(benchmark::kMillisecond);
+
+// The same with every amount written by QLocale, for comparison.
+void BM_LongestScheduleThroughQLocale(benchmark::State& state) {
+    RunSchedule(state, "9999", LocaleMoneyFormatter::ThroughQLocale(QLocale(QStringLiteral("hi_IN"))));
+}
+BENCHMARK(BM_LongestScheduleThroughQLocale)->Unit(benchmark::kMillisecond);
+
+void BM_ThirtyYearSchedule(benchmark::State& state) {
+    RunSchedule(state, "360", LocaleMoneyFormatter(QLocale(QLocale::English, QLocale::UnitedStates)));
+}
+BENCHMARK(BM_ThirtyYearSchedule)->Unit(benchmark::kMicrosecond);
 
 void BM_MoneyText(benchmark::State& state) {
     const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -44,9 +62,6 @@ void BM_MoneyText(benchmark::State& state) {
         amount += 0.01;
     }
 }
-
-BENCHMARK(BM_LongestSchedule)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ThirtyYearSchedule)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoneyText);
 
 }  // namespace

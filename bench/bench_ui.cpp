@@ -12,8 +12,8 @@
 
 #include <memory>
 
-#include "locale_money_formatter.h"
 #include "main_window.h"
+#include "money/locale_money_formatter.h"
 #include "platform_hooks.h"
 
 namespace {

@@ -1,15 +1,17 @@
-#include "print_schedule.h"
+#include "printing/print_schedule.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
 
-#include "qt_report_printer.h"
-#include "schedule_report.h"
+#include "printing/qt_report_printer.h"
+#include "printing/schedule_report.h"
 
 namespace quillmere {
 namespace {
@@ -32,6 +34,35 @@ void PrepareForDialog(QPrinter& printer) {
     printer.setPageMargins(margins, QPageLayout::Inch);
 }
 
+// The pages chosen in the dialog's "Pages from ... to ..."; empty for all.
+QPageRanges ChosenPages(const QPrinter& printer) {
+    return printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+}
+
+void PrintReport(QPagedPaintDevice& device, const ScheduleGrid& grid, const QPageRanges& pages) {
+    QtReportPrinter out(device, pages);
+    PrintScheduleReport(out, grid);
+}
+
+// A PDF is written by a QPdfWriter set up as the printer is, into a file
+// that takes the target's place only when it is complete: QSaveFile writes
+// beside the target, notes any failed write, and renames only on a commit
+// that found none. Without the commit the temporary file is removed.
+bool PrintToFile(const QPrinter& printer, const ScheduleGrid& grid) {
+    QSaveFile file(printer.outputFileName());
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPdfVersion(printer.pdfVersion());
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        PrintReport(writer, grid, ChosenPages(printer));
+    }
+    return file.commit();
+}
+
 }  // namespace
 
 QPageSize::PageSizeId LocalePageSize(const QLocale& locale) {
@@ -44,17 +75,17 @@ QPageSize::PageSizeId LocalePageSize(const QLocale& locale) {
 QLocale PaperLocale() {
     for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
         const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty()) {
-            return QLocale(name);
-        }
+        if (!name.isEmpty()) return QLocale(name);
     }
     return QLocale::system();
 }
 
 bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {
     try {
-        QtReportPrinter out(printer);
-        PrintScheduleReport(out, grid);
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            return PrintToFile(printer, grid);
+        }
+        PrintReport(printer, grid, ChosenPages(printer));
         return true;
     } catch (...) {
         // Printing ends silently whatever went wrong; the job is abandoned by
@@ -68,9 +99,9 @@ bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
         QPrinter printer(QPrinter::HighResolution);
         PrepareForDialog(printer);
         QPrintDialog dialog(&printer, parent);
-        if (dialog.exec() != QDialog::Accepted) {
-            return false;
-        }
+        // Told how many pages there are, the dialog offers them as a range.
+        dialog.setMinMax(1, std::max(1, ReportPageCount(grid)));
+        if (dialog.exec() != QDialog::Accepted) return false;
         return PrintScheduleTo(printer, grid);
     } catch (...) {
         return false;

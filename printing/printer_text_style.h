@@ -1,18 +1,23 @@
-// PrinterTextStyle: one font of the report, ready to measure and draw lines
-// on a given printer.
+// PrinterTextStyle: one font of the report, ready to measure and draw the
+// fields of its lines on a given printer.
 //
-// In a fixed-pitch font every character sits on its column, so a line is
-// drawn as one run of glyphs at column positions: no text shaping, and the
-// blanks between fields, which carry no ink, are not drawn at all. That keeps
-// the longest schedule (about 11,000 lines) quick to print and its PDF small.
-// A font that turns out not to be fixed pitch, or a line with a character the
-// font lacks, goes through QPainter::drawText and its font fallback instead.
+// The report is laid out in character cells of a fixed-pitch font. A field
+// is drawn from its own cell onwards, so nothing in it can move another
+// field. How it is drawn depends on what it holds:
+//  - left-to-right text the font has every glyph for (every field of an
+//    en_US schedule) goes down as one run of glyphs, one glyph to a cell,
+//    with no text shaping: that keeps the longest schedule (about 11,000
+//    lines) quick to print and its PDF small;
+//  - anything else (right-to-left text, a currency sign from a fallback
+//    font, a combining mark) is laid out as a paragraph of its own, in its
+//    own reading order, with the font's fallback and shaping. A glyph wider
+//    than a cell then widens its field, never the next one.
 #pragma once
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRawFont>
-#include <QString>
+#include <QStringView>
 
 class QPainter;
 class QPaintDevice;
@@ -27,20 +32,38 @@ public:
     [[nodiscard]] const QFont& Font() const { return font_; }
     [[nodiscard]] qreal Ascent() const { return metrics_.ascent(); }
     [[nodiscard]] qreal LineSpacing() const { return metrics_.lineSpacing(); }
-    // Advance of `text` in device units.
-    [[nodiscard]] qreal Width(const QString& text) const;
+    // The width of a character cell in device units: the advance of a blank
+    // in a fixed-pitch font, the average character width in any other.
+    [[nodiscard]] qreal Pitch() const { return pitch_; }
 
-    // Draws `text` with its baseline starting at `origin`; the painter's font
-    // must be Font().
-    void Draw(QPainter& painter, const QPointF& origin, const QString& text) const;
+    // The glyphs of a line's simple fields, each on its character cell,
+    // drawn together as one run.
+    class CellRun {
+    public:
+        [[nodiscard]] bool IsEmpty() const { return glyphs_.isEmpty(); }
+
+    private:
+        friend class PrinterTextStyle;
+        QList<quint32> glyphs_;
+        QList<QPointF> positions_;
+    };
+
+    // Adds `field`, starting at character cell `cell`, to `run` when it can
+    // be drawn one glyph to a cell; false (and `run` unchanged) when it
+    // needs DrawLaidOut().
+    bool AddToCells(CellRun& run, qsizetype cell, QStringView field) const;
+    // Draws `run` with the baseline of cell 0 at `origin`; the painter's
+    // font must be Font().
+    void DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const;
+    // Draws `field` as a paragraph of its own, its baseline starting at `origin`.
+    void DrawLaidOut(QPainter& painter, const QPointF& origin, QStringView field) const;
 
 private:
-    bool DrawOnColumns(QPainter& painter, const QPointF& origin, const QString& text) const;
-
     QFont font_;
     QFontMetricsF metrics_;
     QRawFont raw_;
-    qreal pitch_ = 0;  // the column width; 0 when the font is not fixed pitch
+    qreal pitch_ = 0;
+    bool fixedPitch_ = false;
 };
 
 }  // namespace quillmere

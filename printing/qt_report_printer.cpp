@@ -1,9 +1,12 @@
-#include "qt_report_printer.h"
+#include "printing/qt_report_printer.h"
 
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPrinter>
 #include <QRectF>
 
 #include <algorithm>
+#include <limits>
 
 namespace quillmere {
 namespace {
@@ -12,10 +15,17 @@ namespace {
 // measure to what is seen.
 QString WithoutTrailingBlanks(QStringView text) {
     qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == u' ') {
-        --end;
-    }
+    while (end > 0 && text[end - 1] == u' ') --end;
     return text.first(end).toString();
+}
+
+// The length of `text` in characters (code points), as the report counts them.
+qsizetype CharacterCount(QStringView text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isLowSurrogate()) ++count;
+    }
+    return count;
 }
 
 // "Terminal" is not a Debian font; unless the program already chose a stand-in,
@@ -26,18 +36,44 @@ void EnsureTerminalStandIn() {
     }
 }
 
+// Calls `draw(cell, text)` for each field of `line` that holds more than
+// blanks: `cell` is the character column where its first non-blank
+// character stands, `text` the field from there on.
+template <typename Draw>
+void ForEachField(QStringView line, const std::vector<int>& columns, Draw draw) {
+    qsizetype at = 0;  // index into line
+    qsizetype cell = 0;
+    for (std::size_t field = 0; field < columns.size() && at < line.size(); ++field) {
+        const qsizetype end =
+            field + 1 < columns.size() ? static_cast<qsizetype>(columns[field + 1]) : std::numeric_limits<int>::max();
+        while (at < line.size() && cell < end && line[at] == u' ') {
+            ++at;
+            ++cell;
+        }
+        const qsizetype start = at;
+        const qsizetype startCell = cell;
+        while (at < line.size() && cell < end) {
+            ++at;
+            if (at < line.size() && line[at].isLowSurrogate()) ++at;
+            ++cell;
+        }
+        QStringView text = line.sliced(start, at - start);
+        while (!text.isEmpty() && text.back() == u' ') text.chop(1);
+        if (!text.isEmpty()) draw(startCell, text);
+    }
+}
+
 }  // namespace
 
-QtReportPrinter::QtReportPrinter(QPrinter& printer) : printer_(printer) {
-    if (!painter_.begin(&printer_)) {
-        throw PrintFailure("the printer did not begin");
-    }
+QtReportPrinter::QtReportPrinter(QPagedPaintDevice& device, QPageRanges pages)
+    : device_(device), selected_(std::move(pages)) {
+    if (!painter_.begin(&device_)) throw PrintFailure("the printer did not begin");
     font_ = ReportFont(QStringLiteral("Terminal"));
 }
 
 QtReportPrinter::~QtReportPrinter() {
     if (!ended_ && painter_.isActive()) {
-        printer_.abort();
+        if (auto* printer = dynamic_cast<QPrinter*>(&device_)) printer->abort();
     }
 }
 
@@ -68,17 +104,20 @@ void QtReportPrinter::SetFontBold(bool bold) {
     currentStyle_ = -1;
 }
 
+void QtReportPrinter::SetFieldColumns(std::span<const int> columns) {
+    const std::vector<int> wanted(columns.begin(), columns.end());
+    const auto known = std::find(columnSets_.begin(), columnSets_.end(), wanted);
+    currentColumns_ = static_cast<int>(known - columnSets_.begin());
+    if (known == columnSets_.end()) columnSets_.push_back(wanted);
+}
+
 int QtReportPrinter::CurrentStyle() {
     if (currentStyle_ < 0) {
-        const QFont wanted(font_, &printer_);
+        const QFont wanted(font_, &device_);
         const auto known =
             std::find_if(styles_.begin(), styles_.end(), [&](const PrinterTextStyle& s) { return s.Font() == wanted; });
-        if (known == styles_.end()) {
-            styles_.emplace_back(font_, &printer_);
-            currentStyle_ = static_cast<int>(styles_.size()) - 1;
-        } else {
-            currentStyle_ = static_cast<int>(known - styles_.begin());
-        }
+        currentStyle_ = static_cast<int>(known - styles_.begin());
+        if (known == styles_.end()) styles_.emplace_back(font_, &device_);
     }
     return currentStyle_;
 }
@@ -87,90 +126,87 @@ void QtReportPrinter::Print(std::string_view text) {
     const QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QStringView rest(all);
     const int style = CurrentStyle();
+    PageLines& page = pages_.back();
     qsizetype start = 0;
     for (;;) {
         const qsizetype lineEnd = rest.indexOf(u"\r\n", start);
         const qsizetype length = (lineEnd < 0 ? rest.size() : lineEnd) - start;
-        lines_.push_back({WithoutTrailingBlanks(rest.sliced(start, length)), style});
-        if (lineEnd < 0) {
-            break;
-        }
+        page.push_back({WithoutTrailingBlanks(rest.sliced(start, length)), style, currentColumns_});
+        if (lineEnd < 0) break;
         start = lineEnd + 2;
     }
 }
 
-void QtReportPrinter::NewPage() {
-    DrawPage();
-    ++page_;
-}
+void QtReportPrinter::NewPage() { pages_.emplace_back(); }
 
 void QtReportPrinter::EndDoc() {
-    DrawPage();
+    DrawDocument();
     ended_ = true;
-    if (!painter_.end()) {
-        throw PrintFailure("the printer did not end the job");
-    }
+    if (!painter_.end()) throw PrintFailure("the printer did not end the job");
 }
 
-double QtReportPrinter::PageScale() const {
-    const QRectF area = printer_.pageRect(QPrinter::DevicePixel);
-    // In a fixed-pitch font the longest line of each style is its widest, so
-    // one measure per style does instead of one per line.
-    std::vector<const QString*> longest(styles_.size(), nullptr);
-    double height = 0;
-    for (const Line& line : lines_) {
-        height += styles_[line.style].LineSpacing();
-        const QString*& widest = longest[line.style];
-        if (widest == nullptr || line.text.size() > widest->size()) {
-            widest = &line.text;
+// The page inside the margins, in device units, whatever the layout's mode.
+QRectF QtReportPrinter::PrintableArea() const {
+    const QPageLayout layout = device_.pageLayout();
+    const int dpi = device_.logicalDpiY();
+    return QRectF(layout.fullRectPixels(dpi).marginsRemoved(layout.marginsPixels(dpi)));
+}
+
+double QtReportPrinter::DocumentScale(const QRectF& area) const {
+    double tallest = 0;
+    double widest = 0;
+    for (const PageLines& page : pages_) {
+        double height = 0;
+        for (const Line& line : page) {
+            const PrinterTextStyle& style = styles_[static_cast<std::size_t>(line.style)];
+            height += style.LineSpacing();
+            widest = std::max(widest, style.Pitch() * static_cast<double>(CharacterCount(line.text)));
         }
-    }
-    double width = 0;
-    for (std::size_t style = 0; style < styles_.size(); ++style) {
-        if (longest[style] != nullptr) {
-            width = std::max(width, styles_[style].Width(*longest[style]));
-        }
+        tallest = std::max(tallest, height);
     }
     double scale = 1.0;
-    if (height > area.height()) {
-        scale = area.height() / height;
-    }
-    if (width * scale > area.width()) {
-        scale = area.width() / width;
-    }
+    if (tallest > area.height()) scale = area.height() / tallest;
+    if (widest * scale > area.width()) scale = area.width() / widest;
     return scale;
 }
 
-void QtReportPrinter::DrawPage() {
-    if (lines_.empty()) {
-        return;
-    }
-    if (sheetUsed_ && !printer_.newPage()) {
-        throw PrintFailure("the printer did not start a new sheet");
-    }
-    const double scale = PageScale();
-    painter_.save();
-    if (printer_.fullPage()) {
-        // The painter then starts at the paper's corner, not at the margins.
-        painter_.translate(printer_.pageRect(QPrinter::DevicePixel).topLeft());
-    }
-    painter_.scale(scale, scale);
-    double top = 0;
-    int drawnStyle = -1;
-    for (const Line& line : lines_) {
-        const PrinterTextStyle& style = styles_[line.style];
-        if (!line.text.isEmpty()) {
-            if (line.style != drawnStyle) {
-                painter_.setFont(style.Font());
-                drawnStyle = line.style;
-            }
-            style.Draw(painter_, QPointF(0, top + style.Ascent()), line.text);
+void QtReportPrinter::DrawDocument() {
+    const QRectF area = PrintableArea();
+    const double scale = DocumentScale(area);
+    bool sheetUsed = false;
+    for (std::size_t index = 0; index < pages_.size(); ++index) {
+        const PageLines& page = pages_[index];
+        if (page.empty() || !(selected_.isEmpty() || selected_.contains(static_cast<int>(index) + 1))) continue;
+        if (sheetUsed && !device_.newPage()) throw PrintFailure("the printer did not start a new sheet");
+        sheetUsed = true;
+        painter_.save();
+        if (device_.pageLayout().mode() == QPageLayout::FullPageMode) {
+            // The painter then starts at the paper's corner, not at the margins.
+            painter_.translate(area.topLeft());
         }
-        top += style.LineSpacing();
+        painter_.scale(scale, scale);
+        double top = 0;
+        for (const Line& line : page) {
+            DrawLine(line, top);
+            top += styles_[static_cast<std::size_t>(line.style)].LineSpacing();
+        }
+        painter_.restore();
     }
-    painter_.restore();
-    lines_.clear();
-    sheetUsed_ = true;
+    if (!sheetUsed) throw PrintFailure("none of the chosen pages is in the report");
+}
+
+void QtReportPrinter::DrawLine(const Line& line, double top) {
+    if (line.text.isEmpty()) return;
+    const PrinterTextStyle& style = styles_[static_cast<std::size_t>(line.style)];
+    if (painter_.font() != style.Font()) painter_.setFont(style.Font());
+    const double baseline = top + style.Ascent();
+    PrinterTextStyle::CellRun cells;
+    ForEachField(line.text, columnSets_[static_cast<std::size_t>(line.columns)], [&](qsizetype cell, QStringView text) {
+        if (!style.AddToCells(cells, cell, text)) {
+            style.DrawLaidOut(painter_, QPointF(style.Pitch() * static_cast<double>(cell), baseline), text);
+        }
+    });
+    style.DrawCells(painter_, QPointF(0, baseline), cells);
 }
 
 }  // namespace quillmere

@@ -9,6 +9,7 @@
 // document is not ended).
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace quillmere {
@@ -23,6 +24,14 @@ public:
     virtual void SetFontSize(int points) = 0;
     // The one style switch; the report uses it to emphasise its column header.
     virtual void SetFontBold(bool bold) = 0;
+
+    // The character columns at which the fields of the lines printed from
+    // now on begin, ascending. Each field, from its column up to the next,
+    // is laid out on its own: a right-to-left text keeps its reading order
+    // inside its field, and nothing in one field (a glyph wider than a
+    // character cell, say) can move another. Until the first call a line is
+    // one field.
+    virtual void SetFieldColumns(std::span<const int> columns) = 0;
 
     // 1 on the first page of a document, raised by one by each NewPage().
     [[nodiscard]] virtual int Page() const = 0;

@@ -54,14 +54,22 @@ std::string ReportRowText(const ScheduleGrid& grid, int row) {
 
 void PrintPageHead(ReportPrinter& printer, const std::string& title, const std::string& header) {
     printer.SetFontSize(kReportTitlePoints);
+    printer.SetFieldColumns(kReportTitleColumns);
     printer.Print(title + std::to_string(printer.Page()) + std::string(kLineBreak));
     printer.SetFontSize(kReportBodyPoints);
+    printer.SetFieldColumns(kReportHeaderColumns);
     printer.SetFontBold(true);
     printer.Print(header + std::string(kLineBreak));
     printer.SetFontBold(false);
+    printer.SetFieldColumns(kReportRowColumns);
 }
 
 }  // namespace
+
+int ReportPageCount(const ScheduleGrid& grid) {
+    const int rows = grid.Rows() - 1;
+    return (rows + kReportRowsPerPage - 1) / kReportRowsPerPage;
+}
 
 void PrintScheduleReport(ReportPrinter& printer, const ScheduleGrid& grid) {
     const std::string title = ReportTitleText();

@@ -41,10 +41,22 @@ inline constexpr int kReportRowsPerPage = 60;
 
 // Field widths of grid columns 0 to 5; the row line is their sum, 83.
 inline constexpr std::array<int, 6> kReportFieldWidths = {15, 8, 15, 15, 15, 15};
+// Where the fields of each kind of line begin, in characters: a row's six
+// fields, the header's six words, and the title, which is one field.
+inline constexpr std::array<int, 6> kReportRowColumns = {0, 15, 23, 38, 53, 68};
+inline constexpr std::array<int, 6> kReportHeaderColumns = {0, 13, 23, 37, 52, 66};
+inline constexpr std::array<int, 1> kReportTitleColumns = {0};
+
+// The pages the report of `grid` has: its data rows (Rows() - 1) divided by
+// 60, rounded up. Known before anything is printed, so a print dialog can
+// offer them.
+[[nodiscard]] int ReportPageCount(const ScheduleGrid& grid);
 
 // Prints the whole report, in this order: font name; then per page: 14 pt,
-// title with the page number and a CR LF; 10 pt; bold on, header and a
-// CR LF, bold off; up to 60 rows; new page. Last, the document is ended.
+// the title's field columns, the title with the page number and a CR LF;
+// 10 pt; the header's field columns; bold on, header and a CR LF, bold off;
+// the rows' field columns; up to 60 rows; new page. Last, the document is
+// ended.
 // Rows are printed from grid row 1 to Rows() - 1; row 0, the grid's own
 // header row, never is.
 //

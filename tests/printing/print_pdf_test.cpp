@@ -1,18 +1,25 @@
 // The report end to end: printed to PDF and read back with pdftotext -bbox,
 // whose word boxes give back exact character columns.
-#include "print_schedule.h"
+#include "printing/print_schedule.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <cmath>
+#include <csignal>
 #include <utility>
 
+#include "fake_loan_window.h"
+#include "money/locale_money_formatter.h"
 #include "report_fixtures.h"
 
 namespace quillmere {
@@ -21,8 +28,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct Word {
-    double left, top;
+    double left, top, right, bottom;
     QString text;
+    [[nodiscard]] double Middle() const { return (top + bottom) / 2; }
 };
 struct PdfPage {
     QRectF sheet, inked;  // in points; inked: the words' bounding box
@@ -42,27 +50,50 @@ std::vector<PdfPage> ReadWords(const QString& pdf) {
         if (m.capturedLength(1) > 0) {
             pages.push_back({QRectF(0, 0, at(1), at(2)), {}, {}});
         } else {
-            pages.back().words.push_back({at(3), at(4), m.captured(7)});
+            pages.back().words.push_back({at(3), at(4), at(5), at(6), m.captured(7)});
             pages.back().inked |= QRectF(QPointF(at(3), at(4)), QPointF(at(5), at(6)));
         }
     }
     return pages;
 }
 
-// A page's lines rebuilt from word positions; a line's words share their top.
-// The column pitch comes from the header's "Date" (column 2) and "Balance"
-// (column 70); the 14 pt title has 1.4 times that pitch.
-Lines PageLines(PdfPage page) {
-    std::ranges::sort(page.words, {}, [](const Word& w) { return std::pair(w.top, w.left); });
+// Where a page's character cells lie, from the header's "Date" (column 2)
+// and "Balance" (column 70).
+struct Cells {
+    double origin, pitch;
+    [[nodiscard]] double X(int column) const { return origin + column * pitch; }
+};
+Cells CellsOf(const PdfPage& page) {
     const auto x = [&](const char* text) { return std::ranges::find(page.words, QString(text), &Word::text)->left; };
     const double pitch = (x("Balance") - x("Date")) / 68.0;
-    const double origin = x("Date") - 2 * pitch;
+    return {x("Date") - 2 * pitch, pitch};
+}
+
+// A page's words in lines, top to bottom, each line left to right. Words of
+// a line share their middle, whatever font drew them.
+std::vector<std::vector<Word>> WordLines(PdfPage page) {
+    std::ranges::sort(page.words, {}, [](const Word& w) { return std::pair(w.Middle(), w.left); });
+    std::vector<std::vector<Word>> lines;
+    for (double middle = -100; const Word& w : page.words) {
+        if (w.Middle() - std::exchange(middle, w.Middle()) > 3) lines.emplace_back();
+        lines.back().push_back(w);
+    }
+    for (auto& line : lines) std::ranges::sort(line, {}, &Word::left);
+    return lines;
+}
+
+// A page's lines rebuilt from word positions. The 14 pt title has 1.4 times
+// the body's pitch.
+Lines PageLines(const PdfPage& page) {
+    const Cells cells = CellsOf(page);
     Lines lines;
-    for (double top = -1; const Word& w : page.words) {
-        if (w.top != std::exchange(top, w.top)) lines.emplace_back();
-        const auto column = std::lround((w.left - origin) / (lines.size() == 1 ? 1.4 * pitch : pitch));
-        lines.back().resize(std::max<std::size_t>(lines.back().size(), column), ' ');
-        lines.back() += w.text.toStdString();
+    for (const auto& words : WordLines(page)) {
+        std::string& line = lines.emplace_back();
+        for (const Word& w : words) {
+            const auto column = std::lround((w.left - cells.origin) / (lines.size() == 1 ? 1.4 : 1.0) / cells.pitch);
+            line.resize(std::max<std::size_t>(line.size(), column), ' ');
+            line += w.text.toStdString();
+        }
     }
     return lines;
 }
@@ -77,20 +108,48 @@ std::vector<Lines> VisibleLines(const ScheduleGrid& grid) {
     return sheets;
 }
 
+// The first character column of each field of a row line that holds more
+// than blanks (columns count characters, not bytes).
+std::vector<int> InkedFields(const std::string& line) {
+    const QList<uint> characters = QString::fromStdString(line).toUcs4();
+    std::vector<int> fields;
+    for (std::size_t f = 0; f < kReportRowColumns.size(); ++f) {
+        const int end = f + 1 < kReportRowColumns.size() ? kReportRowColumns[f + 1] : int(characters.size());
+        for (int c = kReportRowColumns[f]; c < std::min<int>(end, int(characters.size())); ++c) {
+            if (characters[c] != ' ') {
+                fields.push_back(kReportRowColumns[f]);
+                break;
+            }
+        }
+    }
+    return fields;
+}
+
+bool Print(QPrinter& printer, const QString& file, QPageSize::PageSizeId size, const ScheduleGrid& grid) {
+    printer.setOutputFileName(file);  // a PDF, by its suffix
+    printer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)));
+    return PrintScheduleTo(printer, grid);
+}
+
+bool Print(const QString& file, QPageSize::PageSizeId size, const ScheduleGrid& grid) {
+    QPrinter printer(QPrinter::HighResolution);
+    return Print(printer, file, size, grid);
+}
+
+ScheduleGrid Schedule(const char* locale, const char* principal, const char* months, const char* rate) {
+    testing::FakeLoanWindow window(principal, months, rate);
+    CalculateSchedule(window, LocaleMoneyFormatter(QLocale(QString::fromLatin1(locale))));
+    return window.grid;
+}
+
 TEST(PrintPdf, ColumnsPagesAndPageNumbersLandInsideLetterAndA4) {
     const QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("report.pdf"));
-    const auto print = [&](const QString& to, QPageSize::PageSizeId size, const ScheduleGrid& grid) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFileName(to);  // a PDF, by its suffix
-        printer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)));
-        return PrintScheduleTo(printer, grid);
-    };
     for (const ScheduleGrid& grid : {testing::Grid(testing::kWorkedExample), testing::YearlyGrid()}) {
         const std::vector<Lines> expected = VisibleLines(grid);
         for (const auto size : {QPageSize::Letter, QPageSize::A4}) {
             SCOPED_TRACE(QPageSize::name(size).toStdString() + ", rows: " + std::to_string(grid.Rows() - 1));
-            ASSERT_TRUE(print(file, size, grid));
+            ASSERT_TRUE(Print(file, size, grid));
             const std::vector<PdfPage> pages = ReadWords(file);
             ASSERT_EQ(pages.size(), expected.size());
             for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -104,7 +163,94 @@ TEST(PrintPdf, ColumnsPagesAndPageNumbersLandInsideLetterAndA4) {
         }
     }
     // A printer that cannot begin prints nothing and says so, without a word to the user.
-    EXPECT_FALSE(print(QStringLiteral("/nonexistent/report.pdf"), QPageSize::A4, testing::YearlyGrid()));
+    EXPECT_FALSE(Print(QStringLiteral("/nonexistent/report.pdf"), QPageSize::A4, testing::YearlyGrid()));
+}
+
+// Every field of every row starts at its own column and ends before the next,
+// on every page, at one pitch for the whole report, whatever the script.
+TEST(PrintPdf, FieldsHoldTheirColumnsInEveryScriptAtOnePitch) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    for (const char* locale : {"en_US", "ar_EG", "he_IL", "ja_JP", "hi_IN"}) {
+        SCOPED_TRACE(locale);
+        const ScheduleGrid grid = Schedule(locale, "250000", "360", "6.5");
+        ASSERT_TRUE(Print(file, QPageSize::Letter, grid));
+        const std::vector<PdfPage> pages = ReadWords(file);
+        const std::vector<Lines> expected = VisibleLines(grid);
+        ASSERT_EQ(pages.size(), 7U);
+        const Cells first = CellsOf(pages[0]);
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            const Cells cells = CellsOf(pages[p]);
+            EXPECT_NEAR(cells.pitch, first.pitch, 0.001) << "page " << p + 1;
+            EXPECT_NEAR(cells.origin, first.origin, 0.001) << "page " << p + 1;
+            const auto lines = WordLines(pages[p]);
+            ASSERT_EQ(lines.size(), expected[p].size()) << "page " << p + 1;
+            for (std::size_t l = 2; l < lines.size(); ++l) {  // below the title and the header
+                std::vector<int> starts;
+                for (const Word& w : lines[l]) {
+                    const int column =
+                        *std::ranges::find_if(kReportRowColumns.rbegin(), kReportRowColumns.rend(),
+                                              [&](int c) { return w.left > cells.X(c) - cells.pitch / 2; });
+                    if (starts.empty() || starts.back() != column) {
+                        starts.push_back(column);
+                        EXPECT_NEAR(w.left, cells.X(column), cells.pitch / 4) << expected[p][l];
+                    }
+                    const auto next = std::ranges::upper_bound(kReportRowColumns, column);
+                    if (next != kReportRowColumns.end()) {
+                        EXPECT_LT(w.right, cells.X(*next) + cells.pitch / 4) << expected[p][l];
+                    }
+                }
+                EXPECT_EQ(starts, InkedFields(expected[p][l])) << "page " << p + 1 << ": " << expected[p][l];
+            }
+        }
+    }
+}
+
+TEST(PrintPdf, ChosenPagesKeepTheirNumbersAndThePitch) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("range.pdf"));
+    const ScheduleGrid grid = Schedule("en_US", "250000", "360", "6.5");
+    ASSERT_TRUE(Print(file, QPageSize::A4, grid));
+    const Cells whole = CellsOf(ReadWords(file)[0]);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    ASSERT_TRUE(Print(printer, file, QPageSize::A4, grid));
+    const std::vector<PdfPage> pages = ReadWords(file);
+    ASSERT_EQ(pages.size(), 2U);
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_EQ(PageLines(pages[p]).front(), VisibleLines(grid)[p + 1].front());  // "... Page: 2", "... Page: 3"
+        EXPECT_NEAR(CellsOf(pages[p]).pitch, whole.pitch, 0.001);
+    }
+}
+
+// The disk fills up half-way (a file size limit does the same to a writer):
+// the PDF that stood at the target survives, and nothing else is left.
+TEST(PrintPdf, AFailedFileLeavesTheOldOneAndNoTemporaryFile) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
+    {
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the earlier schedule");
+    }
+    const ScheduleGrid grid = Schedule("en_US", "250000", "9999", "7.5");
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit saved = limit;
+    limit.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool printed = Print(file, QPageSize::Letter, grid);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    EXPECT_FALSE(printed);
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the earlier schedule"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.pdf")});
+    // With room to write, the new schedule takes its place.
+    EXPECT_TRUE(Print(file, QPageSize::Letter, grid));
+    EXPECT_EQ(ReadWords(file).size(), 181U);
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ public:
     void SetFontName(std::string_view family) override { calls.push_back("font " + std::string(family)); }
     void SetFontSize(int points) override { calls.push_back("size " + std::to_string(points)); }
     void SetFontBold(bool bold) override { calls.emplace_back(bold ? "bold on" : "bold off"); }
+    void SetFieldColumns(std::span<const int> columns) override {
+        std::string call = "fields";
+        for (int column : columns) call += " " + std::to_string(column);
+        calls.push_back(call);
+    }
     int Page() const override { return 1 + static_cast<int>(std::ranges::count(calls, "new page")); }
     void Print(std::string_view text) override {
         calls.emplace_back("print");

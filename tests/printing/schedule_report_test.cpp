@@ -28,8 +28,10 @@ TEST(ScheduleReport, WorkedExampleIsOnePageOfFourteenLines) {
                                    Row(rows[3]), "", Row(rows[4]), "", Row(rows[5])}}));
     EXPECT_EQ(printer.pages[0][4].find("$669.98"), 68U);
     EXPECT_EQ(printer.pages[0][13].find("Totals"), 15U);
-    EXPECT_EQ(Texts(printer.calls.begin(), printer.calls.begin() + 7),
-              (Texts{"font Terminal", "size 14", "print", "size 10", "bold on", "print", "bold off"}));
+    EXPECT_EQ(Texts(printer.calls.begin(), printer.calls.begin() + 11),
+              (Texts{"font Terminal", "size 14", "fields 0", "print", "size 10", "fields 0 13 23 37 52 66", "bold on",
+                     "print", "bold off", "fields 0 15 23 38 53 68", "print"}));
+    EXPECT_EQ(ReportPageCount(testing::Grid(testing::kWorkedExample)), 1);
 }
 
 TEST(ScheduleReport, SixtyRowsToAPageWithoutAnEmptySheetAtTheEnd) {
@@ -37,12 +39,15 @@ TEST(ScheduleReport, SixtyRowsToAPageWithoutAnEmptySheetAtTheEnd) {
     ResetGrid(grid);
     EXPECT_EQ(RecordingPrinter(grid).pages,
               (std::vector<Texts>{{kTitle + "1", "", kHeader, "", std::string(83, ' ')}}));
+    EXPECT_EQ(ReportPageCount(grid), 1);
     grid.SetRows(61);
     EXPECT_EQ(RecordingPrinter(grid).pages.size(), 1U);
+    EXPECT_EQ(ReportPageCount(grid), 1);
     grid.SetRows(62);  // row 61, a year-totals row, alone on page 2
     grid.SetTextMatrix(61, kColDate, "Year Totals");
     const RecordingPrinter printer(grid);
     ASSERT_EQ(printer.pages.size(), 2U);
+    EXPECT_EQ(ReportPageCount(grid), 2);
     EXPECT_EQ(printer.pages[0].size(), 64U);
     EXPECT_EQ(printer.pages[1], (Texts{kTitle + "2", "", kHeader, "", "", Row({"Year Totals"}), ""}));
     EXPECT_EQ(Texts(printer.calls.end() - 2, printer.calls.end()), (Texts{"new page", "end doc"}));

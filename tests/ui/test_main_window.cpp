@@ -2,7 +2,7 @@
 // the grid view and its copy for spreadsheets, the flashing prompt, the link
 // bar, and what a screen reader reads of it all.
 #include "link_label.h"
-#include "locale_money_formatter.h"
+#include "money/locale_money_formatter.h"
 #include "main_window.h"
 #include "recording_hooks.h"
 #include "schedule_clipboard_text.h"

@@ -1,6 +1,6 @@
 // A long fill of the grid, and clicks that arrive between its rows: each is
 // injected from inside the window's event dispatch during the fill.
-#include "locale_money_formatter.h"
+#include "money/locale_money_formatter.h"
 #include "main_window.h"
 #include "recording_hooks.h"
 

@@ -6,7 +6,7 @@
 #include "form_container.h"
 #include "link_label.h"
 #include "loan_calculation.h"
-#include "locale_money_formatter.h"
+#include "money/locale_money_formatter.h"
 #include "menu_shortcut_precedence.h"
 #include "platform_hooks.h"
 #include "schedule_clipboard_text.h"

@@ -1,0 +1,59 @@
+// LocaleMoneyFormatter: money text in the user's currency format.
+//
+// Symbol, digits, grouping, the currency's number of decimals and the
+// locale's own style for negatives all come from QLocale. On top of QLocale
+// the formatter guarantees, in every locale:
+//  - amounts are rounded on their exact value to the currency's decimals, a
+//    half going away from zero (0.015 gives 0.02, -0.015 gives -0.02);
+//  - an amount that rounds to zero is written as zero, never as a negative
+//    zero ("-0.00", "($0.00)");
+//  - every text it writes can be read back, exactly, with Parse().
+//
+// The locale's pattern is learnt once (see CurrencyPattern) and amounts are
+// then written with integer arithmetic: a long schedule holds tens of
+// thousands of them. A locale whose pattern can't be learnt exactly still
+// gets the rounding and zero rules above; QLocale then writes the rounded
+// amount, and Parse() reads what it wrote.
+#pragma once
+
+#include "money/currency_pattern.h"
+#include "schedule/money_formatter.h"
+
+#include <QLocale>
+
+#include <optional>
+
+namespace quillmere {
+
+class LocaleMoneyFormatter final : public MoneyFormatter {
+public:
+    // The locale the environment names for money (see EnvironmentLocale()).
+    LocaleMoneyFormatter();
+    explicit LocaleMoneyFormatter(const QLocale& locale);
+    // The same rules with every amount written by QLocale: what a locale
+    // whose pattern can't be learnt gets.
+    static LocaleMoneyFormatter ThroughQLocale(const QLocale& locale);
+
+    [[nodiscard]] std::string Format(double amount) const override;
+    [[nodiscard]] std::string Format(Currency amount) const override;
+
+    // The amount of a text this formatter writes, exactly; nothing for a text
+    // it would not write (other grouping, a stray character, ...).
+    [[nodiscard]] std::optional<Currency> Parse(std::string_view text) const;
+
+    // Whether amounts are written from the learnt pattern, without QLocale.
+    [[nodiscard]] bool UsesLearntPattern() const { return pattern_.has_value(); }
+
+    // The locale the environment names for money: LC_ALL, then LC_MONETARY,
+    // then LANG; en_US where it names C, POSIX, or nothing Qt knows.
+    static QLocale EnvironmentLocale();
+
+private:
+    [[nodiscard]] std::string FormatMinorUnits(std::int64_t minor) const;
+
+    QLocale locale_;
+    std::optional<CurrencyPattern> pattern_;
+    std::int64_t minorPerUnit_ = 1;  // 10 ^ the currency's decimals
+};
+
+}  // namespace quillmere
