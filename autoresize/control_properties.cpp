@@ -3,9 +3,12 @@
 #include "twips.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLayout>
 #include <QMetaProperty>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
@@ -104,11 +107,45 @@ bool SetFontSize(QWidget& widget, double points) {
     SetPointSize(widget, points);
     // A composite control's inner parts (a calendar's navigation bar, a
     // table's headers) may carry fonts of their own; they follow the size so
-    // the control scales as one.
+    // the control scales as one. Those that inherit the new size are left be.
     for (QWidget* part : widget.findChildren<QWidget*>()) {
         if (part->font().pointSizeF() > 0) SetPointSize(*part, points);
     }
     return true;
+}
+
+// The size of a control's content. A label of plain text on one line is
+// measured by its text's advance alone, which is all its own size hint would
+// come to, at a fraction of the cost: a layout pass measures every label.
+QSize ContentSize(const QWidget& widget) {
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const bool plain =
+        label != nullptr && (label->textFormat() == Qt::PlainText ||
+                             (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text())));
+    if (!plain || label->wordWrap() || label->margin() != 0 || label->frameWidth() != 0 ||
+        label->text().contains(QLatin1Char('\n'))) {
+        return widget.sizeHint();
+    }
+    const QFontMetrics metrics(label->font());
+    const QMargins margins = label->contentsMargins();
+    return {metrics.horizontalAdvance(label->text()) + margins.left() + margins.right(),
+            metrics.height() + margins.top() + margins.bottom()};
+}
+
+// How much wider or taller than its scaled place a self-sizing control may
+// grow to keep its content whole: enough for type hinted at a new size.
+constexpr double kAutoSizeSlack = 1.2;
+
+// A self-sizing control takes its content's size where that is close to its
+// scaled place. Where the content is much larger (its font held at the
+// smallest readable size in a small window) it keeps its place and cuts the
+// content, rather than running over its neighbours.
+void SetAutoSize(QWidget& widget, Qt::Orientation orientation, int pixels) {
+    const QSize content = ContentSize(widget);
+    const bool horizontal = orientation == Qt::Horizontal;
+    const int wanted = horizontal ? content.width() : content.height();
+    const int size = wanted <= pixels * kAutoSizeSlack ? wanted : pixels;
+    widget.resize(horizontal ? size : widget.width(), horizontal ? widget.height() : size);
 }
 
 bool SetKnown(QObject& control, Known known, const QVariant& value) {
@@ -123,6 +160,10 @@ bool SetKnown(QObject& control, Known known, const QVariant& value) {
         return false;
     }
     const int pixels = TwipsToPixels(number);
+    if ((known == Known::Width || known == Known::Height) && widget->property(kAutoSizeProperty).toBool()) {
+        SetAutoSize(*widget, known == Known::Width ? Qt::Horizontal : Qt::Vertical, pixels);
+        return true;
+    }
     switch (known) {
         case Known::Left:
             widget->move(pixels, widget->y());

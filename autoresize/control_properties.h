@@ -13,7 +13,13 @@
 //   "Tag"       every control: the dynamic property "Tag", "" until it is set.
 //   "Left", "Top", "Width", "Height"
 //               a widget placed in a container, not a window: its place in
-//               twips, relative to the container.
+//               twips, relative to the container. A widget that sizes itself
+//               to its content (marked with the dynamic property "AutoSize"
+//               true, as a label that takes the size of its text) takes
+//               its content's size on a write of its Width or Height, as
+//               long as that is at most a fifth larger than the value
+//               written (type hinted at a new size); beyond that the value
+//               written holds, and the content is cut.
 //   "FontSize"  a widget placed in a container whose font is sized in points:
 //               the size in points; only sizes above 0 are accepted, and
 //               one below 6 points (too small to read) is set as 6. The
@@ -33,6 +39,8 @@ namespace quillmere {
 
 // The dynamic property that holds a control's Tag.
 inline constexpr char kTagProperty[] = "Tag";
+// The dynamic property that marks a control sizing itself to its content.
+inline constexpr char kAutoSizeProperty[] = "AutoSize";
 // The class information that names a control's type.
 inline constexpr char kTypeNameInfo[] = "TypeName";
 

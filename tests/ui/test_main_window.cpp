@@ -2,11 +2,12 @@
 // the grid view and its copy for spreadsheets, the flashing prompt, the link
 // bar, and what a screen reader reads of it all.
 #include "link_label.h"
-#include "money/locale_money_formatter.h"
 #include "main_window.h"
+#include "money/locale_money_formatter.h"
 #include "recording_hooks.h"
 #include "schedule_clipboard_text.h"
 #include "twips.h"
+#include "ui/main/window_placement.h"
 #include "window_look.h"
 
 #include <QAccessible>
@@ -18,9 +19,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QWindow>
+#include "ui/main/month_calendar.h"
+#include "ui/main/schedule_grid_view.h"
 
 #include <memory>
 #include <optional>
@@ -41,6 +47,15 @@ const QStringList kWorkedExample = {
 };
 
 QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+
+const QSize kDesignClient(772, 526);
+
+// What a layout pass leaves: every control's place and font, the grid's
+// rows and columns, and the window's picture.
+struct Layout {
+    QStringList controls;
+    QImage picture;
+};
 
 }  // namespace
 
@@ -65,8 +80,39 @@ private slots:
     }
     void cleanup() { w_.reset(); }
 
+    void Calculate(const char* principal, const char* months, const char* rate) {
+        w_->txtPrincipal->setText(QString::fromLatin1(principal));
+        w_->txtMonths->setText(QString::fromLatin1(months));
+        w_->txtRate->setText(QString::fromLatin1(rate));
+        w_->cmdCalculate_Click();
+    }
+
+    // Resizes the client area (the window less its menu bar) to `size`.
+    void ResizeClient(QSize size) {
+        w_->resize(size + QSize(0, w_->height() - w_->client->height()));
+        QCoreApplication::processEvents();
+    }
+
+    Layout TakeLayout() {
+        QCoreApplication::sendPostedEvents();
+        Layout layout;
+        for (const QWidget* control : w_->client->findChildren<QWidget*>()) {
+            if (!control->isVisible()) continue;
+            QString line;
+            QDebug(&line) << control->metaObject()->className() << control->objectName() << control->geometry()
+                          << control->font().pointSizeF();
+            layout.controls << line;
+        }
+        QString grid;
+        QDebug(&grid) << w_->gridOne->rowHeight(0) << w_->gridOne->horizontalHeader()->height();
+        for (int column = 0; column < 7; ++column) grid += QString::number(w_->gridOne->columnWidth(column)) + ' ';
+        layout.controls << grid;
+        layout.picture = w_->grab().toImage();
+        return layout;
+    }
+
     void opensReadyForInput() {
-        QCOMPARE(w_->client->size(), QSize(772, 526));
+        QCOMPARE(w_->client->size(), kDesignClient);
         QCOMPARE(QApplication::focusWidget(), w_->txtPrincipal);
         QCOMPARE(w_->calCalendar->selectedDate(), QDate::currentDate());
         QCOMPARE(w_->gridOne->columnWidth(1), quillmere::TwipsToPixels(1150));
@@ -84,6 +130,127 @@ private slots:
             w_->tmrColor_Timer();
             QCOMPARE(quillmere::TextColour(*w_->lblCalendar), colour);
         }
+    }
+
+    // The design size where it fits the screen, otherwise the largest size
+    // with the design's proportions that does; centred either way.
+    void fitsItsScreen() {
+        const QRect available = w_->screen()->availableGeometry();
+        const QRect outer = w_->frameGeometry();
+        QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                                                           .arg(outer.x())
+                                                           .arg(outer.y())
+                                                           .arg(outer.width())
+                                                           .arg(outer.height())
+                                                           .arg(available.width())
+                                                           .arg(available.height())));
+        const QSize client = w_->client->size();
+        if (available.height() > 2 * kDesignClient.height()) {
+            QCOMPARE(client, kDesignClient);
+        } else {
+            QVERIFY(client.width() < kDesignClient.width());
+            QVERIFY(std::abs(client.width() * kDesignClient.height() - client.height() * kDesignClient.width()) <=
+                    kDesignClient.width());
+            // And everything in it is scaled down with it.
+            const double factor = double(client.width()) / kDesignClient.width();
+            QVERIFY(std::abs(w_->cmdCalculate->width() - factor * 225) <= 2);
+        }
+        QVERIFY(std::abs((outer.left() - available.left()) - (available.right() - outer.right())) <= 40);
+
+        using quillmere::FittedWindowRect;
+        const QMargins frame(4, 30, 4, 4);
+        QCOMPARE(FittedWindowRect(QRect(0, 0, 1920, 1080), kDesignClient, 20, frame), QRect(570, 250, 780, 580));
+        QCOMPARE(FittedWindowRect(QRect(0, 0, 910, 512), kDesignClient, 20, frame), QRect(115, 0, 680, 512));
+        QCOMPARE(FittedWindowRect(QRect(0, 40, 400, 1000), kDesignClient, 20, frame), QRect(0, 379, 400, 321));
+    }
+
+    // A size reached by different paths gives the same window, pixel for pixel.
+    void layoutDependsOnlyOnTheSize() {
+        Calculate("250000", "360", "6.5");
+        w_->tmrColor->stop();
+        w_->gridOne->setFocus();
+        const QSize small(420, 271);
+        ResizeClient(small);
+        const Layout direct = TakeLayout();
+        for (const QSize detour : {QSize(1300, 760), kDesignClient, QSize(330, 190), QSize(900, 300)}) {
+            ResizeClient(detour);
+            ResizeClient(small);
+            const Layout again = TakeLayout();
+            QCOMPARE(again.controls, direct.controls);
+            QVERIFY2(again.picture == direct.picture,
+                     qPrintable(QStringLiteral("by way of %1x%2").arg(detour.width()).arg(detour.height())));
+        }
+    }
+
+    // Date and Number stay in view, whichever cell the keyboard reaches, and
+    // selection and copy run across them.
+    void fixedColumnsStayInView() {
+        w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
+        Calculate("250000", "360", "6.5");
+        ResizeClient(QSize(420, 271));
+        auto* fixed = w_->gridOne->findChild<QTableView*>(QStringLiteral("gridOneFixedColumns"));
+        QVERIFY(fixed != nullptr && fixed->isVisible());
+        QScrollBar* sideways = w_->gridOne->horizontalScrollBar();
+        QVERIFY(sideways->maximum() > 0);
+        w_->gridOne->setFocus();
+        const QAbstractItemModel* model = w_->gridOne->model();
+        const auto inView = [&](QTableView* view, int row, int column) {
+            const QRect cell = view->visualRect(model->index(row, column));
+            return view->viewport()->rect().intersects(cell);
+        };
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_End, Qt::ControlModifier}, std::pair{Qt::Key_End, Qt::NoModifier}}) {
+            QTest::keyClick(w_->gridOne, key, modifiers);
+            const QModelIndex current = w_->gridOne->currentIndex();
+            QCOMPARE(current.column(), 6);
+            QCOMPARE(sideways->value(), sideways->maximum());
+            QVERIFY(inView(fixed, current.row(), 0) && inView(fixed, current.row(), 1));
+            QVERIFY(w_->gridOne->visualRect(current).left() >= fixed->width());
+        }
+        QCOMPARE(fixed->geometry().width(), w_->gridOne->columnWidth(0) + w_->gridOne->columnWidth(1));
+        // Back to the date: only the rows may scroll.
+        QTest::keyClick(w_->gridOne, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(w_->gridOne, Qt::Key_Right);
+        QTest::keyClick(w_->gridOne, Qt::Key_Right);
+        QTest::keyClick(w_->gridOne, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(w_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(w_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(w_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(w_->gridOne->currentIndex().column(), 0);
+        QTest::keyClick(w_->gridOne, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 1),
+                 QStringLiteral("Date\tNumber\tPayment\n11/15/07\t1\t$1,580.17"));
+    }
+
+    // Half the design size still shows the month name, the year and all
+    // seven weekdays; with the keyboard focus the selected day is framed.
+    void calendarShrinksAndShowsItsFocus() {
+        w_->calCalendar->setSelectedDate(QDate(2026, 9, 16));  // the longest month name
+        ResizeClient(kDesignClient / 2);
+        QWidget* navigation = w_->calCalendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
+        QVERIFY(navigation->width() <= w_->calCalendar->width());
+        for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
+            const auto* button = w_->calCalendar->findChild<QToolButton*>(QString::fromLatin1(name));
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(), name);
+            QVERIFY(navigation->rect().contains(button->geometry()));
+        }
+        QTableView* days = w_->calCalendar->DayGrid();
+        int width = 0;
+        for (int column = 0; column < 7; ++column) width += days->columnWidth(column);
+        QVERIFY(width <= days->viewport()->width());
+
+        ResizeClient(kDesignClient);
+        const QModelIndex selected = days->currentIndex();
+        const QRect cell = days->visualRect(selected);
+        const auto frameColour = [&] {
+            const QImage picture = days->viewport()->grab().toImage();
+            const QPointF edge(cell.left() + 1, cell.center().y());
+            return picture.pixelColor((edge * picture.devicePixelRatio()).toPoint());
+        };
+        w_->txtPrincipal->setFocus();
+        QVERIFY(frameColour() != w_->calCalendar->palette().color(QPalette::Text));
+        days->setFocus();
+        QCOMPARE(frameColour(), w_->calCalendar->palette().color(QPalette::Text));
     }
 
     void keysReachTheirControls() {

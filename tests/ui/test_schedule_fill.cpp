@@ -1,17 +1,22 @@
 // A long fill of the grid, and clicks that arrive between its rows: each is
 // injected from inside the window's event dispatch during the fill.
-#include "money/locale_money_formatter.h"
 #include "main_window.h"
+#include "money/locale_money_formatter.h"
+#include "platform_hooks.h"
 #include "recording_hooks.h"
 
+#include <QAction>
 #include <QCalendarWidget>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include "ui/main/month_calendar.h"
+#include "ui/main/schedule_grid_view.h"
 
 #include <functional>
 #include <memory>
@@ -144,6 +149,32 @@ private slots:
         });
         QCOMPARE(recorder_->exits, 1);
         QCOMPARE(StoreRows(), rowsAtExit);
+    }
+
+    // The real way out, from inside a fill: the event loop ends, and no
+    // handler runs after the request, not even one queued behind it in the
+    // same batch of events. Last of the tests: the program is over afterwards.
+    void exitLeavesTheEventLoopAndRunsNoMoreHandlers() {
+        recorder_->hooks.exitProgram = [this] {
+            ++recorder_->exits;
+            quillmere::LeaveProgram();
+        };
+        int rowsAtExit = 0;
+        int handlersAfterExit = 0;
+        QTimer::singleShot(0, this, [&] {
+            Fill([&] {
+                QMetaObject::invokeMethod(w_->mnuExit, &QAction::trigger, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(w_->cmdClear, &QPushButton::click, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    w_.get(), [&] { ++handlersAfterExit; }, Qt::QueuedConnection);
+                connect(w_->mnuExit, &QAction::triggered, this, [&] { rowsAtExit = StoreRows(); });
+            });
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(recorder_->exits, 1);
+        QCOMPARE(handlersAfterExit, 0);
+        QCOMPARE(StoreRows(), rowsAtExit);  // the fill stopped there, and Clear never ran
+        QVERIFY(!w_->isVisible());
     }
 };
 

@@ -38,6 +38,14 @@ private slots:
     }
     void cleanup() { program_.reset(); }
 
+    // Wholly on screen, centred, and without a title bar on any platform.
+    void opensOnScreen() {
+        const QRect available = Form()->screen()->availableGeometry();
+        QVERIFY(available.contains(Form()->frameGeometry()));
+        QVERIFY(std::abs(available.center().x() - Form()->frameGeometry().center().x()) <= 1);
+        QVERIFY(Form()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    }
+
     void handsOverOnTheFifthTick() {
         QCOMPARE(Form()->size(), QSize(489, 276));
         // The logo keeps its size and is drawn from the picture for the screen;

@@ -6,12 +6,15 @@
 #include "form_container.h"
 #include "link_label.h"
 #include "loan_calculation.h"
-#include "money/locale_money_formatter.h"
 #include "menu_shortcut_precedence.h"
+#include "money/locale_money_formatter.h"
 #include "platform_hooks.h"
 #include "schedule_clipboard_text.h"
 #include "schedule_table_model.h"
 #include "twips.h"
+#include "ui/main/month_calendar.h"
+#include "ui/main/schedule_grid_view.h"
+#include "ui/main/window_placement.h"
 #include "web_address.h"
 #include "window_look.h"
 
@@ -48,16 +51,11 @@ const QColor kYellow(255, 255, 0);
 const QColor kLinkBlue(0, 0, 192);
 
 // Widths of the grid's columns as the window lays them out; the Number
-// column is set again by every reset. Together they fit the grid's width
-// beside its scroll bar, so the two fixed columns never scroll out of view.
+// column is set again by every reset. Together they fit the grid beside its
+// vertical scroll bar, money columns wide enough for amounts up to
+// $999,999.99, so a usual schedule shows all seven columns.
 constexpr std::array<int, ScheduleGrid::kColumns> kColumnWidthsTwips = {
-    1050, kNumberColWidthTwips, 1080, 1080, 1080, 1320, 570};
-constexpr int kGridRowHeightTwips = 255;
-constexpr double kGridFontPoints = 8.25;
-// Rows measured at each end of a schedule when fitting the money columns:
-// balances are largest at the top, the sums at the bottom.
-constexpr int kFitSampleRows = 40;
-constexpr int kCellPaddingPixels = 8;
+    1005, kNumberColWidthTwips, 1170, 1170, 1080, 1170, 600};
 
 // Where the links stand and what they open. Every link opens the home page.
 struct LinkPlace {
@@ -170,8 +168,8 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> mon
     tmrColor->start();
 
     PlaceResizeControl();
+    // The design size; the first show fits it to the screen.
     resize(TwipsSize(kClientWidthTwips, kClientHeightTwips) + QSize(0, menuBar()->sizeHint().height()));
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 
     Form_Load();
     txtPrincipal->setFocus();
@@ -231,37 +229,16 @@ void frmMain::BuildLeftColumn() {
     SetTextColour(*lblCalendar, kRed);
     PlaceSizedToText(*lblCalendar, 420, 1800);
 
-    calCalendar = new QCalendarWidget(client);
+    calCalendar = new MonthCalendar(client);
     calCalendar->setObjectName(QStringLiteral("calCalendar"));
-    calCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calCalendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     PlaceInTwips(*calCalendar, 480, 2160, 2910, 2370);
 }
 
 void frmMain::BuildGrid() {
     gridModel_ = new ScheduleTableModel(grid_);
-    gridOne = new QTableView(client);
+    gridOne = new ScheduleGridView(grid_, *gridModel_, client);
     gridOne->setObjectName(QStringLiteral("gridOne"));
-    gridOne->setModel(gridModel_);
-    gridOne->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    gridOne->setTabKeyNavigation(false);
-    gridOne->setWordWrap(false);
-    gridOne->setCornerButtonEnabled(false);
-    gridOne->verticalHeader()->hide();
-    gridOne->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    gridOne->verticalHeader()->setDefaultSectionSize(TwipsToPixels(kGridRowHeightTwips));
-    gridOne->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    gridOne->horizontalHeader()->setHighlightSections(false);
-    gridOne->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Cells white, the area past the last row and column grey, grid lines light grey.
-    gridOne->setStyleSheet(
-        QStringLiteral("QTableView { background-color: rgb(128, 128, 128);"
-                       " gridline-color: rgb(192, 192, 192); }"));
     PlaceInTwips(*gridOne, 3960, 0, 7620, 7905);
-
-    connect(gridModel_, &ScheduleTableModel::ColumnWidthChanged, gridOne,
-            [this](int column, int /*twips*/) { gridOne->setColumnWidth(column, GridColumnPixels(column)); });
-    gridOne->installEventFilter(this);
 
     // The grid's own Ctrl+C copies just the current cell; this one, bound to
     // the grid alone, copies the schedule and is in no menu.
@@ -375,38 +352,6 @@ void frmMain::PlaceResizeControl() {
     Resize->UserControl_ReadProperties(stored);
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == gridOne && event->type() == QEvent::FontChange) ApplyGridMetrics();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-double frmMain::GridScale() const { return gridOne->font().pointSizeF() / kGridFontPoints; }
-
-int frmMain::GridColumnPixels(int col) const { return TwipsToPixels(grid_.ColWidth(col) * GridScale()); }
-
-void frmMain::ApplyGridMetrics() {
-    gridOne->verticalHeader()->setDefaultSectionSize(TwipsToPixels(kGridRowHeightTwips * GridScale()));
-    for (int col = 0; col < ScheduleGrid::kColumns; ++col) gridOne->setColumnWidth(col, GridColumnPixels(col));
-    FitMoneyColumns();
-}
-
-void frmMain::FitMoneyColumns() {
-    const QFontMetrics metrics(gridOne->font());
-    const int rows = grid_.Rows();
-    for (int col = kColPayment; col <= kColBalance; ++col) {
-        // Digits are all as wide as each other, so the longest text is the
-        // widest; only that one is measured, which keeps live resizing quick.
-        const std::string* longest = nullptr;
-        for (int row = 1; row < rows; ++row) {
-            if (row == 1 + kFitSampleRows && rows > 1 + 2 * kFitSampleRows) row = rows - kFitSampleRows;
-            const std::string& text = grid_.TextMatrix(row, col);
-            if (longest == nullptr || text.size() > longest->size()) longest = &text;
-        }
-        const int widest = longest == nullptr ? 0 : metrics.horizontalAdvance(QString::fromStdString(*longest));
-        gridOne->setColumnWidth(col, std::max(GridColumnPixels(col), widest + kCellPaddingPixels));
-    }
-}
-
 void frmMain::Form_Load() {
     ResetGrid();
     // One reading of the date: three separate readings could straddle
@@ -416,15 +361,29 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() { EndProgram(); }
 
+// The layout control records the design layout as the window is shown; only
+// then may the window take the size that fits its screen, which the control
+// scales everything to. The window isn't on screen yet, so it appears there
+// at that size.
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    const QMargins frame = WindowFrameMargins(*this);
+    const QRect outer =
+        FittedWindowRect(screen->availableGeometry(), client->size(), height() - client->height(), frame);
+    // The geometry of the inside: the frame is drawn around it.
+    setGeometry(outer.marginsRemoved(frame));
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
-void frmMain::ResetGrid() {
-    quillmere::ResetGrid(grid_);
-    ApplyGridMetrics();
-}
+void frmMain::ResetGrid() { quillmere::ResetGrid(grid_); }
 
 void frmMain::CopySchedule() {
     const std::string text = ScheduleClipboardText(grid_, gridOne->selectionModel()->selectedIndexes());
@@ -455,12 +414,13 @@ void frmMain::RunCalculations() {
         CalculationView view(*this);
         CalculateSchedule(view, *money_);
         gridModel_->HoldBack(false);
-        FitMoneyColumns();
+        gridOne->FitColumns();
     } while (fill_.calculateAgain && !ending_);
     fill_.running = false;
 }
 
 bool frmMain::DispatchPendingEvents() {
+    if (ending_) return false;  // the program is leaving: nothing more is dispatched
     if (sinceGridRefresh_.elapsed() >= kGridRefreshMs) {
         gridModel_->Flush();
         sinceGridRefresh_.start();

@@ -49,6 +49,8 @@ class AboutWindow;
 class AutoResize;
 class LinkLabel;
 class MoneyFormatter;
+class MonthCalendar;
+class ScheduleGridView;
 class ScheduleTableModel;
 struct PlatformHooks;
 
@@ -103,9 +105,9 @@ public:
     QLineEdit* txtPayment = nullptr;
     QLabel* lblPayment = nullptr;
     QPushButton* cmdClear = nullptr;
-    QTableView* gridOne = nullptr;
+    ScheduleGridView* gridOne = nullptr;
     QLabel* lblCalendar = nullptr;
-    QCalendarWidget* calCalendar = nullptr;
+    MonthCalendar* calCalendar = nullptr;
     std::array<LinkLabel*, 4> Links{};
     QTimer* tmrColor = nullptr;
     QMenu* mnuFile = nullptr;
@@ -116,8 +118,8 @@ public:
     AutoResize* Resize = nullptr;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What a running fill has been asked to do by clicks that arrived
@@ -138,13 +140,6 @@ private:
     void GiveMenuShortcutsPrecedence();
     void DescribeControls();
     void PlaceResizeControl();
-
-    // The grid's rows and columns follow its font, which the layout control
-    // scales with the window; money columns widen to show a whole amount.
-    [[nodiscard]] double GridScale() const;
-    [[nodiscard]] int GridColumnPixels(int col) const;
-    void ApplyGridMetrics();
-    void FitMoneyColumns();
 
     void Form_Load();
     void Form_Unload();
@@ -170,6 +165,7 @@ private:
     ScheduleTableModel* gridModel_ = nullptr;
     Fill fill_;
     bool ending_ = false;
+    bool placed_ = false;  // fitted to its screen on the first show
     QElapsedTimer sinceGridRefresh_;
 };
 

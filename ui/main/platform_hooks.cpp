@@ -1,11 +1,13 @@
 #include "platform_hooks.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
+#include <QWidget>
 
-#include <cstdio>
 #include <cstdlib>
 
 #ifdef QUILLMERE_HAVE_PRINTING
@@ -27,15 +29,56 @@ void PrintSchedule([[maybe_unused]] QWidget* owner, [[maybe_unused]] const Sched
 #endif
 }
 
-// Leaving at once, from wherever the request comes (even from inside a
-// running calculation): there is nothing to save, and unwinding the windows
-// first would only give their handlers a chance to run again.
-[[noreturn]] void ExitAtOnce() {
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
-}
+// Once the program is ending, no event that could run one of its handlers
+// reaches any object: no input, no timer tick, no queued call, no close.
+class ExitGate final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Timer:
+            case QEvent::MetaCall:
+            case QEvent::Close:
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::Enter:
+            case QEvent::Leave:
+            case QEvent::HoverEnter:
+            case QEvent::HoverLeave:
+            case QEvent::HoverMove:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+            case QEvent::ContextMenu:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
 
 }  // namespace
+
+void LeaveProgram() {
+    auto* app = QCoreApplication::instance();
+    if (app == nullptr) return;
+    static QPointer<ExitGate> gate;
+    if (gate == nullptr) {
+        gate = new ExitGate(app);  // goes with the application
+        app->installEventFilter(gate);
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    QCoreApplication::exit(EXIT_SUCCESS);
+}
 
 PlatformHooks DefaultPlatformHooks() {
     PlatformHooks hooks;
@@ -43,7 +86,7 @@ PlatformHooks DefaultPlatformHooks() {
     hooks.showInformation = ShowInformationBox;
     hooks.runModal = [](QDialog& dialog) { dialog.exec(); };
     hooks.printSchedule = PrintSchedule;
-    hooks.exitProgram = ExitAtOnce;
+    hooks.exitProgram = LeaveProgram;
     return hooks;
 }
 

@@ -37,13 +37,21 @@ struct PlatformHooks {
     // `grid`. Ends silently on a cancel or a failure.
     std::function<void(QWidget* owner, const ScheduleGrid& grid)> printSchedule;
 
-    // Ends the whole program at once: no further handler runs, nothing is
-    // saved. The default never returns.
+    // Ends the whole program at once for the user: every window disappears,
+    // no further handler runs, nothing is saved. Returns to its caller, which
+    // is to unwind at once; the program then leaves through its event loop.
     std::function<void()> exitProgram;
 };
 
 // QDesktopServices, QMessageBox, QDialog::exec, the print dialog (where the
-// printing library is built) and an immediate process exit.
+// printing library is built) and LeaveProgram().
 PlatformHooks DefaultPlatformHooks();
+
+// Ends the program the way the desktop expects, with nothing lost: every
+// window is hidden at once, and from then on no input, timer tick, queued
+// call or close reaches any object; the event loops are told to end, so
+// QApplication::exec() returns and main() with it. QApplication's teardown
+// then hands what the user copied to the desktop's clipboard manager.
+void LeaveProgram();
 
 }  // namespace quillmere

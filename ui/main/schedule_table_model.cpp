@@ -47,7 +47,6 @@ QVariant ScheduleTableModel::headerData(int section, Qt::Orientation orientation
 
 Qt::ItemFlags ScheduleTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    if (index.column() < kFixedColumns) return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 

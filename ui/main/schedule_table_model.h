@@ -2,8 +2,8 @@
 //
 // Row 0 of the store, the fixed header row, becomes the horizontal header;
 // store row r (r >= 1) is model row r - 1. The two leftmost columns ("Date"
-// and "Number") are the grid's fixed columns: drawn in the header's colours
-// and not selectable.
+// and "Number") are the grid's fixed columns, drawn in the header's colours
+// unless selected.
 //
 // A long calculation writes thousands of rows, and telling a view about each
 // one costs far more than writing it. So while changes are held back

@@ -1,5 +1,6 @@
 #include "window_look.h"
 
+#include "autoresize/control_properties.h"
 #include "twips.h"
 
 #include <QPalette>
@@ -29,6 +30,8 @@ void PlaceInTwips(QWidget& widget, int left, int top, int width, int height) {
 void PlaceSizedToText(QWidget& widget, int left, int top) {
     widget.move(TwipsToPixels(left), TwipsToPixels(top));
     widget.adjustSize();
+    // It keeps the size of its text when the layout control scales its font.
+    widget.setProperty(kAutoSizeProperty, true);
 }
 
 void SetAccessibleText(QWidget& widget, const char* name, const char* description) {

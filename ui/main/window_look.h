@@ -25,7 +25,8 @@ void SetTextColour(QWidget& widget, const QColor& colour);
 void PlaceInTwips(QWidget& widget, int left, int top, int width, int height);
 
 // A label that takes the size of its text: placed at its left and top in
-// twips, then sized to the text in its own font.
+// twips, then sized to the text in its own font, and again whenever the
+// layout control sizes it.
 void PlaceSizedToText(QWidget& widget, int left, int top);
 
 // What a screen reader announces for `widget`: its name and a description

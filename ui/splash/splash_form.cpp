@@ -3,6 +3,7 @@
 #include "link_label.h"
 #include "splash_window.h"
 #include "twips.h"
+#include "ui/main/window_placement.h"
 #include "web_address.h"
 #include "window_look.h"
 
@@ -89,7 +90,7 @@ QLabel* MakeLabel(const char* name, const QString& text, const QFont& font, QWid
 }  // namespace
 
 SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint), splash_(splash) {
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), splash_(splash) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());
     setFixedSize(TwipsSize(7335, 4140));
@@ -144,7 +145,7 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
     if (timerEnabled) Timer1->start();
 
     DescribeControls();
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void SplashForm::DescribeControls() {

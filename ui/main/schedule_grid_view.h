@@ -1,0 +1,67 @@
+// ScheduleGridView: the schedule grid on screen, with its metrics.
+//
+// A table view over a ScheduleTableModel whose two leftmost columns, "Date"
+// and "Number", stay in view while the grid scrolls sideways: a second view
+// over the same model and selection, showing just those columns, lies over
+// the first one's left edge and scrolls up and down with it. Keyboard
+// navigation, selection and the schedule's copy work across both, since they
+// share one current cell and one selection; the keyboard focus is always in
+// the grid itself.
+//
+// Everything the grid measures follows its font, which the layout control
+// scales with the window: each column is the store's width for it (twips)
+// times the font's scale, each row 255 twips times the same scale; the date
+// and money columns widen to show their widest text, and the empty Notes
+// column takes the room that is left. The metrics are worked out
+// afresh from the font alone whenever it changes, so a size reached by any
+// path gives the same grid.
+#pragma once
+
+#include <QTableView>
+
+namespace quillmere {
+
+class ScheduleGrid;
+class ScheduleTableModel;
+
+class ScheduleGridView final : public QTableView {
+    Q_OBJECT
+
+public:
+    // The font the store's widths and the row height are given for.
+    static constexpr double kDesignPoints = 8.25;
+
+    // Shows `model`, which presents `store`; both must outlive the view.
+    ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel& model, QWidget* parent);
+
+    // Sets the width of `column` from the store, at the current font.
+    void ApplyColumnWidth(int column);
+    // Widens the date and money columns, if need be, to their widest texts.
+    void FitColumns();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void updateGeometries() override;
+
+private:
+    void BuildFixedColumns();
+    void ApplyMetrics();
+    void PlaceFixedColumns();
+    void FillNotesColumn();
+    void SetColumnWidth(int column, int width);
+    [[nodiscard]] int ColumnWidthFor(int column) const;
+    void FlushGeometries();
+    [[nodiscard]] double Scale() const;
+    [[nodiscard]] int DesignedWidth(int column) const;
+    [[nodiscard]] int WidestText(int column) const;
+    [[nodiscard]] int FixedWidth() const;
+
+    const ScheduleGrid& store_;
+    QTableView* fixed_ = nullptr;
+    bool deferGeometries_ = false;    // a new font waits for its new size
+    bool geometriesPending_ = false;  // a layout was asked for meanwhile
+};
+
+}  // namespace quillmere
