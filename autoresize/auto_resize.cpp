@@ -1,9 +1,9 @@
-#include "auto_resize.h"
+#include "autoresize/auto_resize.h"
 
-#include "control_properties.h"
-#include "extender.h"
-#include "host_window.h"
-#include "twips.h"
+#include "autoresize/control_properties.h"
+#include "autoresize/extender.h"
+#include "autoresize/host_window.h"
+#include "autoresize/twips.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -32,9 +32,9 @@
 // controls registered later are neither recorded nor moved.
 #pragma once
 
-#include "control_layout.h"
-#include "form_container.h"
-#include "property_bag.h"
+#include "autoresize/control_layout.h"
+#include "autoresize/form_container.h"
+#include "autoresize/property_bag.h"
 
 #include <QPointer>
 #include <QString>

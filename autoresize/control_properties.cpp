@@ -1,6 +1,6 @@
-#include "control_properties.h"
+#include "autoresize/control_properties.h"
 
-#include "twips.h"
+#include "autoresize/twips.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "extender.h"
+#include "autoresize/extender.h"
 
-#include "control_properties.h"
+#include "autoresize/control_properties.h"
 
 namespace quillmere {
 

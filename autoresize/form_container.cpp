@@ -1,4 +1,4 @@
-#include "form_container.h"
+#include "autoresize/form_container.h"
 
 namespace quillmere {
 

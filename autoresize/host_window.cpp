@@ -1,6 +1,6 @@
-#include "host_window.h"
+#include "autoresize/host_window.h"
 
-#include "twips.h"
+#include "autoresize/twips.h"
 
 #include <QLayout>
 #include <QMenuBar>

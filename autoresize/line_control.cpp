@@ -1,6 +1,6 @@
-#include "line_control.h"
+#include "autoresize/line_control.h"
 
-#include "twips.h"
+#include "autoresize/twips.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "property_bag.h"
+#include "autoresize/property_bag.h"
 
 #include <algorithm>
 

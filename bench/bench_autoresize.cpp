@@ -1,10 +1,10 @@
 // One layout pass over a window the size of the main window: ~25 controls of
 // the usual kinds, fonts included. Each iteration resizes the window to the
 // other of two sizes, so every pass moves, resizes and refonts every control.
-#include "auto_resize.h"
-#include "extender.h"
-#include "form_container.h"
-#include "twips.h"
+#include "autoresize/auto_resize.h"
+#include "autoresize/extender.h"
+#include "autoresize/form_container.h"
+#include "autoresize/twips.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

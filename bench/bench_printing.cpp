@@ -4,8 +4,8 @@
 // text takes the laid-out path (right-to-left, a sign from a fallback font).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -17,6 +17,7 @@
 #include "printing/print_schedule.h"
 #include "printing/schedule_report.h"
 #include "schedule/loan_calculation.h"
+#include "ui/common/window_look.h"
 
 namespace {
 
@@ -101,7 +102,8 @@ BENCHMARK_CAPTURE(BM_LongestScheduleToPdf, ja_JP, "ja_JP")->Unit(benchmark::kMil
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
+    RegisterFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,6 @@
 // The calculation with its money texts, as the window runs it, minus the window.
-#include "loan_calculation.h"
 #include "money/locale_money_formatter.h"
+#include "schedule/loan_calculation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,9 +14,10 @@
 
 #include <memory>
 
-#include "main_window.h"
+#include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
-#include "platform_hooks.h"
+#include "ui/common/window_look.h"
+#include "ui/main/main_window.h"
 
 namespace {
 
@@ -83,8 +84,7 @@ BENCHMARK(BM_MainWindowScalingPass)->Unit(benchmark::kMicrosecond)->UseRealTime(
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    RegisterFontSubstitutions();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

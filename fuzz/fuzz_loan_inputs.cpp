@@ -1,7 +1,7 @@
 // Feeds arbitrary texts for the three input boxes to the calculation and
 // checks what must hold for any input: no crash or undefined behaviour, a
 // bounded schedule, and no amount text that is not a number.
-#include "fake_loan_window.h"
+#include "tests/schedule/fake_loan_window.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,23 +1,11 @@
 #include "money/locale_money_formatter.h"
 
-#include <QByteArray>
+#include "money/environment_locale.h"
+
 #include <QString>
 
 namespace quillmere {
 namespace {
-
-// The locale name the environment gives for money, without encoding or modifier.
-QString EnvironmentLocaleName() {
-    for (const char* variable : {"LC_ALL", "LC_MONETARY", "LANG"}) {
-        const QByteArray value = qgetenv(variable);
-        if (!value.isEmpty()) {
-            QString name = QString::fromLocal8Bit(value);
-            name = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-            return name;
-        }
-    }
-    return {};
-}
 
 // The longest run of `text` made of the locale's digits, group separator and
 // decimal point: the number inside a money text.
@@ -108,11 +96,8 @@ std::optional<Currency> LocaleMoneyFormatter::Parse(std::string_view text) const
 }
 
 QLocale LocaleMoneyFormatter::EnvironmentLocale() {
-    const QString name = EnvironmentLocaleName();
-    const QLocale fallback(QLocale::English, QLocale::UnitedStates);
-    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX")) return fallback;
-    const QLocale locale(name);
-    return locale.language() == QLocale::C ? fallback : locale;
+    return quillmere::EnvironmentLocale(LocaleCategory::Monetary)
+        .value_or(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 }  // namespace quillmere

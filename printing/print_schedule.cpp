@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 
+#include "money/environment_locale.h"
 #include "printing/qt_report_printer.h"
 #include "printing/schedule_report.h"
 
@@ -29,7 +30,7 @@ constexpr double kDefaultMarginInches = 0.5;
 // document name the dialog turns into the suggested PDF file name.
 void PrepareForDialog(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Loan Payment Schedule"));
-    printer.setPageSize(QPageSize(LocalePageSize(PaperLocale())));
+    printer.setPageSize(QPageSize(EnvironmentPageSize()));
     const QMarginsF margins(kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches);
     printer.setPageMargins(margins, QPageLayout::Inch);
 }
@@ -72,12 +73,9 @@ QPageSize::PageSizeId LocalePageSize(const QLocale& locale) {
     return letter ? QPageSize::Letter : QPageSize::A4;
 }
 
-QLocale PaperLocale() {
-    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty()) return QLocale(name);
-    }
-    return QLocale::system();
+QPageSize::PageSizeId EnvironmentPageSize() {
+    const std::optional<QLocale> locale = EnvironmentLocale(LocaleCategory::Paper);
+    return locale ? LocalePageSize(*locale) : QPageSize::A4;
 }
 
 bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {

@@ -54,11 +54,11 @@ bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid);
 
 // The conventional paper of a locale: Letter for the Letter countries (the
 // United States, Canada, Mexico, the Philippines, much of Central and South
-// America), A4 everywhere else, the "C" locale included.
+// America), A4 everywhere else.
 QPageSize::PageSizeId LocalePageSize(const QLocale& locale);
 
-// The locale that governs paper: LC_ALL, else LC_PAPER, else LANG, as POSIX
-// orders them; the system locale when none is set.
-QLocale PaperLocale();
+// The paper the environment's locale for paper suggests; A4 where it names
+// none (or C).
+QPageSize::PageSizeId EnvironmentPageSize();
 
 }  // namespace quillmere

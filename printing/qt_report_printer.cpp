@@ -1,5 +1,8 @@
 #include "printing/qt_report_printer.h"
 
+#include "printing/report_font.h"
+#include "printing/schedule_report.h"
+
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPrinter>
@@ -26,14 +29,6 @@ qsizetype CharacterCount(QStringView text) {
         if (!text[i].isLowSurrogate()) ++count;
     }
     return count;
-}
-
-// "Terminal" is not a Debian font; unless the program already chose a stand-in,
-// take the fixed-pitch face the columns were laid out with.
-void EnsureTerminalStandIn() {
-    if (QFont::substitutes(QStringLiteral("Terminal")).isEmpty()) {
-        QFont::insertSubstitution(QStringLiteral("Terminal"), QStringLiteral("DejaVu Sans Mono"));
-    }
 }
 
 // Calls `draw(cell, text)` for each field of `line` that holds more than
@@ -68,21 +63,13 @@ void ForEachField(QStringView line, const std::vector<int>& columns, Draw draw) 
 QtReportPrinter::QtReportPrinter(QPagedPaintDevice& device, QPageRanges pages)
     : device_(device), selected_(std::move(pages)) {
     if (!painter_.begin(&device_)) throw PrintFailure("the printer did not begin");
-    font_ = ReportFont(QStringLiteral("Terminal"));
+    font_ = ReportFont(QString::fromUtf8(kReportFontName.data(), static_cast<qsizetype>(kReportFontName.size())));
 }
 
 QtReportPrinter::~QtReportPrinter() {
     if (!ended_ && painter_.isActive()) {
         if (auto* printer = dynamic_cast<QPrinter*>(&device_)) printer->abort();
     }
-}
-
-QFont QtReportPrinter::ReportFont(const QString& family) {
-    EnsureTerminalStandIn();
-    QFont font(family);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
 }
 
 void QtReportPrinter::SetFontName(std::string_view family) {

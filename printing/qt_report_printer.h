@@ -58,10 +58,6 @@ public:
     void NewPage() override;
     void EndDoc() override;
 
-    // The font a family name is printed in: the family, asked for as a
-    // fixed-pitch typewriter face so that a missing family falls back to one.
-    [[nodiscard]] static QFont ReportFont(const QString& family);
-
 private:
     struct Line {
         QString text;  // without trailing blanks

@@ -1,4 +1,4 @@
-#include "schedule_report.h"
+#include "printing/schedule_report.h"
 
 #include <cstddef>
 

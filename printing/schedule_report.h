@@ -29,8 +29,8 @@
 #include <string>
 #include <string_view>
 
-#include "report_printer.h"
-#include "schedule_grid.h"
+#include "printing/report_printer.h"
+#include "schedule/schedule_grid.h"
 
 namespace quillmere {
 

@@ -1,4 +1,4 @@
-#include "currency.h"
+#include "schedule/currency.h"
 
 #include <cmath>
 #include <limits>

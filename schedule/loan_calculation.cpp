@@ -1,7 +1,7 @@
-#include "loan_calculation.h"
+#include "schedule/loan_calculation.h"
 
-#include "currency.h"
-#include "leading_number.h"
+#include "schedule/currency.h"
+#include "schedule/leading_number.h"
 
 #include <algorithm>
 #include <cmath>

@@ -45,8 +45,8 @@
 //   // w.texts[int(quillmere::LoanBox::Payment)] == "$340.02"; w.grid holds the schedule.
 #pragma once
 
-#include "money_formatter.h"
-#include "schedule_grid.h"
+#include "schedule/money_formatter.h"
+#include "schedule/schedule_grid.h"
 
 #include <string>
 #include <string_view>

@@ -5,7 +5,7 @@
 // supplies one built on the user's locale; tests supply a fixed one.
 #pragma once
 
-#include "currency.h"
+#include "schedule/currency.h"
 
 #include <string>
 

@@ -17,7 +17,7 @@ echo "cppcheck"
 cppcheck --enable=warning,performance,portability --std=c++20 --language=c++ \
     --inline-suppr --error-exitcode=1 --quiet \
     --library=qt --library=googletest --suppress=missingIncludeSystem --suppress=unknownMacro \
-    $(for d in schedule printing autoresize ui/main ui/splash tests/schedule; do printf -- '-I%s ' "$d"; done) \
+    -I. \
     $cpp_sources
 
 echo "clang-tidy"

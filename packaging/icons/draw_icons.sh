@@ -1,7 +1,7 @@
 #!/bin/sh
 # Renders the desktop icon's 48 and 256 pixel PNGs from the hand-drawn SVG
 # beside this script, with ImageMagick. The 16 and 32 pixel sizes are the
-# window icons in ui/main/pictures, drawn pixel by pixel for those sizes.
+# window icons in ui/common/pictures, drawn pixel by pixel for those sizes.
 # The results are committed, so a build never needs ImageMagick.
 set -eu
 cd "$(dirname "$0")"

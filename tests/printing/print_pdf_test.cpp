@@ -18,9 +18,10 @@
 #include <csignal>
 #include <utility>
 
-#include "fake_loan_window.h"
 #include "money/locale_money_formatter.h"
-#include "report_fixtures.h"
+#include "tests/printing/report_fixtures.h"
+#include "tests/schedule/fake_loan_window.h"
+#include "ui/common/window_look.h"
 
 namespace quillmere {
 namespace {
@@ -259,6 +260,7 @@ TEST(PrintPdf, AFailedFileLeavesTheOldOneAndNoTemporaryFile) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");  // headless, wherever it runs
     QApplication app(argc, argv);
+    quillmere::RegisterFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

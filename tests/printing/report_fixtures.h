@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "schedule_report.h"
+#include "printing/schedule_report.h"
 
 namespace quillmere::testing {
 

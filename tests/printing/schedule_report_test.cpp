@@ -1,8 +1,8 @@
-#include "schedule_report.h"
+#include "printing/schedule_report.h"
 
 #include <gtest/gtest.h>
 
-#include "report_fixtures.h"
+#include "tests/printing/report_fixtures.h"
 
 namespace quillmere {
 namespace {

@@ -1,4 +1,4 @@
-#include "currency.h"
+#include "schedule/currency.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the order the calculation makes it, and a fixed en_US money formatter.
 #pragma once
 
-#include "loan_calculation.h"
+#include "schedule/loan_calculation.h"
 
 #include <cmath>
 #include <cstdio>

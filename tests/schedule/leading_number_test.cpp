@@ -1,4 +1,4 @@
-#include "leading_number.h"
+#include "schedule/leading_number.h"
 
 #include <gtest/gtest.h>
 

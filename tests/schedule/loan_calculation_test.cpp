@@ -1,4 +1,4 @@
-#include "fake_loan_window.h"
+#include "tests/schedule/fake_loan_window.h"
 
 #include <gtest/gtest.h>
 

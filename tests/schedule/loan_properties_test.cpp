@@ -1,5 +1,5 @@
 // Properties that hold for every loan, checked over many random ones.
-#include "fake_loan_window.h"
+#include "tests/schedule/fake_loan_window.h"
 
 #include <gtest/gtest.h>
 

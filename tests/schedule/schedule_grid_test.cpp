@@ -1,4 +1,4 @@
-#include "schedule_grid.h"
+#include "schedule/schedule_grid.h"
 
 #include <gtest/gtest.h>
 

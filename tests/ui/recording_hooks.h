@@ -2,8 +2,8 @@
 // them instead of doing it.
 #pragma once
 
-#include "about_window.h"
-#include "platform_hooks.h"
+#include "ui/common/about_window.h"
+#include "ui/common/platform_hooks.h"
 
 #include <QDialog>
 #include <QStringList>

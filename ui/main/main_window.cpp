@@ -1,22 +1,22 @@
-#include "main_window.h"
+#include "ui/main/main_window.h"
 
-#include "about_window.h"
-#include "auto_resize.h"
-#include "extender.h"
-#include "form_container.h"
-#include "link_label.h"
-#include "loan_calculation.h"
-#include "menu_shortcut_precedence.h"
+#include "autoresize/auto_resize.h"
+#include "autoresize/extender.h"
+#include "autoresize/form_container.h"
+#include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
-#include "platform_hooks.h"
-#include "schedule_clipboard_text.h"
-#include "schedule_table_model.h"
-#include "twips.h"
+#include "schedule/loan_calculation.h"
+#include "ui/common/about_window.h"
+#include "ui/common/link_label.h"
+#include "ui/common/platform_hooks.h"
+#include "ui/common/web_address.h"
+#include "ui/common/window_look.h"
+#include "ui/common/window_placement.h"
+#include "ui/main/menu_shortcut_precedence.h"
 #include "ui/main/month_calendar.h"
+#include "ui/main/schedule_clipboard_text.h"
 #include "ui/main/schedule_grid_view.h"
-#include "ui/main/window_placement.h"
-#include "web_address.h"
-#include "window_look.h"
+#include "ui/main/schedule_table_model.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -71,12 +71,6 @@ constexpr std::array<LinkPlace, 4> kLinkPlaces = {{
 }};
 const std::array<QString, 4> kLinkAddresses = {QString(kHomePageAddress), QString(kHomePageAddress),
                                                QString(kHomePageAddress), QString(kHomePageAddress)};
-
-QLabel* MakeLabel(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -188,15 +182,15 @@ void frmMain::BuildLoanFrame() {
 
     txtPrincipal = MakeBox("txtPrincipal", 15, fraLoan);
     PlaceInTwips(*txtPrincipal, 1800, 360, 1815, 285);
-    lblPrincipal = MakeLabel("lblPrincipal", "Principal Amount:", fraLoan);
+    lblPrincipal = MakeLabel("lblPrincipal", QStringLiteral("Principal Amount:"), fraLoan);
     PlaceSizedToText(*lblPrincipal, 120, 360);
     txtMonths = MakeBox("txtMonths", 4, fraLoan);
     PlaceInTwips(*txtMonths, 1800, 720, 1815, 285);
-    lblMonths = MakeLabel("lblMonths", "Duration in Months:", fraLoan);
+    lblMonths = MakeLabel("lblMonths", QStringLiteral("Duration in Months:"), fraLoan);
     PlaceSizedToText(*lblMonths, 120, 720);
     txtRate = MakeBox("txtRate", 5, fraLoan);
     PlaceInTwips(*txtRate, 1800, 1080, 1815, 285);
-    lblRate = MakeLabel("lblRate", "Interest Rate:", fraLoan);
+    lblRate = MakeLabel("lblRate", QStringLiteral("Interest Rate:"), fraLoan);
     PlaceSizedToText(*lblRate, 120, 1080);
 }
 
@@ -215,7 +209,7 @@ void frmMain::BuildLeftColumn() {
     txtPayment->setFont(WindowFont(QStringLiteral("Arial"), 12));
     PlaceInTwips(*txtPayment, 240, 5160, 3375, 375);
 
-    lblPayment = MakeLabel("lblPayment", "Your total monthly payment", client);
+    lblPayment = MakeLabel("lblPayment", QStringLiteral("Your total monthly payment"), client);
     lblPayment->setFont(WindowFont(QStringLiteral("Verdana"), 9.75));
     PlaceSizedToText(*lblPayment, 600, 4800);
 
@@ -223,7 +217,7 @@ void frmMain::BuildLeftColumn() {
     PlaceInTwips(*cmdClear, 240, 6720, 3375, 375);
     connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
 
-    lblCalendar = MakeLabel("lblCalendar", "Select First Payment Date", client);
+    lblCalendar = MakeLabel("lblCalendar", QStringLiteral("Select First Payment Date"), client);
     lblCalendar->setFont(WindowFont(QStringLiteral("Verdana"), 11.25));
     lblCalendar->setAlignment(Qt::AlignCenter);
     SetTextColour(*lblCalendar, kRed);

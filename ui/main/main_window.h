@@ -25,7 +25,7 @@
 // dialog, ending the program) goes through the PlatformHooks it is given.
 #pragma once
 
-#include "schedule_grid.h"
+#include "schedule/schedule_grid.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "menu_shortcut_precedence.h"
+#include "ui/main/menu_shortcut_precedence.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "schedule_clipboard_text.h"
+#include "ui/main/schedule_clipboard_text.h"
 
 #include <algorithm>
 

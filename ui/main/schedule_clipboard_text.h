@@ -8,7 +8,7 @@
 // a space (the program itself never writes one).
 #pragma once
 
-#include "schedule_grid.h"
+#include "schedule/schedule_grid.h"
 
 #include <QModelIndexList>
 

@@ -1,4 +1,4 @@
-#include "schedule_table_model.h"
+#include "ui/main/schedule_table_model.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -13,7 +13,7 @@
 // so the view never asks for a row the store no longer has.
 #pragma once
 
-#include "schedule_grid.h"
+#include "schedule/schedule_grid.h"
 
 #include <QAbstractTableModel>
 

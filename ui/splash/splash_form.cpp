@@ -1,11 +1,11 @@
-#include "splash_form.h"
+#include "ui/splash/splash_form.h"
 
-#include "link_label.h"
-#include "splash_window.h"
-#include "twips.h"
-#include "ui/main/window_placement.h"
-#include "web_address.h"
-#include "window_look.h"
+#include "autoresize/twips.h"
+#include "ui/common/link_label.h"
+#include "ui/common/web_address.h"
+#include "ui/common/window_look.h"
+#include "ui/common/window_placement.h"
+#include "ui/splash/splash_window.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -81,8 +81,7 @@ std::optional<int> ProducedCharacter(const QKeyEvent& event) {
 }
 
 QLabel* MakeLabel(const char* name, const QString& text, const QFont& font, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = quillmere::MakeLabel(name, text, parent);
     label->setFont(font);
     return label;
 }

@@ -1,8 +1,8 @@
-#include "splash_window.h"
+#include "ui/splash/splash_window.h"
 
-#include "platform_hooks.h"
-#include "splash_form.h"
-#include "web_address.h"
+#include "ui/common/platform_hooks.h"
+#include "ui/common/web_address.h"
+#include "ui/splash/splash_form.h"
 
 #include <QTimer>
 

@@ -13,7 +13,7 @@
 // display, later displays wait for a key or a click.
 #pragma once
 
-#include "about_window.h"
+#include "ui/common/about_window.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "platform_hooks.h"
+#include "app/default_platform_hooks.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,9 +10,7 @@
 
 #include <cstdlib>
 
-#ifdef QUILLMERE_HAVE_PRINTING
-#include "print_schedule.h"
-#endif
+#include "printing/print_schedule.h"
 
 namespace quillmere {
 namespace {
@@ -22,11 +20,9 @@ void ShowInformationBox(QWidget* owner, const QString& text, const QString& titl
     box.exec();
 }
 
-void PrintSchedule([[maybe_unused]] QWidget* owner, [[maybe_unused]] const ScheduleGrid& grid) {
-#ifdef QUILLMERE_HAVE_PRINTING
+void PrintSchedule(QWidget* owner, const ScheduleGrid& grid) {
     // A failed or cancelled print ends silently: the user simply gets no pages.
     static_cast<void>(PrintScheduleWithDialog(owner, grid));
-#endif
 }
 
 // Once the program is ending, no event that could run one of its handlers

@@ -1,9 +1,10 @@
 // A long fill of the grid, and clicks that arrive between its rows: each is
 // injected from inside the window's event dispatch during the fill.
-#include "main_window.h"
+#include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
-#include "platform_hooks.h"
-#include "recording_hooks.h"
+#include "tests/ui/recording_hooks.h"
+#include "ui/common/window_look.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -87,6 +88,7 @@ class TestScheduleFill : public QObject {
     }
 
 private slots:
+    void initTestCase() { quillmere::RegisterFontSubstitutions(); }
     void init() {
         recorder_.emplace();
         w_ = NewWindow("600");
@@ -179,4 +181,4 @@ private slots:
 };
 
 QTEST_MAIN(TestScheduleFill)
-#include "test_schedule_fill.moc"
+#include "main_window_fill_test.moc"

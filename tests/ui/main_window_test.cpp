@@ -1,14 +1,14 @@
 // The main window driven through its widgets: typing, clicks, keys, menus,
 // the grid view and its copy for spreadsheets, the flashing prompt, the link
 // bar, and what a screen reader reads of it all.
-#include "link_label.h"
-#include "main_window.h"
+#include "ui/main/main_window.h"
+#include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
-#include "recording_hooks.h"
-#include "schedule_clipboard_text.h"
-#include "twips.h"
-#include "ui/main/window_placement.h"
-#include "window_look.h"
+#include "tests/ui/recording_hooks.h"
+#include "ui/common/link_label.h"
+#include "ui/common/window_look.h"
+#include "ui/common/window_placement.h"
+#include "ui/main/schedule_clipboard_text.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
@@ -67,6 +67,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<frmMain> w_;
 
 private slots:
+    void initTestCase() { quillmere::RegisterFontSubstitutions(); }
     void init() {
         recorder_.emplace();
         about_.shown = 0;
@@ -401,4 +402,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "test_main_window.moc"
+#include "main_window_test.moc"

@@ -1,11 +1,11 @@
 // The layout control on a small test window: what it records at the first show,
 // how it rescales, the minimum size, the aspect ratio and its stored properties.
-#include "auto_resize.h"
-#include "extender.h"
-#include "form_container.h"
-#include "host_window.h"
-#include "line_control.h"
-#include "twips.h"
+#include "autoresize/auto_resize.h"
+#include "autoresize/extender.h"
+#include "autoresize/form_container.h"
+#include "autoresize/host_window.h"
+#include "autoresize/line_control.h"
+#include "autoresize/twips.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -216,4 +216,4 @@ private slots:
 };
 
 QTEST_MAIN(AutoResizeTest)
-#include "test_autoresize.moc"
+#include "autoresize_test.moc"

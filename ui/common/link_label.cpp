@@ -1,4 +1,4 @@
-#include "link_label.h"
+#include "ui/common/link_label.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -8,14 +8,26 @@
 #include <QPixmap>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace quillmere {
+
+// The windows keep the font families they were designed with (Verdana,
+// Arial, and the printer's Terminal); a Debian desktop has none of them, so
+// each gets its nearest stand-in: DejaVu Sans, the metric-compatible
+// Liberation Sans, DejaVu Sans Mono. Called once at start-up, before any
+// window exists; tests and benchmarks call it too.
+void RegisterFontSubstitutions();
 
 // `family` at `points` (fractions allowed, as in 8.25), regular or bold. The
 // family is kept as named; start-up registers substitutes for the families
 // a desktop lacks.
 QFont WindowFont(const QString& family, qreal points, bool bold = false);
+
+// A label named `name` (its object name, by which the program and its
+// tests find it) showing `text`.
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent);
 
 // The colour a label draws its text in.
 QColor TextColour(const QWidget& widget);

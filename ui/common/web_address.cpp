@@ -1,6 +1,6 @@
-#include "web_address.h"
+#include "ui/common/web_address.h"
 
-#include "platform_hooks.h"
+#include "ui/common/platform_hooks.h"
 
 #include <QUrl>
 

@@ -2,9 +2,9 @@
 //
 // Opening a web address, a modal information box, running a window modally,
 // printing the schedule and ending the program are each one replaceable
-// function. The program uses DefaultPlatformHooks(); tests put recorders in
-// their place, so no test blocks on a modal loop, opens a browser or a print
-// dialog, or ends the test process.
+// function. The program uses DefaultPlatformHooks() (app/); tests put
+// recorders in their place, so no test blocks on a modal loop, opens a
+// browser or a print dialog, or ends the test process.
 //
 // The windows hold a reference to one PlatformHooks object, which must
 // outlive them; a change to it takes effect at the next call.
@@ -42,16 +42,5 @@ struct PlatformHooks {
     // is to unwind at once; the program then leaves through its event loop.
     std::function<void()> exitProgram;
 };
-
-// QDesktopServices, QMessageBox, QDialog::exec, the print dialog (where the
-// printing library is built) and LeaveProgram().
-PlatformHooks DefaultPlatformHooks();
-
-// Ends the program the way the desktop expects, with nothing lost: every
-// window is hidden at once, and from then on no input, timer tick, queued
-// call or close reaches any object; the event loops are told to end, so
-// QApplication::exec() returns and main() with it. QApplication's teardown
-// then hands what the user copied to the desktop's clipboard manager.
-void LeaveProgram();
 
 }  // namespace quillmere

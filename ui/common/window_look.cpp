@@ -1,12 +1,26 @@
-#include "window_look.h"
+#include "ui/common/window_look.h"
 
 #include "autoresize/control_properties.h"
-#include "twips.h"
+#include "autoresize/twips.h"
+#include "printing/report_font.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace quillmere {
+
+void RegisterFontSubstitutions() {
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    RegisterReportFontStandIn();
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
 
 QFont WindowFont(const QString& family, qreal points, bool bold) {
     QFont font(family);

@@ -6,12 +6,10 @@
 // window object as its About box.
 #pragma once
 
-#include "main_window.h"
-#include "money_formatter.h"
-#include "splash_window.h"
-
-#include <functional>
 #include <memory>
+
+#include "ui/main/main_window.h"
+#include "ui/splash/splash_window.h"
 
 namespace quillmere {
 
@@ -19,11 +17,9 @@ struct PlatformHooks;
 
 class LoanCalculatorProgram {
 public:
-    using MoneyFormatterFactory = std::function<std::unique_ptr<const MoneyFormatter>()>;
-
-    // `hooks` must outlive the program. Without a factory the main window
-    // formats money in the user's locale.
-    explicit LoanCalculatorProgram(PlatformHooks& hooks, MoneyFormatterFactory money = {});
+    // `hooks` must outlive the program. The main window formats money in the
+    // user's locale.
+    explicit LoanCalculatorProgram(PlatformHooks& hooks);
 
     void Start() { splash_.Show(); }
 
@@ -35,7 +31,6 @@ private:
     void ShowMainWindow();
 
     PlatformHooks& hooks_;
-    MoneyFormatterFactory money_;
     frmSplash splash_;
     std::unique_ptr<frmMain> main_;  // after splash_: goes first, with any About box it owns
 };

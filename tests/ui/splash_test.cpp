@@ -1,11 +1,11 @@
 // The splash window: its hand-over to the main window by ticks, keys and a
 // frame click, its link, the ticks carried over into the About box, and the
 // pictures at single and double density.
-#include "link_label.h"
-#include "loan_calculator_program.h"
-#include "recording_hooks.h"
-#include "splash_form.h"
-#include "window_look.h"
+#include "app/loan_calculator_program.h"
+#include "tests/ui/recording_hooks.h"
+#include "ui/common/link_label.h"
+#include "ui/common/window_look.h"
+#include "ui/splash/splash_form.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -31,6 +31,7 @@ class TestSplash : public QObject {
     }
 
 private slots:
+    void initTestCase() { quillmere::RegisterFontSubstitutions(); }
     void init() {
         program_.emplace(recorder_.hooks);  // after ending the one before
         program_->Start();
@@ -126,4 +127,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSplash)
-#include "test_splash.moc"
+#include "splash_test.moc"
