@@ -16,6 +16,7 @@
 
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
+#include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
 #include "ui/main/main_window.h"
 
@@ -31,9 +32,9 @@ bool ShowLoanWindow(benchmark::State& state, frmMain& window, const char* months
         state.SkipWithError("the window was never shown");
         return false;
     }
-    window.txtPrincipal->setText(QStringLiteral("250000"));
-    window.txtMonths->setText(QString::fromLatin1(months));
-    window.txtRate->setText(QStringLiteral("7.5"));
+    MainControls(window).txtPrincipal->setText(QStringLiteral("250000"));
+    MainControls(window).txtMonths->setText(QString::fromLatin1(months));
+    MainControls(window).txtRate->setText(QStringLiteral("7.5"));
     return true;
 }
 
@@ -45,11 +46,11 @@ void BM_CalculateLongestScheduleInWindow(benchmark::State& state) {
     PlatformHooks hooks = DefaultPlatformHooks();
     hooks.showInformation = [](QWidget*, const QString&, const QString&) {};
     frmMain window(hooks, UsMoney());
-    window.calCalendar->setSelectedDate(QDate(2007, 1, 15));
+    MainControls(window).calCalendar->setSelectedDate(QDate(2007, 1, 15));
     if (!ShowLoanWindow(state, window, "9999")) return;
     for (auto _ : state) {
-        QTest::mouseClick(window.cmdCalculate, Qt::LeftButton);
-        window.gridOne->viewport()->repaint();
+        QTest::mouseClick(MainControls(window).cmdCalculate, Qt::LeftButton);
+        MainControls(window).gridOne->viewport()->repaint();
     }
     state.counters["rows"] = window.GridStore().Rows();
 }
@@ -61,7 +62,7 @@ void BM_MainWindowScalingPass(benchmark::State& state) {
     PlatformHooks hooks = DefaultPlatformHooks();
     frmMain window(hooks, UsMoney());
     if (!ShowLoanWindow(state, window, "360")) return;
-    QTest::mouseClick(window.cmdCalculate, Qt::LeftButton);
+    QTest::mouseClick(MainControls(window).cmdCalculate, Qt::LeftButton);
     const QSize design = window.size();
     const QSize larger = design * 1.5;
     bool grow = true;

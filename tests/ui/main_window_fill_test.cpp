@@ -3,6 +3,7 @@
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
+#include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
 #include "ui/main/main_window.h"
 
@@ -30,6 +31,7 @@ class TestScheduleFill : public QObject {
 
     std::optional<RecordingHooks> recorder_;
     std::unique_ptr<frmMain> w_;
+    std::optional<MainControls> c_;
     int maxRows_ = 0;          // the most rows the store held during the last fill
     int rowsWhenPrinted_ = 0;  // the store's rows when the deferred print ran
 
@@ -37,21 +39,21 @@ class TestScheduleFill : public QObject {
         auto window = std::make_unique<frmMain>(
             recorder_->hooks,
             std::make_unique<quillmere::LocaleMoneyFormatter>(QLocale(QLocale::English, QLocale::UnitedStates)));
-        window->calCalendar->setSelectedDate(QDate(2007, 11, 15));
-        window->txtPrincipal->setText(QStringLiteral("100000"));
-        window->txtMonths->setText(QString::fromLatin1(months));
-        window->txtRate->setText(QStringLiteral("6"));
+        MainControls(*window).calCalendar->setSelectedDate(QDate(2007, 11, 15));
+        MainControls(*window).txtPrincipal->setText(QStringLiteral("100000"));
+        MainControls(*window).txtMonths->setText(QString::fromLatin1(months));
+        MainControls(*window).txtRate->setText(QStringLiteral("6"));
         return window;
     }
     int StoreRows() const { return w_->GridStore().Rows(); }
-    int ViewRows() const { return w_->gridOne->model()->rowCount(); }
+    int ViewRows() const { return c_->gridOne->model()->rowCount(); }
 
     // Clicks Calculate; once the grid holds 100 rows, `inject` runs from
     // inside the fill's event dispatch. On every dispatch the view must know
     // no more rows than the store holds, and it learns of new rows in
     // batches, not row by row.
     void Fill(const std::function<void()>& inject) {
-        QSignalSpy inserts(w_->gridOne->model(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy inserts(c_->gridOne->model(), &QAbstractItemModel::rowsInserted);
         QElapsedTimer clock;
         clock.start();
         bool injected = false;
@@ -66,23 +68,23 @@ class TestScheduleFill : public QObject {
             }
         });
         everyDispatch.start(0);
-        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+        QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
         QVERIFY(injected);
-        QCOMPARE_LE(inserts.size(), clock.elapsed() / frmMain::kGridRefreshMs + 2);
+        QCOMPARE_LE(inserts.size(), clock.elapsed() / std::chrono::milliseconds(quillmere::ScheduleFill::kRefreshInterval).count() + 2);
     }
 
     // The grid and payment must be those an uninterrupted fill leaves.
     void CompareWithUninterrupted(const char* months) {
         const std::unique_ptr<frmMain> expected = NewWindow(months);
         expected->cmdCalculate_Click();
-        QCOMPARE(w_->txtPayment->text(), expected->txtPayment->text());
+        QCOMPARE(c_->txtPayment->text(), MainControls(*expected).txtPayment->text());
         QCOMPARE(StoreRows(), expected->GridStore().Rows());
         QCOMPARE(ViewRows(), StoreRows() - 1);
         for (int row = 1; row < StoreRows(); ++row) {
             for (int col = 0; col < quillmere::ScheduleGrid::kColumns; ++col) {
                 const std::string& text = expected->GridStore().TextMatrix(row, col);
                 QCOMPARE(w_->GridStore().TextMatrix(row, col), text);
-                QCOMPARE(w_->gridOne->model()->index(row - 1, col).data().toString().toStdString(), text);
+                QCOMPARE(c_->gridOne->model()->index(row - 1, col).data().toString().toStdString(), text);
             }
         }
     }
@@ -92,15 +94,19 @@ private slots:
     void init() {
         recorder_.emplace();
         w_ = NewWindow("600");
+        c_.emplace(*w_);
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
-    void cleanup() { w_.reset(); }
+    void cleanup() {
+        c_.reset();
+        w_.reset();
+    }
 
     void calculateTakesOverOnceTheRunningFillHasUnwound() {
         Fill([this] {
-            w_->txtMonths->setText(QStringLiteral("36"));
-            QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
+            c_->txtMonths->setText(QStringLiteral("36"));
+            QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
             QCOMPARE(StoreRows(), 100);  // no nested calculation: nothing happened yet
         });
         QCOMPARE_LT(maxRows_, 200);
@@ -109,20 +115,20 @@ private slots:
 
     void clearClearsAtOnceAndWins() {
         Fill([this] {
-            QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
-            QTest::mouseClick(w_->cmdClear, Qt::LeftButton);
+            QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
+            QTest::mouseClick(c_->cmdClear, Qt::LeftButton);
             QCOMPARE(StoreRows(), 2);
             QCOMPARE(ViewRows(), 1);
         });
         QCOMPARE(StoreRows(), 2);  // and no rows appended after the clear
-        QVERIFY(w_->txtPayment->text().isEmpty());
+        QVERIFY(c_->txtPayment->text().isEmpty());
     }
 
     // About opens at once and the fill waits under it; Print waits for the
     // fill to end, then prints the whole schedule. A long one, so the view
     // learns of many batches.
     void aboutOpensAndPrintWaitsDuringTheFill() {
-        w_->txtMonths->setText(QStringLiteral("9999"));
+        c_->txtMonths->setText(QStringLiteral("9999"));
         RecordingAbout about;
         int rowsWhileShown = -1;
         about.whileShown = [&] {
@@ -133,8 +139,8 @@ private slots:
         w_->SetAboutWindow(&about);
         recorder_->onPrint = [this] { rowsWhenPrinted_ = StoreRows(); };
         Fill([this] {
-            w_->mnuAbout->trigger();
-            QTest::mouseClick(w_->cmdPrint, Qt::LeftButton);
+            c_->mnuAbout->trigger();
+            QTest::mouseClick(c_->cmdPrint, Qt::LeftButton);
             QCOMPARE(recorder_->prints, 0);
         });
         QCOMPARE(rowsWhileShown, 0);
@@ -165,11 +171,11 @@ private slots:
         int handlersAfterExit = 0;
         QTimer::singleShot(0, this, [&] {
             Fill([&] {
-                QMetaObject::invokeMethod(w_->mnuExit, &QAction::trigger, Qt::QueuedConnection);
-                QMetaObject::invokeMethod(w_->cmdClear, &QPushButton::click, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(c_->mnuExit, &QAction::trigger, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(c_->cmdClear, &QPushButton::click, Qt::QueuedConnection);
                 QMetaObject::invokeMethod(
                     w_.get(), [&] { ++handlersAfterExit; }, Qt::QueuedConnection);
-                connect(w_->mnuExit, &QAction::triggered, this, [&] { rowsAtExit = StoreRows(); });
+                connect(c_->mnuExit, &QAction::triggered, this, [&] { rowsAtExit = StoreRows(); });
             });
         });
         QCOMPARE(QCoreApplication::exec(), 0);

@@ -5,6 +5,7 @@
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
+#include "tests/ui/window_controls.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
@@ -65,6 +66,7 @@ class TestMainWindow : public QObject {
     std::optional<RecordingHooks> recorder_;
     RecordingAbout about_;
     std::unique_ptr<frmMain> w_;
+    std::optional<MainControls> c_;
 
 private slots:
     void initTestCase() { quillmere::RegisterFontSubstitutions(); }
@@ -73,31 +75,35 @@ private slots:
         about_.shown = 0;
         w_ = std::make_unique<frmMain>(recorder_->hooks, std::make_unique<quillmere::LocaleMoneyFormatter>(
                                                              QLocale(QLocale::English, QLocale::UnitedStates)));
+        c_.emplace(*w_);
         w_->SetAboutWindow(&about_);
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
     }
-    void cleanup() { w_.reset(); }
+    void cleanup() {
+        c_.reset();
+        w_.reset();
+    }
 
     void Calculate(const char* principal, const char* months, const char* rate) {
-        w_->txtPrincipal->setText(QString::fromLatin1(principal));
-        w_->txtMonths->setText(QString::fromLatin1(months));
-        w_->txtRate->setText(QString::fromLatin1(rate));
+        c_->txtPrincipal->setText(QString::fromLatin1(principal));
+        c_->txtMonths->setText(QString::fromLatin1(months));
+        c_->txtRate->setText(QString::fromLatin1(rate));
         w_->cmdCalculate_Click();
     }
 
     // Resizes the client area (the window less its menu bar) to `size`.
     void ResizeClient(QSize size) {
-        w_->resize(size + QSize(0, w_->height() - w_->client->height()));
+        w_->resize(size + QSize(0, w_->height() - c_->client->height()));
         QCoreApplication::processEvents();
     }
 
     Layout TakeLayout() {
         QCoreApplication::sendPostedEvents();
         Layout layout;
-        for (const QWidget* control : w_->client->findChildren<QWidget*>()) {
+        for (const QWidget* control : c_->client->findChildren<QWidget*>()) {
             if (!control->isVisible()) continue;
             QString line;
             QDebug(&line) << control->metaObject()->className() << control->objectName() << control->geometry()
@@ -105,31 +111,31 @@ private slots:
             layout.controls << line;
         }
         QString grid;
-        QDebug(&grid) << w_->gridOne->rowHeight(0) << w_->gridOne->horizontalHeader()->height();
-        for (int column = 0; column < 7; ++column) grid += QString::number(w_->gridOne->columnWidth(column)) + ' ';
+        QDebug(&grid) << c_->gridOne->rowHeight(0) << c_->gridOne->horizontalHeader()->height();
+        for (int column = 0; column < 7; ++column) grid += QString::number(c_->gridOne->columnWidth(column)) + ' ';
         layout.controls << grid;
         layout.picture = w_->grab().toImage();
         return layout;
     }
 
     void opensReadyForInput() {
-        QCOMPARE(w_->client->size(), kDesignClient);
-        QCOMPARE(QApplication::focusWidget(), w_->txtPrincipal);
-        QCOMPARE(w_->calCalendar->selectedDate(), QDate::currentDate());
-        QCOMPARE(w_->gridOne->columnWidth(1), quillmere::TwipsToPixels(1150));
+        QCOMPARE(c_->client->size(), kDesignClient);
+        QCOMPARE(QApplication::focusWidget(), c_->txtPrincipal);
+        QCOMPARE(c_->calCalendar->selectedDate(), QDate::currentDate());
+        QCOMPARE(c_->gridOne->columnWidth(1), quillmere::TwipsToPixels(1150));
         // Tab visits the controls that take the focus, in their order.
-        for (QWidget* expected : QList<QWidget*>{w_->txtMonths, w_->txtRate, w_->cmdCalculate, w_->cmdPrint,
-                                                 w_->txtPayment, w_->cmdClear, w_->gridOne, w_->calCalendar}) {
+        for (QWidget* expected : QList<QWidget*>{c_->txtMonths, c_->txtRate, c_->cmdCalculate, c_->cmdPrint,
+                                                 c_->txtPayment, c_->cmdClear, c_->gridOne, c_->calCalendar}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             QVERIFY2(focus == expected || expected->isAncestorOf(focus), qPrintable(expected->objectName()));
         }
         // The calendar prompt flashes red and yellow, a tick each.
-        QCOMPARE(quillmere::TextColour(*w_->lblCalendar), QColor(Qt::red));
-        QTRY_COMPARE_WITH_TIMEOUT(quillmere::TextColour(*w_->lblCalendar), QColor(Qt::yellow), 2000);  // a real tick
+        QCOMPARE(quillmere::TextColour(*c_->lblCalendar), QColor(Qt::red));
+        QTRY_COMPARE_WITH_TIMEOUT(quillmere::TextColour(*c_->lblCalendar), QColor(Qt::yellow), 2000);  // a real tick
         for (const QColor colour : {QColor(Qt::red), QColor(Qt::yellow)}) {
             w_->tmrColor_Timer();
-            QCOMPARE(quillmere::TextColour(*w_->lblCalendar), colour);
+            QCOMPARE(quillmere::TextColour(*c_->lblCalendar), colour);
         }
     }
 
@@ -145,7 +151,7 @@ private slots:
                                                            .arg(outer.height())
                                                            .arg(available.width())
                                                            .arg(available.height())));
-        const QSize client = w_->client->size();
+        const QSize client = c_->client->size();
         if (available.height() > 2 * kDesignClient.height()) {
             QCOMPARE(client, kDesignClient);
         } else {
@@ -154,7 +160,7 @@ private slots:
                     kDesignClient.width());
             // And everything in it is scaled down with it.
             const double factor = double(client.width()) / kDesignClient.width();
-            QVERIFY(std::abs(w_->cmdCalculate->width() - factor * 225) <= 2);
+            QVERIFY(std::abs(c_->cmdCalculate->width() - factor * 225) <= 2);
         }
         QVERIFY(std::abs((outer.left() - available.left()) - (available.right() - outer.right())) <= 40);
 
@@ -168,8 +174,8 @@ private slots:
     // A size reached by different paths gives the same window, pixel for pixel.
     void layoutDependsOnlyOnTheSize() {
         Calculate("250000", "360", "6.5");
-        w_->tmrColor->stop();
-        w_->gridOne->setFocus();
+        c_->tmrColor->stop();
+        c_->gridOne->setFocus();
         const QSize small(420, 271);
         ResizeClient(small);
         const Layout direct = TakeLayout();
@@ -186,39 +192,39 @@ private slots:
     // Date and Number stay in view, whichever cell the keyboard reaches, and
     // selection and copy run across them.
     void fixedColumnsStayInView() {
-        w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
+        c_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
         Calculate("250000", "360", "6.5");
         ResizeClient(QSize(420, 271));
-        auto* fixed = w_->gridOne->findChild<QTableView*>(QStringLiteral("gridOneFixedColumns"));
+        auto* fixed = c_->gridOne->findChild<QTableView*>(QStringLiteral("gridOneFixedColumns"));
         QVERIFY(fixed != nullptr && fixed->isVisible());
-        QScrollBar* sideways = w_->gridOne->horizontalScrollBar();
+        QScrollBar* sideways = c_->gridOne->horizontalScrollBar();
         QVERIFY(sideways->maximum() > 0);
-        w_->gridOne->setFocus();
-        const QAbstractItemModel* model = w_->gridOne->model();
+        c_->gridOne->setFocus();
+        const QAbstractItemModel* model = c_->gridOne->model();
         const auto inView = [&](QTableView* view, int row, int column) {
             const QRect cell = view->visualRect(model->index(row, column));
             return view->viewport()->rect().intersects(cell);
         };
         for (const auto& [key, modifiers] :
              {std::pair{Qt::Key_End, Qt::ControlModifier}, std::pair{Qt::Key_End, Qt::NoModifier}}) {
-            QTest::keyClick(w_->gridOne, key, modifiers);
-            const QModelIndex current = w_->gridOne->currentIndex();
+            QTest::keyClick(c_->gridOne, key, modifiers);
+            const QModelIndex current = c_->gridOne->currentIndex();
             QCOMPARE(current.column(), 6);
             QCOMPARE(sideways->value(), sideways->maximum());
             QVERIFY(inView(fixed, current.row(), 0) && inView(fixed, current.row(), 1));
-            QVERIFY(w_->gridOne->visualRect(current).left() >= fixed->width());
+            QVERIFY(c_->gridOne->visualRect(current).left() >= fixed->width());
         }
-        QCOMPARE(fixed->geometry().width(), w_->gridOne->columnWidth(0) + w_->gridOne->columnWidth(1));
+        QCOMPARE(fixed->geometry().width(), c_->gridOne->columnWidth(0) + c_->gridOne->columnWidth(1));
         // Back to the date: only the rows may scroll.
-        QTest::keyClick(w_->gridOne, Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(w_->gridOne, Qt::Key_Right);
-        QTest::keyClick(w_->gridOne, Qt::Key_Right);
-        QTest::keyClick(w_->gridOne, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(w_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(w_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(w_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
-        QCOMPARE(w_->gridOne->currentIndex().column(), 0);
-        QTest::keyClick(w_->gridOne, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(c_->gridOne, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(c_->gridOne, Qt::Key_Right);
+        QTest::keyClick(c_->gridOne, Qt::Key_Right);
+        QTest::keyClick(c_->gridOne, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(c_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(c_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(c_->gridOne, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(c_->gridOne->currentIndex().column(), 0);
+        QTest::keyClick(c_->gridOne, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 1),
                  QStringLiteral("Date\tNumber\tPayment\n11/15/07\t1\t$1,580.17"));
     }
@@ -226,16 +232,16 @@ private slots:
     // Half the design size still shows the month name, the year and all
     // seven weekdays; with the keyboard focus the selected day is framed.
     void calendarShrinksAndShowsItsFocus() {
-        w_->calCalendar->setSelectedDate(QDate(2026, 9, 16));  // the longest month name
+        c_->calCalendar->setSelectedDate(QDate(2026, 9, 16));  // the longest month name
         ResizeClient(kDesignClient / 2);
-        QWidget* navigation = w_->calCalendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
-        QVERIFY(navigation->width() <= w_->calCalendar->width());
+        QWidget* navigation = c_->calCalendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
+        QVERIFY(navigation->width() <= c_->calCalendar->width());
         for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"}) {
-            const auto* button = w_->calCalendar->findChild<QToolButton*>(QString::fromLatin1(name));
+            const auto* button = c_->calCalendar->findChild<QToolButton*>(QString::fromLatin1(name));
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(), name);
             QVERIFY(navigation->rect().contains(button->geometry()));
         }
-        QTableView* days = w_->calCalendar->DayGrid();
+        QTableView* days = c_->calCalendar->DayGrid();
         int width = 0;
         for (int column = 0; column < 7; ++column) width += days->columnWidth(column);
         QVERIFY(width <= days->viewport()->width());
@@ -248,21 +254,21 @@ private slots:
             const QPointF edge(cell.left() + 1, cell.center().y());
             return picture.pixelColor((edge * picture.devicePixelRatio()).toPoint());
         };
-        w_->txtPrincipal->setFocus();
-        QVERIFY(frameColour() != w_->calCalendar->palette().color(QPalette::Text));
+        c_->txtPrincipal->setFocus();
+        QVERIFY(frameColour() != c_->calCalendar->palette().color(QPalette::Text));
         days->setFocus();
-        QCOMPARE(frameColour(), w_->calCalendar->palette().color(QPalette::Text));
+        QCOMPARE(frameColour(), c_->calCalendar->palette().color(QPalette::Text));
     }
 
     void keysReachTheirControls() {
-        QTest::keyClicks(w_->txtPrincipal, "1000");
+        QTest::keyClicks(c_->txtPrincipal, "1000");
         QTest::keyClick(w_.get(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(w_->txtPayment->text(), QStringLiteral("$1,000.00"));
+        QTRY_COMPARE(c_->txtPayment->text(), QStringLiteral("$1,000.00"));
         QTest::keyClick(w_.get(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(recorder_->prints, 1);
         QTest::keyClick(w_.get(), Qt::Key_R, Qt::AltModifier);
-        QTRY_VERIFY(w_->txtPayment->text().isEmpty());
-        for (QMenu* menu : {w_->mnuFile, w_->mnuHelp}) {
+        QTRY_VERIFY(c_->txtPayment->text().isEmpty());
+        for (QMenu* menu : {c_->mnuFile, c_->mnuHelp}) {
             QTest::keyClick(w_.get(), menu->title().at(1).toLatin1(), Qt::AltModifier);
             QTRY_VERIFY(menu->isVisible());
             QTest::keyClick(menu, Qt::Key_Escape);
@@ -270,27 +276,27 @@ private slots:
         }
 
         // The boxes take 15, 4 and 5 characters, and editing keys.
-        for (QLineEdit* box : {w_->txtPrincipal, w_->txtMonths, w_->txtRate}) QTest::keyClicks(box, "1234567890123456");
-        QCOMPARE(w_->txtPrincipal->text(), QStringLiteral("123456789012345"));
-        QCOMPARE(w_->txtMonths->text(), QStringLiteral("1234"));
-        QCOMPARE(w_->txtRate->text(), QStringLiteral("12345"));
-        QTest::keyClick(w_->txtRate, Qt::Key_Backspace);
-        QCOMPARE(w_->txtRate->text(), QStringLiteral("1234"));
+        for (QLineEdit* box : {c_->txtPrincipal, c_->txtMonths, c_->txtRate}) QTest::keyClicks(box, "1234567890123456");
+        QCOMPARE(c_->txtPrincipal->text(), QStringLiteral("123456789012345"));
+        QCOMPARE(c_->txtMonths->text(), QStringLiteral("1234"));
+        QCOMPARE(c_->txtRate->text(), QStringLiteral("12345"));
+        QTest::keyClick(c_->txtRate, Qt::Key_Backspace);
+        QCOMPARE(c_->txtRate->text(), QStringLiteral("1234"));
         // Enter presses the focused button.
-        w_->cmdClear->setFocus();
-        QTest::keyClick(w_->cmdClear, Qt::Key_Return);
-        QTRY_VERIFY(w_->txtPrincipal->text().isEmpty());
+        c_->cmdClear->setFocus();
+        QTest::keyClick(c_->cmdClear, Qt::Key_Return);
+        QTRY_VERIFY(c_->txtPrincipal->text().isEmpty());
     }
 
     void calculatesTheWorkedExample() {
-        QTest::keyClicks(w_->txtPrincipal, "1000");
-        QTest::keyClicks(w_->txtMonths, "3");
-        QTest::keyClicks(w_->txtRate, "12");
-        w_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
-        QTest::mouseClick(w_->cmdCalculate, Qt::LeftButton);
-        QCOMPARE(w_->txtPayment->text(), QStringLiteral("$340.02"));
-        QVERIFY(w_->txtPayment->isReadOnly());
-        const QAbstractItemModel* model = w_->gridOne->model();
+        QTest::keyClicks(c_->txtPrincipal, "1000");
+        QTest::keyClicks(c_->txtMonths, "3");
+        QTest::keyClicks(c_->txtRate, "12");
+        c_->calCalendar->setSelectedDate(QDate(2007, 11, 15));
+        QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
+        QCOMPARE(c_->txtPayment->text(), QStringLiteral("$340.02"));
+        QVERIFY(c_->txtPayment->isReadOnly());
+        const QAbstractItemModel* model = c_->gridOne->model();
         QCOMPARE(model->rowCount(), 6);
         for (int row = 0; row < 6; ++row) {
             for (int col = 0; col < 7; ++col) {
@@ -300,13 +306,13 @@ private slots:
 
         // Ctrl+C copies the whole schedule, or the bounding rectangle of the
         // selected cells, under their headers.
-        w_->gridOne->setFocus();
-        QTest::keyClick(w_->gridOne, Qt::Key_C, Qt::ControlModifier);
+        c_->gridOne->setFocus();
+        QTest::keyClick(c_->gridOne, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), kWorkedExample.join('\n') + '\n');
-        QItemSelectionModel* selection = w_->gridOne->selectionModel();
+        QItemSelectionModel* selection = c_->gridOne->selectionModel();
         selection->select(model->index(0, 3), QItemSelectionModel::Select);
         selection->select(model->index(2, 4), QItemSelectionModel::Select);
-        QTest::keyClick(w_->gridOne, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(c_->gridOne, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
                  QStringLiteral("Interest\tApplied\n$10.00\t$330.02\n$6.70\t$333.32\n$16.70\t$663.34\n"));
         // Beyond the store nothing is read; a tab inside a cell can't split it.
@@ -317,85 +323,85 @@ private slots:
 
         // Ctrl+A and Ctrl+X keep their menu meaning in the boxes and the grid:
         // nothing is cut or selected.
-        w_->txtPrincipal->setFocus();
-        w_->txtPrincipal->selectAll();
-        for (QWidget* control : {static_cast<QWidget*>(w_->txtPrincipal), static_cast<QWidget*>(w_->gridOne)}) {
+        c_->txtPrincipal->setFocus();
+        c_->txtPrincipal->selectAll();
+        for (QWidget* control : {static_cast<QWidget*>(c_->txtPrincipal), static_cast<QWidget*>(c_->gridOne)}) {
             control->setFocus();
             QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(control, Qt::Key_X, Qt::ControlModifier);
         }
         QCOMPARE(about_.shown, 2);
         QCOMPARE(recorder_->exits, 2);
-        QCOMPARE(w_->txtPrincipal->text(), QStringLiteral("1000"));
+        QCOMPARE(c_->txtPrincipal->text(), QStringLiteral("1000"));
         QCOMPARE(selection->selectedIndexes().size(), 2);
 
         // A screen reader hears every control's name and purpose, the
         // payment, and the grid as a table under its column headers.
-        QCOMPARE(Accessible(w_->txtPayment)->text(QAccessible::Value), QStringLiteral("$340.02"));
+        QCOMPARE(Accessible(c_->txtPayment)->text(QAccessible::Value), QStringLiteral("$340.02"));
         for (QWidget* control :
-             QList<QWidget*>{w_->fraLoan, w_->txtPrincipal, w_->lblPrincipal, w_->txtMonths, w_->lblMonths, w_->txtRate,
-                             w_->lblRate, w_->cmdCalculate, w_->cmdPrint, w_->txtPayment, w_->lblPayment, w_->cmdClear,
-                             w_->gridOne, w_->lblCalendar, w_->calCalendar, static_cast<QWidget*>(w_->Links[3])}) {
+             QList<QWidget*>{c_->fraLoan, c_->txtPrincipal, c_->lblPrincipal, c_->txtMonths, c_->lblMonths, c_->txtRate,
+                             c_->lblRate, c_->cmdCalculate, c_->cmdPrint, c_->txtPayment, c_->lblPayment, c_->cmdClear,
+                             c_->gridOne, c_->lblCalendar, c_->calCalendar, static_cast<QWidget*>(c_->Links[3])}) {
             QAccessibleInterface* read = Accessible(control);
             QVERIFY2(!read->text(QAccessible::Name).isEmpty() && !read->text(QAccessible::Description).isEmpty(),
                      qPrintable(control->objectName()));
         }
-        QAccessibleInterface* cell = Accessible(w_->gridOne)->tableInterface()->cellAt(1, 5);
+        QAccessibleInterface* cell = Accessible(c_->gridOne)->tableInterface()->cellAt(1, 5);
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("$336.66"));
         const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
         QCOMPARE(headers.size(), 1);
         QCOMPARE(headers[0]->text(QAccessible::Name), QStringLiteral("Balance"));
 
         // Clear empties the boxes and the grid, keeps the date, focuses the principal.
-        QTest::mouseClick(w_->cmdClear, Qt::LeftButton);
-        for (QLineEdit* box : {w_->txtPrincipal, w_->txtMonths, w_->txtRate, w_->txtPayment})
+        QTest::mouseClick(c_->cmdClear, Qt::LeftButton);
+        for (QLineEdit* box : {c_->txtPrincipal, c_->txtMonths, c_->txtRate, c_->txtPayment})
             QVERIFY(box->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), w_->txtPrincipal);
+        QCOMPARE(QApplication::focusWidget(), c_->txtPrincipal);
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(w_->GridStore().TextMatrix(0, 0), std::string("Date"));
-        QCOMPARE(w_->calCalendar->selectedDate(), QDate(2007, 11, 15));
+        QCOMPARE(c_->calCalendar->selectedDate(), QDate(2007, 11, 15));
     }
 
     void scalesWithTheWindowAndHoldsItsMinimum() {
-        const QRect button = w_->cmdCalculate->geometry();
+        const QRect button = c_->cmdCalculate->geometry();
         const QSize size = w_->size();
-        const int menuBar = size.height() - w_->client->height();
+        const int menuBar = size.height() - c_->client->height();
         w_->resize(size.width() * 2, (size.height() - menuBar) * 2 + menuBar);
         QCoreApplication::processEvents();
-        QVERIFY(std::abs(w_->cmdCalculate->width() - 2 * button.width()) <= 2);
-        QVERIFY(std::abs(w_->cmdCalculate->y() - 2 * button.y()) <= 2);
+        QVERIFY(std::abs(c_->cmdCalculate->width() - 2 * button.width()) <= 2);
+        QVERIFY(std::abs(c_->cmdCalculate->y() - 2 * button.y()) <= 2);
         // The grid's headers and rows follow its font.
-        QCOMPARE(w_->gridOne->font().pointSizeF(), 16.5);
-        QCOMPARE(w_->gridOne->horizontalHeader()->font().pointSizeF(), 16.5);
-        QVERIFY(w_->gridOne->rowHeight(0) >= 2 * quillmere::TwipsToPixels(255) - 1);
+        QCOMPARE(c_->gridOne->font().pointSizeF(), 16.5);
+        QCOMPARE(c_->gridOne->horizontalHeader()->font().pointSizeF(), 16.5);
+        QVERIFY(c_->gridOne->rowHeight(0) >= 2 * quillmere::TwipsToPixels(255) - 1);
 
         w_->resize(size);
         QCoreApplication::processEvents();
-        QCOMPARE(w_->cmdCalculate->geometry(), button);
-        QCOMPARE(w_->gridOne->font().pointSizeF(), 8.25);
+        QCOMPARE(c_->cmdCalculate->geometry(), button);
+        QCOMPARE(c_->gridOne->font().pointSizeF(), 8.25);
 
         w_->resize(10, 10);
         QCoreApplication::processEvents();
         QVERIFY(w_->frameGeometry().width() >= quillmere::TwipsToPixels(4800));
         QVERIFY(w_->frameGeometry().height() >= quillmere::TwipsToPixels(3000));
-        QCOMPARE(w_->txtPrincipal->font().pointSizeF(), 6.0);  // never too small to read
+        QCOMPARE(c_->txtPrincipal->font().pointSizeF(), 6.0);  // never too small to read
     }
 
     void linksOpenTheHomePage() {
         // A screen reader meets each link as a link and can press it.
-        QAccessibleInterface* link = Accessible(w_->Links[0]);
+        QAccessibleInterface* link = Accessible(c_->Links[0]);
         QCOMPARE(link->role(), QAccessible::Link);
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        for (quillmere::LinkLabel* label : w_->Links) QTest::mouseClick(label, Qt::LeftButton);
+        for (quillmere::LinkLabel* label : c_->Links) QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(recorder_->openedUrls, QStringList(5, QStringLiteral("https://www.quillmere.example")));
         // Moved through the window, so the pointer lands on the label at any scale factor.
         QWindow* window = w_->windowHandle();
-        QTest::mouseMove(window, window->mapFromGlobal(w_->Links[2]->mapToGlobal(w_->Links[2]->rect().center())));
-        QTRY_COMPARE(w_->Links[2]->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(w_->lblCalendar->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(window, window->mapFromGlobal(c_->Links[2]->mapToGlobal(c_->Links[2]->rect().center())));
+        QTRY_COMPARE(c_->Links[2]->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(c_->lblCalendar->cursor().shape(), Qt::ArrowCursor);
 
         recorder_->browserPresent = false;
-        QTest::mouseClick(w_->Links[1], Qt::LeftButton);
+        QTest::mouseClick(c_->Links[1], Qt::LeftButton);
         QCOMPARE(recorder_->messages,
                  QStringList{QStringLiteral("No Default Application: Cannot open link no default browser")});
     }

@@ -3,6 +3,7 @@
 // pictures at single and double density.
 #include "app/loan_calculator_program.h"
 #include "tests/ui/recording_hooks.h"
+#include "tests/ui/window_controls.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
 #include "ui/splash/splash_form.h"
@@ -51,14 +52,14 @@ private slots:
         QCOMPARE(Form()->size(), QSize(489, 276));
         // The logo keeps its size and is drawn from the picture for the screen;
         // whatever density the program runs at, a denser screen gets a sharp one.
-        const QPixmap logo = Form()->Image1->pixmap();
+        const QPixmap logo = Control<QLabel>(*Form(), "Image1")->pixmap();
         QCOMPARE(logo.deviceIndependentSize().toSize(), QSize(222, 188));
         QCOMPARE(logo.devicePixelRatio(), Form()->devicePixelRatioF());
         for (qreal ratio : {1.0, 2.0}) {
             QCOMPARE(quillmere::ProgramLogo(ratio).size(), QSize(222, 188) * ratio);
             QCOMPARE(quillmere::ProgramIcon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
         }
-        QCOMPARE(Form()->Timer1->interval(), 1000);
+        QCOMPARE(Form()->Timer().interval(), 1000);
         Ticks(4);
         QVERIFY(Form() != nullptr && program_->MainWindow() == nullptr);
         Ticks(1);
@@ -84,18 +85,18 @@ private slots:
     }
 
     void handsOverOnAFrameClickOnly() {
-        QTest::mouseClick(Form()->Image1, Qt::LeftButton);
-        QTest::mouseClick(Form()->lblVersion, Qt::LeftButton);
+        QTest::mouseClick(Control<QLabel>(*Form(), "Image1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QLabel>(*Form(), "lblVersion"), Qt::LeftButton);
         QVERIFY(Form() != nullptr);
 
-        QTest::mouseClick(Form()->lblWarning, Qt::LeftButton);
+        QTest::mouseClick(Control<quillmere::LinkLabel>(*Form(), "lblWarning"), Qt::LeftButton);
         QCOMPARE(recorder_.openedUrls, QStringList{QStringLiteral("https://www.quillmere.example")});
         QVERIFY(Form() != nullptr);
         // A screen reader meets the untitled window by name.
         QCOMPARE(QAccessible::queryAccessibleInterface(Form())->text(QAccessible::Name),
                  QStringLiteral("Quillmere Loan Calculator"));
 
-        QTest::mouseClick(Form()->Frame1, Qt::LeftButton, {}, Form()->Frame1->rect().bottomRight() - QPoint(5, 5));
+        QTest::mouseClick(Control<QFrame>(*Form(), "Frame1"), Qt::LeftButton, {}, Control<QFrame>(*Form(), "Frame1")->rect().bottomRight() - QPoint(5, 5));
         QVERIFY(HandedOver());
     }
 
@@ -106,7 +107,7 @@ private slots:
 
         recorder_.duringModal = [this](QDialog& about) {
             QCOMPARE(about.parentWidget(), program_->MainWindow());
-            QVERIFY(Form()->Timer1->isActive());
+            QVERIFY(Form()->Timer().isActive());
             Ticks(2);
             QVERIFY(Form() != nullptr);
             Ticks(1);  // the fifth tick of the run
@@ -115,7 +116,7 @@ private slots:
         program_->MainWindow()->mnuAbout_Click();
         // The timer was switched off after that display: the next waits for a key.
         recorder_.duringModal = [this](QDialog&) {
-            QVERIFY(!Form()->Timer1->isActive());
+            QVERIFY(!Form()->Timer().isActive());
             Ticks(10);
             QVERIFY(Form() != nullptr);
             QTest::keyClick(Form(), Qt::Key_Return);

@@ -8,39 +8,35 @@
 // ScheduleTableModel.
 //
 // A long schedule is written while window events keep flowing, so a click
-// can arrive between two rows. Then:
-//  - Calculate stops the running fill and, once it has unwound, calculates
-//    afresh from the boxes as they are (calculations never nest);
-//  - Clear clears at once and the running fill stops;
-//  - Print waits until the fill has ended, then prints;
-//  - About opens as usual; the fill waits under it;
-//  - closing the window or File > Exit ends the program at once.
-// So the grid always holds one schedule, or the empty grid, never a mix.
+// can arrive between two rows; ScheduleFill says what each command does then
+// (About opens as usual, and the fill waits under it). Closing the window or
+// File > Exit ends the program at once.
 //
-// Beyond that, Ctrl+C in the grid copies the schedule for a spreadsheet
-// (the selected cells, or all of it), and every control tells a screen
-// reader its name and what it is for.
+// Beyond that, the window opens fitted to its screen, Ctrl+C in the grid
+// copies the schedule for a spreadsheet (the selected cells, or all of it),
+// and every control tells a screen reader its name and what it is for.
 //
-// Everything that leaves the window (message boxes, the browser, the print
-// dialog, ending the program) goes through the PlatformHooks it is given.
+// The controls carry the names the program gives them as object names
+// ("txtPrincipal", "gridOne", ...; the four links all "Links", told apart by
+// their "Index" property), by which tests find them. Everything that leaves
+// the window (message boxes, the browser, the print dialog, ending the
+// program) goes through the PlatformHooks it is given.
 #pragma once
 
-#include "schedule/schedule_grid.h"
-
-#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
 
+#include "schedule/schedule_grid.h"
+#include "ui/main/schedule_fill.h"
+
 class QAction;
-class QCalendarWidget;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTableView;
 class QTimer;
 
 namespace quillmere {
@@ -54,13 +50,11 @@ class ScheduleGridView;
 class ScheduleTableModel;
 struct PlatformHooks;
 
-class frmMain final : public QMainWindow {
+class frmMain final : public QMainWindow, private FillTarget {
     Q_OBJECT
 
 public:
     static constexpr char kTitle[] = "Quillmere Loan Calculator";
-    // How long new rows may wait before the grid shows them during a fill.
-    static constexpr int kGridRefreshMs = 16;
 
     // Builds the window and runs Form_Load. Money text comes from the
     // user's locale, or from `money`. `hooks` must outlive the window.
@@ -91,7 +85,41 @@ public:
     // The pointer shape over the link labels: the hand (true) or the arrow.
     void SetHandCur(bool Hand);
 
-    // The window's controls, by the names the rest of the program uses.
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window (main_window_build.cpp).
+    void BuildLoanFrame();
+    void BuildLeftColumn();
+    void BuildGrid();
+    void BuildLinks();
+    void BuildMenus();
+    void SetTabOrder();
+    void GiveMenuShortcutsPrecedence();
+    void DescribeControls();
+    void PlaceResizeControl();
+
+    void Form_Load();
+    void Form_Unload();
+    void ResetGrid();
+    // Ctrl+C in the grid: the selected cells, or the whole schedule when
+    // none is selected, as tab-separated text with the column headers.
+    void CopySchedule();
+    void EndProgram();
+
+    // FillTarget: the fill's side of the window.
+    void Calculate() override;
+    void HoldRows(bool hold) override;
+    void ShowHeldRows() override;
+    void DispatchEvents() override;
+    void Print() override;
+
+    // The window as the loan calculation sees it.
+    class CalculationView;
+
+    // The window's controls, by the names the program gives them.
     QWidget* client = nullptr;  // the client area below the menu bar
     QGroupBox* fraLoan = nullptr;
     QLineEdit* txtPrincipal = nullptr;
@@ -117,56 +145,13 @@ public:
     // Keeps every control above in proportion when the window is resized.
     AutoResize* Resize = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    // What a running fill has been asked to do by clicks that arrived
-    // between its rows.
-    struct Fill {
-        bool running = false;
-        bool stop = false;            // the window took the grid over
-        bool calculateAgain = false;  // a Calculate is waiting for the fill to unwind
-        bool printAfter = false;      // a Print is waiting for the fill to end
-    };
-
-    void BuildLoanFrame();
-    void BuildLeftColumn();
-    void BuildGrid();
-    void BuildLinks();
-    void BuildMenus();
-    void SetTabOrder();
-    void GiveMenuShortcutsPrecedence();
-    void DescribeControls();
-    void PlaceResizeControl();
-
-    void Form_Load();
-    void Form_Unload();
-    void ResetGrid();
-    // Ctrl+C in the grid: the selected cells, or the whole schedule when
-    // none is selected, as tab-separated text with the column headers.
-    void CopySchedule();
-    void RunCalculations();
-    void EndProgram();
-
-    // Between two rows of a fill: shows the rows written since the last
-    // refresh (at most every kGridRefreshMs), lets pending events through
-    // once, and tells whether the fill may go on.
-    bool DispatchPendingEvents();
-
-    // The window as the loan calculation sees it.
-    class CalculationView;
-
     PlatformHooks& hooks_;
     std::unique_ptr<const MoneyFormatter> money_;
     AboutWindow* about_ = nullptr;
     ScheduleGrid grid_;
     ScheduleTableModel* gridModel_ = nullptr;
-    Fill fill_;
-    bool ending_ = false;
+    ScheduleFill fill_{*this};
     bool placed_ = false;  // fitted to its screen on the first show
-    QElapsedTimer sinceGridRefresh_;
 };
 
 }  // namespace quillmere

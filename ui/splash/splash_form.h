@@ -4,7 +4,8 @@
 // the product-family and product names, the version, the "Visit Homepage"
 // link and the copyright notice, all inside Frame1. It takes no keyboard
 // focus; its key presses, Timer1's ticks and the clicks on Frame1 and on the
-// link go to its frmSplash. Controls carry their names as object names.
+// link go to its frmSplash. Controls carry their names as object names, by
+// which tests find them.
 #pragma once
 
 #include <QDialog>
@@ -25,6 +26,16 @@ public:
     // Timer1 runs from the start when `timerEnabled`.
     SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled);
 
+    // The display's tick timer, which frmSplash stops.
+    [[nodiscard]] QTimer& Timer() const { return *Timer1; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void DescribeControls();
+
+    frmSplash& splash_;
     QFrame* Frame1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* lblAuther = nullptr;
@@ -34,14 +45,6 @@ public:
     LinkLabel* lblWarning = nullptr;
     QLabel* lblCopyright = nullptr;
     QTimer* Timer1 = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void DescribeControls();
-
-    frmSplash& splash_;
 };
 
 }  // namespace quillmere

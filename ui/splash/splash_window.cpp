@@ -30,7 +30,7 @@ void frmSplash::ShowModal(QWidget* owner) {
 
 void frmSplash::SwitchTimerOff() {
     timer1Enabled_ = false;
-    if (form_) form_->Timer1->stop();
+    if (form_) form_->Timer().stop();
 }
 
 SplashForm& frmSplash::Build(QWidget* owner) {
@@ -43,7 +43,7 @@ void frmSplash::CloseForm() {
     if (!form_) return;
     SplashForm* form = form_.data();
     form_ = nullptr;
-    form->Timer1->stop();
+    form->Timer().stop();
     form->close();  // ends a modal display
     form->deleteLater();
 }

@@ -1,0 +1,240 @@
+// Building the main window: its controls placed from twips, the menus, the
+// tab order, what a screen reader hears, and the layout control.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <tuple>
+#include <utility>
+
+#include "autoresize/auto_resize.h"
+#include "autoresize/extender.h"
+#include "autoresize/form_container.h"
+#include "autoresize/property_bag.h"
+#include "ui/common/link_label.h"
+#include "ui/common/window_look.h"
+#include "ui/main/main_window.h"
+#include "ui/main/menu_shortcut_precedence.h"
+#include "ui/main/month_calendar.h"
+#include "ui/main/schedule_grid_view.h"
+#include "ui/main/schedule_table_model.h"
+
+namespace quillmere {
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kLinkBlue(0, 0, 192);
+
+// Widths of the grid's columns as the window lays them out; the Number
+// column is set again by every reset. Together they fit the grid beside its
+// vertical scroll bar, money columns wide enough for amounts up to
+// $999,999.99, so a usual schedule shows all seven columns.
+constexpr std::array<int, ScheduleGrid::kColumns> kColumnWidthsTwips = {
+    1005, kNumberColWidthTwips, 1170, 1170, 1080, 1170, 600};
+
+// Where the links stand and what they open. Every link opens the home page.
+struct LinkPlace {
+    const char* text;
+    int left;
+    int top;
+};
+constexpr std::array<LinkPlace, 4> kLinkPlaces = {{
+    {"Tell A Friend", 240, 7320},
+    {"Visit Homepage", 240, 7560},
+    {"Feedback", 2040, 7320},
+    {"Help Documentation", 2040, 7560},
+}};
+
+QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0) box->setMaxLength(maxLength);
+    return box;
+}
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
+    return button;
+}
+
+}  // namespace
+
+void frmMain::BuildLoanFrame() {
+    fraLoan = new QGroupBox(QStringLiteral("Loan/Debt Details"), client);
+    fraLoan->setObjectName(QStringLiteral("fraLoan"));
+    PlaceInTwips(*fraLoan, 120, 120, 3735, 1575);
+
+    txtPrincipal = MakeBox("txtPrincipal", 15, fraLoan);
+    PlaceInTwips(*txtPrincipal, 1800, 360, 1815, 285);
+    lblPrincipal = MakeLabel("lblPrincipal", QStringLiteral("Principal Amount:"), fraLoan);
+    PlaceSizedToText(*lblPrincipal, 120, 360);
+    txtMonths = MakeBox("txtMonths", 4, fraLoan);
+    PlaceInTwips(*txtMonths, 1800, 720, 1815, 285);
+    lblMonths = MakeLabel("lblMonths", QStringLiteral("Duration in Months:"), fraLoan);
+    PlaceSizedToText(*lblMonths, 120, 720);
+    txtRate = MakeBox("txtRate", 5, fraLoan);
+    PlaceInTwips(*txtRate, 1800, 1080, 1815, 285);
+    lblRate = MakeLabel("lblRate", QStringLiteral("Interest Rate:"), fraLoan);
+    PlaceSizedToText(*lblRate, 120, 1080);
+}
+
+void frmMain::BuildLeftColumn() {
+    cmdCalculate = MakeButton("cmdCalculate", "&Calculate My Payment", client);
+    PlaceInTwips(*cmdCalculate, 240, 5760, 3375, 375);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+
+    cmdPrint = MakeButton("cmdPrint", "&Print Payment Schedule", client);
+    PlaceInTwips(*cmdPrint, 240, 6240, 3360, 420);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
+
+    // The program writes the payment here; the user may select and copy it.
+    txtPayment = MakeBox("txtPayment", 0, client);
+    txtPayment->setReadOnly(true);
+    txtPayment->setFont(WindowFont(QStringLiteral("Arial"), 12));
+    PlaceInTwips(*txtPayment, 240, 5160, 3375, 375);
+
+    lblPayment = MakeLabel("lblPayment", QStringLiteral("Your total monthly payment"), client);
+    lblPayment->setFont(WindowFont(QStringLiteral("Verdana"), 9.75));
+    PlaceSizedToText(*lblPayment, 600, 4800);
+
+    cmdClear = MakeButton("cmdClear", "Clea&r", client);
+    PlaceInTwips(*cmdClear, 240, 6720, 3375, 375);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+
+    lblCalendar = MakeLabel("lblCalendar", QStringLiteral("Select First Payment Date"), client);
+    lblCalendar->setFont(WindowFont(QStringLiteral("Verdana"), 11.25));
+    lblCalendar->setAlignment(Qt::AlignCenter);
+    SetTextColour(*lblCalendar, kRed);
+    PlaceSizedToText(*lblCalendar, 420, 1800);
+
+    calCalendar = new MonthCalendar(client);
+    calCalendar->setObjectName(QStringLiteral("calCalendar"));
+    PlaceInTwips(*calCalendar, 480, 2160, 2910, 2370);
+}
+
+void frmMain::BuildGrid() {
+    gridModel_ = new ScheduleTableModel(grid_);
+    gridOne = new ScheduleGridView(grid_, *gridModel_, client);
+    gridOne->setObjectName(QStringLiteral("gridOne"));
+    PlaceInTwips(*gridOne, 3960, 0, 7620, 7905);
+
+    // The grid's own Ctrl+C copies just the current cell; this one, bound to
+    // the grid alone, copies the schedule and is in no menu.
+    auto* copy = new QAction(QStringLiteral("Copy schedule"), gridOne);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &frmMain::CopySchedule);
+    gridOne->addAction(copy);
+
+    for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
+        grid_.SetColWidth(col, kColumnWidthsTwips[static_cast<std::size_t>(col)]);
+    }
+}
+
+void frmMain::BuildLinks() {
+    for (std::size_t i = 0; i < Links.size(); ++i) {
+        const LinkPlace& place = kLinkPlaces[i];
+        auto* link = new LinkLabel(static_cast<qint16>(i), QString::fromLatin1(place.text), client);
+        // One name for the array, as a control array has; its index tells them apart.
+        link->setObjectName(QStringLiteral("Links"));
+        link->setProperty("Index", link->Index());
+        SetTextColour(*link, kLinkBlue);
+        PlaceSizedToText(*link, place.left, place.top);
+        connect(link, &LinkLabel::Clicked, this, &frmMain::Links_Click);
+        connect(link, &LinkLabel::MouseMoved, this, &frmMain::Links_MouseMove);
+        Links[i] = link;
+    }
+}
+
+void frmMain::BuildMenus() {
+    // Each menu holds exactly one entry.
+    const auto addMenu = [this](const char* menuName, const char* menuText, const char* entryName,
+                                const char* entryText, Qt::Key key, void (frmMain::*handler)()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuText));
+        menu->setObjectName(QString::fromLatin1(menuName));
+        QAction* entry = menu->addAction(QString::fromLatin1(entryText));
+        entry->setObjectName(QString::fromLatin1(entryName));
+        entry->setShortcut(QKeySequence(Qt::CTRL | key));
+        connect(entry, &QAction::triggered, this, handler);
+        return std::pair(menu, entry);
+    };
+    std::tie(mnuFile, mnuExit) = addMenu("mnuFile", "&File", "mnuExit", "&Exit", Qt::Key_X, &frmMain::mnuExit_Click);
+    std::tie(mnuHelp, mnuAbout) =
+        addMenu("mnuHelp", "&Help", "mnuAbout", "&About", Qt::Key_A, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::SetTabOrder() {
+    const std::array<QWidget*, 9> order = {txtPrincipal, txtMonths, txtRate, cmdCalculate, cmdPrint,
+                                           txtPayment,   cmdClear,  gridOne, calCalendar};
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The filter is the window's child, an ownership the analyzer cannot see.
+// NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
+void frmMain::GiveMenuShortcutsPrecedence() {
+    auto* precedence = new MenuShortcutPrecedence({mnuExit->shortcut(), mnuAbout->shortcut()}, this);
+    for (QWidget* widget : client->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus) widget->installEventFilter(precedence);
+    }
+}
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
+
+void frmMain::DescribeControls() {
+    struct Description {
+        QWidget* control;
+        const char* name;  // null: the control's own text
+        const char* description;
+    };
+    const Description descriptions[] = {
+        {fraLoan, "Loan details", "The amount, duration and interest rate of the loan or debt"},
+        {txtPrincipal, "Principal amount", "The amount borrowed or owed"},
+        {lblPrincipal, nullptr, "Label of the principal amount"},
+        {txtMonths, "Duration in months", "The number of monthly payments"},
+        {lblMonths, nullptr, "Label of the duration in months"},
+        {txtRate, "Interest rate in percent", "The annual interest rate in percent, at most 70"},
+        {lblRate, nullptr, "Label of the interest rate"},
+        {cmdCalculate, "Calculate my payment", "Works out the monthly payment and fills the payment schedule"},
+        {cmdPrint, "Print payment schedule", "Prints the payment schedule"},
+        {txtPayment, "Monthly payment", "The level monthly payment, read only"},
+        {lblPayment, nullptr, "Label of the monthly payment"},
+        {cmdClear, "Clear", "Empties the inputs, the payment and the payment schedule"},
+        {gridOne, "Payment schedule",
+         "One row for each monthly payment, with the year totals and the totals; "
+         "Ctrl+C copies the selected cells, or the whole schedule, for a spreadsheet"},
+        {lblCalendar, nullptr, "Label of the first payment date"},
+        {calCalendar, "First payment date", "The date of the first monthly payment"},
+    };
+    SetAccessibleText(*this, nullptr, "Works out the monthly payment and the payment schedule of a loan or debt");
+    for (const Description& d : descriptions) SetAccessibleText(*d.control, d.name, d.description);
+    for (LinkLabel* link : Links) SetAccessibleText(*link, nullptr, "Opens the maker's home page in the web browser");
+    // Each box is announced with the label beside it.
+    lblPrincipal->setBuddy(txtPrincipal);
+    lblMonths->setBuddy(txtMonths);
+    lblRate->setBuddy(txtRate);
+    lblPayment->setBuddy(txtPayment);
+    lblCalendar->setBuddy(calCalendar);
+}
+
+void frmMain::PlaceResizeControl() {
+    Resize = new AutoResize(this);
+    Extender extender(*Resize);
+    extender.SetName(QStringLiteral("Resize"));
+    extender.SetTag(QStringLiteral("NO"));
+    FormContainer::Of(*this).AddControls(
+        {fraLoan,    txtPrincipal, lblPrincipal, txtMonths, lblMonths,   txtRate,     lblRate,  cmdCalculate, cmdPrint,
+         txtPayment, lblPayment,   cmdClear,     gridOne,   lblCalendar, calCalendar, Links[1], Links[0],     Links[3],
+         Links[2],   tmrColor,     Resize,       mnuFile,   mnuExit,     mnuHelp,     mnuAbout});
+    // The window's stored settings for its layout control: only the ratio.
+    PropertyBag stored;
+    stored.WriteProperty(QStringLiteral("aspectratiovalue"), 0.0);
+    Resize->UserControl_ReadProperties(stored);
+}
+
+}  // namespace quillmere
