@@ -103,7 +103,6 @@ public:
     // What the last capture recorded.
     [[nodiscard]] float BaseScaleWidth() const { return baseScaleWidth_; }
     [[nodiscard]] float BaseScaleHeight() const { return baseScaleHeight_; }
-    [[nodiscard]] std::int32_t LayoutCount() const { return static_cast<std::int32_t>(layouts_.size()); }
     [[nodiscard]] const std::vector<ControlLayout>& Layouts() const { return layouts_; }
 
 signals:

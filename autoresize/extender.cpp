@@ -4,8 +4,6 @@
 
 namespace quillmere {
 
-QString Extender::Name() const { return control_->objectName(); }
-
 void Extender::SetName(const QString& name) { control_->setObjectName(name); }
 
 QString Extender::Tag() const { return GetProperty(control_, kTagProperty).toString(); }

@@ -16,7 +16,6 @@ class Extender {
 public:
     explicit Extender(QObject& control) : control_(&control) {}
 
-    [[nodiscard]] QString Name() const;
     void SetName(const QString& name);
 
     [[nodiscard]] QString Tag() const;

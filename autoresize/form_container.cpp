@@ -9,8 +9,6 @@ FormContainer& FormContainer::Of(QWidget& window) {
 
 FormContainer::FormContainer(QWidget& window) : QObject(&window) {}
 
-QWidget& FormContainer::Window() const { return *static_cast<QWidget*>(parent()); }
-
 void FormContainer::AddControl(QObject& control) { controls_.append(QPointer<QObject>(&control)); }
 
 void FormContainer::AddControls(std::initializer_list<QObject*> controls) {

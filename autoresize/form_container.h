@@ -29,8 +29,6 @@ public:
     // The container of window, made (in run mode) on first use.
     static FormContainer& Of(QWidget& window);
 
-    [[nodiscard]] QWidget& Window() const;
-
     [[nodiscard]] bool UserMode() const { return userMode_; }
     void SetUserMode(bool userMode) { userMode_ = userMode; }
 

@@ -29,8 +29,6 @@ void PropertyBag::WriteProperty(const QString& key, const QVariant& value, const
     WriteProperty(key, value);
 }
 
-bool PropertyBag::Contains(QStringView key) const { return Find(key) != entries_.end(); }
-
 QStringList PropertyBag::Keys() const {
     QStringList keys;
     keys.reserve(static_cast<qsizetype>(entries_.size()));

@@ -27,7 +27,6 @@ public:
     // Stores value under key unless it equals defaultValue.
     void WriteProperty(const QString& key, const QVariant& value, const QVariant& defaultValue);
 
-    [[nodiscard]] bool Contains(QStringView key) const;
     // The keys as they were first written, in that order.
     [[nodiscard]] QStringList Keys() const;
 

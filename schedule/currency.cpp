@@ -62,8 +62,6 @@ std::int64_t RoundScaled(double value, std::int64_t scale, TieBreak tie) {
 
 Currency Currency::FromDouble(double value) { return FromRaw(RoundScaled(value, kScale, TieBreak::ToEven)); }
 
-Currency Currency::FloorToUnit() const { return Checked(Int128{FloorDiv(raw_, kScale)} * kScale); }
-
 Currency Currency::operator+(Currency other) const { return Checked(Int128{raw_} + other.raw_); }
 
 Currency Currency::operator-(Currency other) const { return Checked(Int128{raw_} - other.raw_); }

@@ -41,9 +41,6 @@ public:
     [[nodiscard]] double ToDouble() const { return static_cast<double>(raw_) / static_cast<double>(kScale); }
     [[nodiscard]] constexpr std::int64_t Raw() const { return raw_; }
 
-    // The largest whole unit not above the amount (also for negatives).
-    [[nodiscard]] Currency FloorToUnit() const;
-
     Currency operator+(Currency other) const;
     Currency operator-(Currency other) const;
     Currency operator*(std::int64_t factor) const;

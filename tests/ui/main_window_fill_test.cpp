@@ -70,7 +70,8 @@ class TestScheduleFill : public QObject {
         everyDispatch.start(0);
         QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
         QVERIFY(injected);
-        QCOMPARE_LE(inserts.size(), clock.elapsed() / std::chrono::milliseconds(quillmere::ScheduleFill::kRefreshInterval).count() + 2);
+        QCOMPARE_LE(inserts.size(),
+                    clock.elapsed() / std::chrono::milliseconds(quillmere::ScheduleFill::kRefreshInterval).count() + 2);
     }
 
     // The grid and payment must be those an uninterrupted fill leaves.

@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(Form())->text(QAccessible::Name),
                  QStringLiteral("Quillmere Loan Calculator"));
 
-        QTest::mouseClick(Control<QFrame>(*Form(), "Frame1"), Qt::LeftButton, {}, Control<QFrame>(*Form(), "Frame1")->rect().bottomRight() - QPoint(5, 5));
+        QTest::mouseClick(Control<QFrame>(*Form(), "Frame1"), Qt::LeftButton, {},
+                          Control<QFrame>(*Form(), "Frame1")->rect().bottomRight() - QPoint(5, 5));
         QVERIFY(HandedOver());
     }
 

@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "autoresize/twips.h"
@@ -48,7 +50,10 @@ ScheduleGridView::ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel
     : QTableView(parent), store_(store) {
     setModel(&model);
     SetUpTable(*this);
-    setHorizontalScrollMode(ScrollPerPixel);
+    // The row header keeps the fixed columns' room; they stand over it.
+    verticalHeader()->show();
+    // Sideways a whole column at a time: the first column in view is always whole.
+    setHorizontalScrollMode(ScrollPerItem);
     // Cells white, the area past the last row and column grey, grid lines light grey.
     setStyleSheet(
         QStringLiteral("QTableView { background-color: rgb(128, 128, 128);"
@@ -57,11 +62,6 @@ ScheduleGridView::ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel
     connect(&model, &ScheduleTableModel::ColumnWidthChanged, this, [this](int column) { ApplyColumnWidth(column); });
     // A reset of the model gives every column the header's default width.
     connect(&model, &QAbstractItemModel::modelReset, this, &ScheduleGridView::ApplyMetrics);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
-        if (column >= kFixedColumns) return;
-        fixed_->setColumnWidth(column, width);
-        PlaceFixedColumns();
-    });
     ApplyMetrics();
 }
 
@@ -79,16 +79,19 @@ void ScheduleGridView::BuildFixedColumns() {
     fixed_->setFocusProxy(this);
     // The fixed cells' grid lines are black.
     fixed_->setStyleSheet(QStringLiteral("QTableView { gridline-color: black; }"));
-    viewport()->stackUnder(fixed_);
     connect(fixed_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, fixed_->verticalScrollBar(), &QScrollBar::setValue);
 }
 
 double ScheduleGridView::Scale() const { return font().pointSizeF() / kDesignPoints; }
 
+int ScheduleGridView::ColumnWidth(int column) const {
+    return column < kFixedColumns ? fixed_->columnWidth(column) : columnWidth(column);
+}
+
 int ScheduleGridView::FixedWidth() const {
     int width = 0;
-    for (int column = 0; column < kFixedColumns; ++column) width += columnWidth(column);
+    for (int column = 0; column < kFixedColumns; ++column) width += fixed_->columnWidth(column);
     return width;
 }
 
@@ -97,8 +100,16 @@ void ScheduleGridView::ApplyColumnWidth(int column) {
     if (column != kColNotes) FillNotesColumn();
 }
 
+// Fixed columns live in the fixed view, whose width the row header keeps
+// free; the others in the grid.
 void ScheduleGridView::SetColumnWidth(int column, int width) {
-    if (columnWidth(column) != width) setColumnWidth(column, width);
+    QTableView& view = column < kFixedColumns ? *fixed_ : *this;
+    if (view.columnWidth(column) == width) return;
+    view.setColumnWidth(column, width);
+    if (column < kFixedColumns) {
+        verticalHeader()->setFixedWidth(FixedWidth());
+        PlaceFixedColumns();
+    }
 }
 
 void ScheduleGridView::ApplyMetrics() {
@@ -110,11 +121,12 @@ void ScheduleGridView::ApplyMetrics() {
             view->verticalHeader()->setDefaultSectionSize(rowHeight);
         }
     }
-    for (int column = 0; column < kColNotes; ++column) {
-        SetColumnWidth(column, ColumnWidthFor(column));
+    for (int column = 0; column < ScheduleGrid::kColumns; ++column) {
+        setColumnHidden(column, column < kFixedColumns);
         fixed_->setColumnHidden(column, column >= kFixedColumns);
+        if (column != kColNotes) SetColumnWidth(column, ColumnWidthFor(column));
     }
-    fixed_->setColumnHidden(kColNotes, true);
+    verticalHeader()->setFixedWidth(FixedWidth());
     FillNotesColumn();
     PlaceFixedColumns();
 }
@@ -130,12 +142,7 @@ int ScheduleGridView::WidestText(int column) const {
         if (longest == nullptr || text.size() > longest->size()) longest = &text;
     }
     if (longest == nullptr) return 0;
-    // Summed glyph by glyph: a money text is digits, separators and a sign,
-    // which a font doesn't kern, and this spares shaping it on every pass.
-    const QFontMetrics metrics = fontMetrics();
-    int width = 0;
-    for (const QChar character : QString::fromStdString(*longest)) width += metrics.horizontalAdvance(character);
-    return width;
+    return fontMetrics().horizontalAdvance(QString::fromStdString(*longest));
 }
 
 // The store's width at the current font; the date and money columns widen
@@ -154,11 +161,20 @@ void ScheduleGridView::FitColumns() {
 }
 
 // The empty Notes column takes whatever room the others leave, so a grid
-// whose columns fit shows no horizontal scroll bar and no grey strip.
+// whose columns fit shows no horizontal scroll bar and no grey strip. Where
+// they don't fit, it takes the room the last columns leave, so that scrolled
+// to its end the grid still shows whole columns from its left edge on.
 void ScheduleGridView::FillNotesColumn() {
-    int others = 0;
-    for (int column = 0; column < kColNotes; ++column) others += columnWidth(column);
-    SetColumnWidth(kColNotes, std::max(DesignedWidth(kColNotes), viewport()->width() - others));
+    const int room = viewport()->width();
+    const int least = DesignedWidth(kColNotes);
+    int width = least;
+    int tail = 0;  // the columns left of Notes that fit beside it, from the right
+    for (int column = kColNotes - 1; column >= kFixedColumns; --column) {
+        tail += columnWidth(column);
+        if (tail + least > room) break;
+        width = room - tail;
+    }
+    SetColumnWidth(kColNotes, width);
 }
 
 int ScheduleGridView::DesignedWidth(int column) const { return TwipsToPixels(store_.ColWidth(column) * Scale()); }
@@ -169,7 +185,7 @@ void ScheduleGridView::PlaceFixedColumns() {
     if (fixed_ == nullptr || deferGeometries_) return;
     const int headerHeight = horizontalHeader()->height();
     if (fixed_->horizontalHeader()->height() != headerHeight) fixed_->horizontalHeader()->setFixedHeight(headerHeight);
-    const QRect place(frameWidth(), frameWidth(), FixedWidth(), viewport()->height() + headerHeight);
+    const QRect place(frameWidth(), frameWidth(), FixedWidth(), headerHeight + viewport()->height());
     if (fixed_->geometry() != place) fixed_->setGeometry(place);
 }
 
@@ -211,18 +227,108 @@ void ScheduleGridView::updateGeometries() {
 }
 
 // The fixed columns are always in view: reaching one of them scrolls only up
-// or down. Any other cell is brought out from under them.
+// or down.
 void ScheduleGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    QScrollBar* sideways = horizontalScrollBar();
-    if (index.column() < kFixedColumns) {
-        const int keep = sideways->value();
+    if (!index.isValid() || index.column() >= kFixedColumns) {
         QTableView::scrollTo(index, hint);
-        sideways->setValue(keep);
         return;
     }
-    QTableView::scrollTo(index, hint);
-    const int covered = FixedWidth() - visualRect(index).left();
-    if (covered > 0) sideways->setValue(sideways->value() - covered);
+    QScrollBar* sideways = horizontalScrollBar();
+    const int keep = sideways->value();
+    QTableView::scrollTo(model()->index(index.row(), kFixedColumns), hint);
+    sideways->setValue(keep);
+}
+
+std::optional<ScheduleGridView::CursorAction> ScheduleGridView::CursorActionOf(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return MoveUp;
+        case Qt::Key_Down:
+            return MoveDown;
+        case Qt::Key_Left:
+            return MoveLeft;
+        case Qt::Key_Right:
+            return MoveRight;
+        case Qt::Key_Home:
+            return MoveHome;
+        case Qt::Key_End:
+            return MoveEnd;
+        case Qt::Key_PageUp:
+            return MovePageUp;
+        case Qt::Key_PageDown:
+            return MovePageDown;
+        default:
+            return std::nullopt;
+    }
+}
+
+// Shift with a cursor key selects the rectangle from where the selection
+// began to the new cell, fixed columns included (the base class selects by
+// the places of cells in its own viewport, where they have none).
+void ScheduleGridView::keyPressEvent(QKeyEvent* event) {
+    const std::optional<CursorAction> action = CursorActionOf(event->key());
+    if (!action || !event->modifiers().testFlag(Qt::ShiftModifier) || !currentIndex().isValid()) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const QModelIndex anchor = anchor_.isValid() ? QModelIndex(anchor_) : currentIndex();
+    const QModelIndex to = moveCursor(*action, event->modifiers());
+    event->accept();
+    if (!to.isValid()) return;
+    extending_ = true;
+    selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
+    const QModelIndex topLeft =
+        model()->index(std::min(anchor.row(), to.row()), std::min(anchor.column(), to.column()));
+    const QModelIndex bottomRight =
+        model()->index(std::max(anchor.row(), to.row()), std::max(anchor.column(), to.column()));
+    selectionModel()->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+    anchor_ = anchor;
+    extending_ = false;
+    scrollTo(to);
+}
+
+void ScheduleGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (!extending_) anchor_ = current;
+}
+
+// The grid's own navigation knows only its columns; across the fixed ones,
+// and up and down inside them, it goes as one table.
+QModelIndex ScheduleGridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) return QTableView::moveCursor(cursorAction, modifiers);
+    const int row = current.row();
+    const int column = current.column();
+    const int lastRow = model()->rowCount() - 1;
+    const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(row)));
+    const auto at = [this](int r, int c) { return model()->index(std::clamp(r, 0, model()->rowCount() - 1), c); };
+    switch (cursorAction) {
+        case MoveLeft:
+        case MovePrevious:
+            if (column > 0 && column <= kFixedColumns) return at(row, column - 1);
+            break;
+        case MoveRight:
+        case MoveNext:
+            if (column < kFixedColumns) return at(row, column + 1);
+            break;
+        case MoveHome:
+            return at(modifiers.testFlag(Qt::ControlModifier) ? 0 : row, 0);
+        case MoveUp:
+            if (column < kFixedColumns) return at(row - 1, column);
+            break;
+        case MoveDown:
+            if (column < kFixedColumns) return at(std::min(row + 1, lastRow), column);
+            break;
+        case MovePageUp:
+            if (column < kFixedColumns) return at(row - page, column);
+            break;
+        case MovePageDown:
+            if (column < kFixedColumns) return at(std::min(row + page, lastRow), column);
+            break;
+        case MoveEnd:
+            break;
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 }  // namespace quillmere

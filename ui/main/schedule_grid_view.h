@@ -1,10 +1,12 @@
 // ScheduleGridView: the schedule grid on screen, with its metrics.
 //
 // A table view over a ScheduleTableModel whose two leftmost columns, "Date"
-// and "Number", stay in view while the grid scrolls sideways: a second view
-// over the same model and selection, showing just those columns, lies over
-// the first one's left edge and scrolls up and down with it. Keyboard
-// navigation, selection and the schedule's copy work across both, since they
+// and "Number", stay in view while the grid scrolls sideways. They are shown
+// by a second view over the same model and selection, which stands where the
+// grid keeps the room of its (otherwise unused) row header and scrolls up and
+// down with it; the grid itself shows the other columns, scrolling a whole
+// column at a time, so no amount is ever shown cut at its start. Keyboard
+// navigation, selection and the schedule's copy run across both, since they
 // share one current cell and one selection; the keyboard focus is always in
 // the grid itself.
 //
@@ -12,12 +14,15 @@
 // scales with the window: each column is the store's width for it (twips)
 // times the font's scale, each row 255 twips times the same scale; the date
 // and money columns widen to show their widest text, and the empty Notes
-// column takes the room that is left. The metrics are worked out
-// afresh from the font alone whenever it changes, so a size reached by any
-// path gives the same grid.
+// column takes the room that is left. The metrics are worked out afresh from
+// the font alone whenever it changes, so a size reached by any path gives the
+// same grid.
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QTableView>
+
+#include <optional>
 
 namespace quillmere {
 
@@ -39,20 +44,31 @@ public:
     // Widens the date and money columns, if need be, to their widest texts.
     void FitColumns();
 
+    // The view of the fixed columns.
+    [[nodiscard]] QTableView& FixedColumns() const { return *fixed_; }
+    // The width of a column, fixed or not.
+    [[nodiscard]] int ColumnWidth(int column) const;
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     void updateGeometries() override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    // The move of a key that moves the cursor.
+    static std::optional<CursorAction> CursorActionOf(int key);
+
     void BuildFixedColumns();
     void ApplyMetrics();
     void PlaceFixedColumns();
     void FillNotesColumn();
+    void FlushGeometries();
     void SetColumnWidth(int column, int width);
     [[nodiscard]] int ColumnWidthFor(int column) const;
-    void FlushGeometries();
     [[nodiscard]] double Scale() const;
     [[nodiscard]] int DesignedWidth(int column) const;
     [[nodiscard]] int WidestText(int column) const;
@@ -62,6 +78,8 @@ private:
     QTableView* fixed_ = nullptr;
     bool deferGeometries_ = false;    // a new font waits for its new size
     bool geometriesPending_ = false;  // a layout was asked for meanwhile
+    QPersistentModelIndex anchor_;    // where a keyboard selection begins
+    bool extending_ = false;          // a keyboard selection is moving the current cell
 };
 
 }  // namespace quillmere
