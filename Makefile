@@ -6,9 +6,12 @@ SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# Warnings are errors where WERROR=ON (CI sets it).
+WERROR     ?= OFF
 APP        := $(BUILD)/app/quillmere-loan-calculator
+CONFIGURE  := -DQUILLMERE_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-sanitize fuzz lint bench clean
+.PHONY: all deps build run test test-sanitize fuzz lint format bench clean
 
 all: build
 
@@ -16,7 +19,7 @@ deps:
 	@sh scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURE)
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
@@ -27,15 +30,16 @@ test: build
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCHMARKS=OFF
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCHMARKS=OFF $(CONFIGURE)
 	cmake --build $(SAN_BUILD) -j$(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} \
 	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
-# The libFuzzer target over the three input boxes, for FUZZ_SECONDS.
+# The libFuzzer target over the three input boxes, for FUZZ_SECONDS, with
+# every library it runs instrumented.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DQUILLMERE_FUZZ=ON -DQUILLMERE_BENCHMARKS=OFF
+	  -DQUILLMERE_FUZZ=ON -DBUILD_TESTING=OFF $(CONFIGURE)
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_loan_inputs
 	mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/fuzz/fuzz_loan_inputs -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
@@ -44,6 +48,10 @@ fuzz: deps
 # clang-format, clang-tidy and cppcheck over the project's sources.
 lint: build
 	sh scripts/lint.sh $(BUILD)
+
+# Formats every source in place with clang-format (.clang-format).
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done

@@ -45,12 +45,14 @@ bool HasNonNumberText(std::string_view cell) {
     return cell.find("nan") != std::string_view::npos || cell.find("inf") != std::string_view::npos;
 }
 
-// An amount text that isn't one the formatter reads back, or that reads as
-// zero without being the formatter's zero.
+// An amount text that reads as zero without being the formatter's zero, or,
+// from a learnt pattern, one the formatter doesn't read back. (QLocale
+// writes through a double, exact only up to 2^53 minor units.)
 bool IsBadAmount(const LocaleMoneyFormatter& money, const std::string& text) {
     if (text.empty()) return false;
     const auto amount = money.Parse(text);
-    return !amount || (*amount == quillmere::Currency() && text != money.Format(0.0));
+    if (!amount) return money.UsesLearntPattern();
+    return *amount == quillmere::Currency() && text != money.Format(0.0);
 }
 
 // The input is a formatter choice, then the three texts separated by the

@@ -20,10 +20,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The shared libraries (Qt among them) come from dpkg-shlibdeps. What it
 # cannot see is what is loaded at run time: the fonts the windows and the
-# printed schedule fall back on, and Qt's plugins. On Debian 12 the X11
-# platform plugin and the JPEG plugin (for the logo) ship in libqt6gui6, which
-# the libraries already pull in; qt6-qpa-plugins adds the other platforms.
+# printed schedule fall back on. On Debian 12 the X11 platform plugin and the
+# JPEG plugin (for the logo) ship in libqt6gui6, which the libraries already
+# pull in; the program prefers X11 (XWayland on a Wayland desktop), so it
+# needs no other platform plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2")
 
 include(CPack)

@@ -22,7 +22,10 @@ cppcheck --enable=warning,performance,portability --std=c++20 --language=c++ \
 
 echo "clang-tidy"
 [ -f "$build/compile_commands.json" ] || { echo "configure $build first (make build)" >&2; exit 1; }
-run-clang-tidy-14 -quiet -p "$build" -j "$(nproc)" -extra-arg=-Wno-unknown-warning-option $cpp_sources > "$build/clang-tidy.log" 2>&1 || {
+# Debian names the runner after its clang version; take whichever is there.
+tidy=$(command -v run-clang-tidy || ls /usr/bin/run-clang-tidy-* 2>/dev/null | sort -V | tail -1)
+[ -n "$tidy" ] || { echo "run-clang-tidy not found (package clang-tidy)" >&2; exit 1; }
+"$tidy" -quiet -p "$build" -j "$(nproc)" -extra-arg=-Wno-unknown-warning-option $cpp_sources > "$build/clang-tidy.log" 2>&1 || {
     grep -E "warning:|error:" "$build/clang-tidy.log" | sort -u >&2
     exit 1
 }
