@@ -52,7 +52,7 @@ bool IsBadAmount(const LocaleMoneyFormatter& money, const std::string& text) {
     if (text.empty()) return false;
     const auto amount = money.Parse(text);
     if (!amount) return money.UsesLearntPattern();
-    return *amount == quillmere::Currency() && text != money.Format(0.0);
+    return amount->minorUnits == 0 && text != money.Format(0.0);
 }
 
 // The input is a formatter choice, then the three texts separated by the

@@ -69,7 +69,9 @@ std::string LocaleMoneyFormatter::Format(Currency amount) const {
     return FormatMinorUnits(minor);
 }
 
-std::optional<Currency> LocaleMoneyFormatter::Parse(std::string_view text) const {
+std::string LocaleMoneyFormatter::Format(MoneyAmount amount) const { return FormatMinorUnits(amount.minorUnits); }
+
+std::optional<MoneyAmount> LocaleMoneyFormatter::Parse(std::string_view text) const {
     std::optional<std::int64_t> minor;
     if (pattern_) {
         minor = pattern_->Parse(text);
@@ -88,11 +90,7 @@ std::optional<Currency> LocaleMoneyFormatter::Parse(std::string_view text) const
         }
     }
     if (!minor) return std::nullopt;
-    try {
-        return Currency::FromRaw(*minor) * (Currency::kScale / minorPerUnit_);
-    } catch (const CurrencyOverflow&) {
-        return std::nullopt;
-    }
+    return MoneyAmount{*minor, minorPerUnit_};
 }
 
 QLocale LocaleMoneyFormatter::EnvironmentLocale() {

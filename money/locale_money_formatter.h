@@ -26,6 +26,20 @@
 
 namespace quillmere {
 
+// An amount as money text gives it: a whole count of the currency's minor
+// units (cents where it has two decimals; whole units where it has none).
+// Exact for any text, also beyond what a Currency holds.
+struct MoneyAmount {
+    std::int64_t minorUnits = 0;
+    std::int64_t minorPerUnit = 100;
+
+    // The nearest double to the amount in whole units.
+    [[nodiscard]] double ToDouble() const {
+        return static_cast<double>(minorUnits) / static_cast<double>(minorPerUnit);
+    }
+    constexpr bool operator==(const MoneyAmount&) const = default;
+};
+
 class LocaleMoneyFormatter final : public MoneyFormatter {
 public:
     // The locale the environment names for money (see EnvironmentLocale()).
@@ -38,9 +52,12 @@ public:
     [[nodiscard]] std::string Format(double amount) const override;
     [[nodiscard]] std::string Format(Currency amount) const override;
 
+    // The text of an amount given in the currency's minor units.
+    [[nodiscard]] std::string Format(MoneyAmount amount) const;
+
     // The amount of a text this formatter writes, exactly; nothing for a text
     // it would not write (other grouping, a stray character, ...).
-    [[nodiscard]] std::optional<Currency> Parse(std::string_view text) const;
+    [[nodiscard]] std::optional<MoneyAmount> Parse(std::string_view text) const;
 
     // Whether amounts are written from the learnt pattern, without QLocale.
     [[nodiscard]] bool UsesLearntPattern() const { return pattern_.has_value(); }

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QSaveFile>
 
@@ -33,6 +34,24 @@ void PrepareForDialog(QPrinter& printer) {
     printer.setPageSize(QPageSize(EnvironmentPageSize()));
     const QMarginsF margins(kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches);
     printer.setPageMargins(margins, QPageLayout::Inch);
+}
+
+// The job options Qt's print dialog hands a CUPS queue, as name, value,
+// name, value, ...: the print engine property Qt's CUPS support keeps them in.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Qt's dialog passes a range typed into a CUPS queue's "Pages" box twice: to
+// the program, which prints just those pages, and to CUPS as "page-ranges",
+// which would pick them again out of what it gets (pages 2-3 of pages 2-3
+// leave page 3). The program's selection stands, as it does for every other
+// printer; CUPS gets no range of its own.
+void LeavePageRangeToTheProgram(QPrinter& printer) {
+    if (printer.printRange() != QPrinter::PageRange || printer.printEngine() == nullptr) return;
+    QStringList options = printer.printEngine()->property(kCupsOptions).toStringList();
+    const qsizetype at = options.indexOf(QStringLiteral("page-ranges"));
+    if (at < 0 || at % 2 != 0) return;
+    options.remove(at, std::min<qsizetype>(2, options.size() - at));
+    printer.printEngine()->setProperty(kCupsOptions, options);
 }
 
 // The pages chosen in the dialog's "Pages from ... to ..."; empty for all.
@@ -97,9 +116,14 @@ bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
         QPrinter printer(QPrinter::HighResolution);
         PrepareForDialog(printer);
         QPrintDialog dialog(&printer, parent);
-        // Told how many pages there are, the dialog offers them as a range.
-        dialog.setMinMax(1, std::max(1, ReportPageCount(grid)));
+        // Told how many pages there are, the dialog offers them as a range,
+        // in its "Pages from ... to ..." and in a CUPS queue's "Pages" box
+        // alike; without the printer's own range the box refuses any entry.
+        const int pages = std::max(1, ReportPageCount(grid));
+        dialog.setMinMax(1, pages);
+        printer.setFromTo(1, pages);
         if (dialog.exec() != QDialog::Accepted) return false;
+        LeavePageRangeToTheProgram(printer);
         return PrintScheduleTo(printer, grid);
     } catch (...) {
         return false;

@@ -82,9 +82,14 @@ TEST(LocaleMoneyFormatterTest, EveryTextReadsBackToItsAmount) {
             SCOPED_TRACE(Name(locale, money));
             for (const Currency amount : amounts) {
                 const std::string text = money.Format(amount);
-                const std::optional<Currency> read = money.Parse(text);
+                const std::optional<MoneyAmount> read = money.Parse(text);
                 ASSERT_TRUE(read.has_value()) << text;
                 EXPECT_EQ(money.Format(*read), text);
+                // Exact, from a learnt pattern: the amount in minor units, a half away from zero.
+                const std::int64_t step = Currency::kScale / read->minorPerUnit;
+                const std::int64_t rest = amount.Raw() % step;
+                const std::int64_t minor = amount.Raw() / step + (2 * std::abs(rest) >= step ? (rest < 0 ? -1 : 1) : 0);
+                if (money.UsesLearntPattern()) EXPECT_EQ(read->minorUnits, minor) << text;
             }
             for (const char* alien : {"", "12abc", "--1", "$", "1e5"}) EXPECT_FALSE(money.Parse(alien)) << alien;
         }
@@ -92,7 +97,9 @@ TEST(LocaleMoneyFormatterTest, EveryTextReadsBackToItsAmount) {
     // Exact where a double is not: the learnt pattern keeps every cent.
     const LocaleMoneyFormatter us(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(us.Format(Currency::FromRaw(5'000'000'000'000'003'700LL)), "$500,000,000,000,000.37");
-    EXPECT_EQ(us.Parse("($1,234.56)"), Currency::FromRaw(-12'345'600));
+    EXPECT_EQ(us.Parse("($1,234.56)"), (MoneyAmount{-123'456, 100}));
+    // Beyond what a Currency holds, still exact.
+    EXPECT_EQ(us.Parse("$50,000,000,000,000,000.01"), (MoneyAmount{5'000'000'000'000'000'001, 100}));
     EXPECT_FALSE(us.Parse("$1234.56"));  // not as written: the grouping is part of the text
     EXPECT_FALSE(us.Parse("($0.00)"));
 }
