@@ -6,6 +6,7 @@
 #include "app/default_platform_hooks.h"
 #include "app/loan_calculator_program.h"
 #include "ui/common/window_look.h"
+#include "ui/main/accessibility.h"
 
 int main(int argc, char* argv[]) {
     // X11 where there is a display (XWayland included): the program's frameless
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match our windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLMERE_APP_ID));
     quillmere::RegisterFontSubstitutions();
+    quillmere::InstallAccessibility();
 
     quillmere::PlatformHooks hooks = quillmere::DefaultPlatformHooks();
     // Destroyed before the application, with every window and timer it made.

@@ -89,7 +89,9 @@ TEST(LocaleMoneyFormatterTest, EveryTextReadsBackToItsAmount) {
                 const std::int64_t step = Currency::kScale / read->minorPerUnit;
                 const std::int64_t rest = amount.Raw() % step;
                 const std::int64_t minor = amount.Raw() / step + (2 * std::abs(rest) >= step ? (rest < 0 ? -1 : 1) : 0);
-                if (money.UsesLearntPattern()) EXPECT_EQ(read->minorUnits, minor) << text;
+                if (money.UsesLearntPattern()) {
+                    EXPECT_EQ(read->minorUnits, minor) << text;
+                }
             }
             for (const char* alien : {"", "12abc", "--1", "$", "1e5"}) EXPECT_FALSE(money.Parse(alien)) << alien;
         }

@@ -5,6 +5,7 @@
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
+#include "ui/main/accessibility.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -91,7 +92,10 @@ class TestScheduleFill : public QObject {
     }
 
 private slots:
-    void initTestCase() { quillmere::RegisterFontSubstitutions(); }
+    void initTestCase() {
+        quillmere::RegisterFontSubstitutions();
+        quillmere::InstallAccessibility();
+    }
     void init() {
         recorder_.emplace();
         w_ = NewWindow("600");

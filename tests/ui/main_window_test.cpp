@@ -9,6 +9,7 @@
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
+#include "ui/main/accessibility.h"
 #include "ui/main/schedule_clipboard_text.h"
 
 #include <QAccessible>
@@ -130,7 +131,10 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
-    void initTestCase() { quillmere::RegisterFontSubstitutions(); }
+    void initTestCase() {
+        quillmere::RegisterFontSubstitutions();
+        quillmere::InstallAccessibility();
+    }
     void init() {
         recorder_.emplace();
         about_.shown = 0;
@@ -370,6 +374,87 @@ private slots:
         const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
         QCOMPARE(headers.size(), 1);
         QCOMPARE(headers[0]->text(QAccessible::Name), QStringLiteral("Balance"));
+    }
+
+    // Every cell of the schedule, the last row and the fixed columns included,
+    // answers its place both ways; a place beyond the table answers "no cell"
+    // and never crashes; the fixed columns' own view stays out of sight.
+    void screenReaderTableAnswersEveryPlace() {
+        CalculateWorkedExample();
+        QAccessibleInterface* grid = Accessible(c_->gridOne);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QCOMPARE(table->rowCount(), 6);
+        QCOMPARE(table->columnCount(), 7);
+        QCOMPARE(grid->childCount(), 42);
+        for (int child = 0; child < grid->childCount(); ++child) {
+            QAccessibleInterface* cell = grid->child(child);
+            QAccessibleTableCellInterface* place = cell->tableCellInterface();
+            QCOMPARE(place->rowIndex(), child / 7);
+            QCOMPARE(place->columnIndex(), child % 7);
+            QCOMPARE(grid->indexOfChild(cell), child);
+            QCOMPARE(table->cellAt(child / 7, child % 7), cell);
+            QCOMPARE(cell->text(QAccessible::Name), kWorkedExample[child / 7 + 1].section('\t', child % 7, child % 7));
+            QCOMPARE(place->columnHeaderCells().at(0)->text(QAccessible::Name),
+                     kWorkedExample[0].section('\t', child % 7, child % 7));
+            QVERIFY2(!cell->rect().isEmpty(), qPrintable(cell->text(QAccessible::Name)));  // fixed columns too
+        }
+        for (const auto& [row, column] : {std::pair{6, 0}, {0, 7}, {-1, 2}, {99, 99}}) {
+            QAccessibleTableCellInterface* none = table->cellAt(row, column)->tableCellInterface();
+            QCOMPARE(none->rowIndex(), -1);
+            QCOMPARE(none->columnExtent(), 0);
+        }
+        QCOMPARE(grid->child(42), nullptr);
+        QAccessibleInterface* fixed = Accessible(&c_->gridOne->FixedColumns());
+        QCOMPARE(fixed->childCount(), 0);
+        QVERIFY(fixed->state().invisible);
+        // The cell with the focus is the cell, in the table's own numbering.
+        c_->gridOne->setFocus();
+        c_->gridOne->setCurrentIndex(c_->gridOne->model()->index(5, 1));
+        QCOMPARE(grid->focusChild()->text(QAccessible::Name), QStringLiteral("Totals"));
+        QCOMPARE(grid->focusChild()->tableCellInterface()->rowIndex(), 5);
+    }
+
+    // A filled box is read whole, and the calendar names its days, weekdays and arrows.
+    void screenReaderHearsBoxesAndCalendarWhole() {
+        c_->txtPrincipal->setText(QStringLiteral("1000"));
+        QAccessibleTextInterface* text = Accessible(c_->txtPrincipal)->textInterface();
+        for (int offset = 0; offset < 4; ++offset) {
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 4));
+        }
+        c_->calCalendar->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        c_->calCalendar->setFirstDayOfWeek(Qt::Sunday);
+        c_->calCalendar->setSelectedDate(QDate(2026, 12, 6));
+        QAccessibleInterface* calendar = Accessible(c_->calCalendar);
+        QCOMPARE(calendar->role(), QAccessible::Grouping);
+        QAccessibleInterface* days = Accessible(c_->calCalendar->DayGrid());
+        QCOMPARE(days->text(QAccessible::Name), QStringLiteral("First payment date"));
+        QAccessibleTableInterface* weeks = days->tableInterface();
+        QCOMPARE(std::pair(weeks->rowCount(), weeks->columnCount()), std::pair(6, 7));
+        QCOMPARE(days->focusChild()->text(QAccessible::Name), QStringLiteral("Sunday, 6 December 2026"));
+        QCOMPARE(weeks->columnDescription(0), QStringLiteral("Sunday"));
+        QCOMPARE(weeks->columnDescription(6), QStringLiteral("Saturday"));
+        QCOMPARE(weeks->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("Sunday, 29 November 2026"));
+        for (const auto& [part, name] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
+                                         {"qt_calendar_nextmonth", "Next month"},
+                                         {"qt_calendar_yearedit", "Year"}}) {
+            QCOMPARE(Accessible(c_->calCalendar->findChild<QWidget*>(QLatin1String(part)))->text(QAccessible::Name),
+                     QLatin1String(name));
+        }
+    }
+
+    // When a calculation completes, a screen reader is given the payment as a
+    // notification, and the keyboard focus stays where it was. (Whether the
+    // event reaches the screen reader is checked through the real bus.)
+    void screenReaderIsToldTheResult() {
+        c_->cmdCalculate->setFocus();
+        CalculateWorkedExample();
+        QAccessibleInterface* notification = Accessible(w_->findChild<QObject*>(QStringLiteral("resultAnnouncer")));
+        QCOMPARE(notification->role(), QAccessible::Notification);
+        QCOMPARE(notification->text(QAccessible::Name), QStringLiteral("Monthly payment $340.02, 3 payments"));
+        QCOMPARE(QApplication::focusWidget(), c_->cmdCalculate);
     }
 
     // Clear empties the boxes and the grid, keeps the date, focuses the principal.

@@ -6,6 +6,7 @@
 #include "tests/ui/window_controls.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
+#include "ui/main/accessibility.h"
 #include "ui/splash/splash_form.h"
 
 #include <QAccessible>
@@ -32,7 +33,10 @@ class TestSplash : public QObject {
     }
 
 private slots:
-    void initTestCase() { quillmere::RegisterFontSubstitutions(); }
+    void initTestCase() {
+        quillmere::RegisterFontSubstitutions();
+        quillmere::InstallAccessibility();
+    }
     void init() {
         program_.emplace(recorder_.hooks);  // after ending the one before
         program_->Start();

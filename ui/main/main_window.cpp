@@ -20,6 +20,7 @@
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/month_calendar.h"
+#include "ui/main/result_announcer.h"
 #include "ui/main/schedule_clipboard_text.h"
 #include "ui/main/schedule_grid_view.h"
 #include "ui/main/schedule_table_model.h"
@@ -115,6 +116,7 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> mon
     // The design size; the first show fits it to the screen.
     resize(TwipsSize(kClientWidthTwips, kClientHeightTwips) + QSize(0, menuBar()->sizeHint().height()));
 
+    announcer_ = new ResultAnnouncer(this);
     Form_Load();
     txtPrincipal->setFocus();
 }
@@ -167,7 +169,19 @@ void frmMain::cmdCalculate_Click() { fill_.Calculate(); }
 
 void frmMain::Calculate() {
     CalculationView view(*this);
-    CalculateSchedule(view, *money_);
+    if (CalculateSchedule(view, *money_) == CalculationOutcome::Completed) AnnounceResult();
+}
+
+// "Monthly payment $340.02, 3 payments": heard at once, wherever the focus is.
+void frmMain::AnnounceResult() {
+    int payments = 0;
+    for (int row = grid_.Rows() - 1; row > 0 && payments == 0; --row) {
+        payments = QString::fromStdString(grid_.TextMatrix(row, kColNumber)).toInt();
+    }
+    announcer_->Announce(QStringLiteral("Monthly payment %1, %2 %3")
+                             .arg(txtPayment->text())
+                             .arg(payments)
+                             .arg(payments == 1 ? QStringLiteral("payment") : QStringLiteral("payments")));
 }
 
 void frmMain::HoldRows(bool hold) {

@@ -46,6 +46,7 @@ class AutoResize;
 class LinkLabel;
 class MoneyFormatter;
 class MonthCalendar;
+class ResultAnnouncer;
 class ScheduleGridView;
 class ScheduleTableModel;
 struct PlatformHooks;
@@ -108,6 +109,7 @@ private:
     // none is selected, as tab-separated text with the column headers.
     void CopySchedule();
     void EndProgram();
+    void AnnounceResult();
 
     // FillTarget: the fill's side of the window.
     void Calculate() override;
@@ -150,6 +152,7 @@ private:
     AboutWindow* about_ = nullptr;
     ScheduleGrid grid_;
     ScheduleTableModel* gridModel_ = nullptr;
+    ResultAnnouncer* announcer_ = nullptr;  // tells a screen reader each result
     ScheduleFill fill_{*this};
     bool placed_ = false;  // fitted to its screen on the first show
 };

@@ -38,6 +38,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
             QStringLiteral("QToolButton { padding: 0px 2px; }"
                            " QToolButton::menu-indicator { image: none; width: 0px; }"));
     }
+    NameParts();
     if (dayGrid_ != nullptr) {
         // Rows and columns share whatever room there is, however small.
         dayGrid_->horizontalHeader()->setMinimumSectionSize(1);
@@ -49,6 +50,18 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     // A new month brings a month name of another length.
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::FitNavigationBar);
     FitNavigationBar();
+}
+
+// What a screen reader calls the parts QCalendarWidget leaves nameless.
+void MonthCalendar::NameParts() {
+    if (previousMonth_ != nullptr) previousMonth_->setAccessibleName(QStringLiteral("Previous month"));
+    if (nextMonth_ != nullptr) nextMonth_->setAccessibleName(QStringLiteral("Next month"));
+    // The month and year buttons say their texts; what they do is described.
+    if (month_ != nullptr) month_->setAccessibleDescription(QStringLiteral("Chooses the month"));
+    if (year_ != nullptr) year_->setAccessibleDescription(QStringLiteral("Chooses the year"));
+    if (auto* yearBox = findChild<QWidget*>(QStringLiteral("qt_calendar_yearedit"))) {
+        yearBox->setAccessibleName(QStringLiteral("Year"));
+    }
 }
 
 void MonthCalendar::changeEvent(QEvent* event) {

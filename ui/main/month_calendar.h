@@ -8,7 +8,9 @@
 //    name, the year and all seven weekday columns stay in view down to half
 //    the window's design size;
 //  - shows the keyboard focus clearly: while the day grid has the focus, the
-//    selected day carries a frame in the style's text colour.
+//    selected day carries a frame in the style's text colour;
+//  - names its arrows and year box for a screen reader (the day grid and its
+//    days are told by accessibility.h).
 #pragma once
 
 #include <QCalendarWidget>
@@ -34,6 +36,7 @@ protected:
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:
+    void NameParts();
     void FitNavigationBar();
 
     QTableView* dayGrid_ = nullptr;
