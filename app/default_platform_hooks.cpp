@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QUrl>
@@ -82,6 +83,10 @@ PlatformHooks DefaultPlatformHooks() {
     hooks.showInformation = ShowInformationBox;
     hooks.runModal = [](QDialog& dialog) { dialog.exec(); };
     hooks.printSchedule = PrintSchedule;
+    hooks.previewSchedule = PreviewScheduleWithDialog;
+    hooks.chooseSaveFile = [](QWidget* owner, const QString& title, const QString& suggested, const QString& filter) {
+        return QFileDialog::getSaveFileName(owner, title, suggested, filter);
+    };
     hooks.exitProgram = LeaveProgram;
     return hooks;
 }

@@ -6,7 +6,8 @@
 
 namespace quillmere {
 
-// QDesktopServices, QMessageBox, QDialog::exec, the print dialog and
+// QDesktopServices, QMessageBox, QDialog::exec, the print dialog and its
+// preview, QFileDialog (the desktop's own where a portal offers one) and
 // LeaveProgram().
 PlatformHooks DefaultPlatformHooks();
 

@@ -8,9 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
-#include "ui/main/month_calendar.h"
-#include "ui/main/schedule_grid_view.h"
 
 #include <memory>
 
@@ -18,7 +17,12 @@
 #include "money/locale_money_formatter.h"
 #include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
+#include "ui/main/loan_chart.h"
+#include "ui/main/loan_chart_data.h"
 #include "ui/main/main_window.h"
+#include "ui/main/month_calendar.h"
+#include "ui/main/schedule_export.h"
+#include "ui/main/schedule_grid_view.h"
 
 namespace {
 
@@ -55,6 +59,46 @@ void BM_CalculateLongestScheduleInWindow(benchmark::State& state) {
     state.counters["rows"] = window.GridStore().Rows();
 }
 BENCHMARK(BM_CalculateLongestScheduleInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The longest schedule, calculated in the window, for what leaves it.
+struct LongestSchedule {
+    PlatformHooks hooks = DefaultPlatformHooks();
+    frmMain window{hooks, UsMoney()};
+    bool shown = false;
+    explicit LongestSchedule(benchmark::State& state) {
+        MainControls(window).calCalendar->setSelectedDate(QDate(2007, 1, 15));
+        shown = ShowLoanWindow(state, window, "9999");
+        if (shown) window.cmdCalculate_Click();
+    }
+};
+
+// Save Schedule As... of the longest schedule: the CSV written and moved into place.
+void BM_SaveLongestScheduleCsv(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("schedule.csv"));
+    for (auto _ : state) {
+        if (!SaveScheduleCsv(path, longest.window.GridStore()).isEmpty()) state.SkipWithError("the save failed");
+    }
+    state.counters["rows"] = longest.window.GridStore().Rows();
+}
+BENCHMARK(BM_SaveLongestScheduleCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Show Chart... on the longest schedule: its texts read back and the chart
+// drawn once.
+void BM_OpenLongestScheduleChart(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    LoanChart chart(money, nullptr);
+    for (auto _ : state) {
+        chart.Show(ReadChartData(longest.window.GridStore(), money, QStringLiteral("$1,562.50"), 2007));
+        benchmark::DoNotOptimize(chart.grab());
+    }
+    state.counters["payments"] = static_cast<double>(chart.Data().balances.size());
+}
+BENCHMARK(BM_OpenLongestScheduleChart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One pass of the layout control over the main window, with a filled grid:
 // the window alternates between its design size and 1.5 times it.

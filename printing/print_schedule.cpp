@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintEngine>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
 
@@ -108,6 +109,36 @@ bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {
         // Printing ends silently whatever went wrong; the job is abandoned by
         // the adapter on its way out.
         return false;
+    }
+}
+
+bool PaintSchedulePreview(QPrinter& printer, const ScheduleGrid& grid) {
+    // A file only once the preview's print dialog named one; the preview's
+    // own pages are drawn straight on its printer.
+    LeavePageRangeToTheProgram(printer);
+    if (!printer.outputFileName().isEmpty()) return PrintScheduleTo(printer, grid);
+    try {
+        PrintReport(printer, grid, ChosenPages(printer));
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        PrepareForDialog(printer);
+        // The preview's own print dialog offers the report's pages too.
+        printer.setFromTo(1, std::max(1, ReportPageCount(grid)));
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setWindowTitle(QStringLiteral("Print Preview"));
+        preview.setAccessibleName(QStringLiteral("Print preview of the payment schedule"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&grid](QPrinter* shown) { static_cast<void>(PaintSchedulePreview(*shown, grid)); });
+        preview.exec();
+    } catch (...) {
+        // Like printing, the preview ends silently on any failure.
     }
 }
 

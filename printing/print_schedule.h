@@ -46,6 +46,15 @@ namespace quillmere {
 // a cancel or any failure.
 bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
 
+// Shows the print preview of the report over `parent`, modally, on a fresh
+// printer set up as for the print dialog: the same pages, paper, scale and
+// page numbers. Its print button prints them, a file as safely as ever.
+void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
+
+// What the preview shows, drawn on its printer (or, once the preview's own
+// print dialog chose one, printed). True when the whole report was drawn.
+bool PaintSchedulePreview(QPrinter& printer, const ScheduleGrid& grid);
+
 // Prints the report on `printer` as it is set up (page size, margins, page
 // range, output file, ...). True when the whole report was handed to the
 // printer, or written to its file. After a false, throw the printer away: Qt

@@ -1,12 +1,14 @@
 // The report end to end: printed to PDF and read back with pdftotext -bbox,
 // whose word boxes give back exact character columns.
 #include "printing/print_schedule.h"
+#include "printing/schedule_report.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -222,6 +224,25 @@ TEST(PrintPdf, ChosenPagesKeepTheirNumbersAndThePitch) {
     for (int p = 0; p < 2; ++p) {
         EXPECT_EQ(PageLines(pages[p]).front(), VisibleLines(grid)[p + 1].front());  // "... Page: 2", "... Page: 3"
         EXPECT_NEAR(CellsOf(pages[p]).pitch, whole.pitch, 0.001);
+    }
+}
+
+// The preview draws with the print path's code on the same printer set-up:
+// the pages the print button would print.
+TEST(PrintPdf, ThePreviewShowsThePrintedPages) {
+    for (const ScheduleGrid& grid :
+         {testing::Grid(testing::kWorkedExample), Schedule("en_US", "250000", "360", "6.5")}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)));
+        QPrintPreviewWidget preview(&printer);
+        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                         [&grid](QPrinter* shown) { EXPECT_TRUE(PaintSchedulePreview(*shown, grid)); });
+        preview.updatePreview();
+        const QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        ASSERT_TRUE(Print(file, QPageSize::A4, grid));
+        EXPECT_EQ(static_cast<std::size_t>(preview.pageCount()), ReadWords(file).size());
+        EXPECT_EQ(preview.pageCount(), ReportPageCount(grid));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/loan_chart.h"
 #include "ui/main/schedule_clipboard_text.h"
 
 #include <QAccessible>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -455,6 +457,60 @@ private slots:
         QCOMPARE(notification->role(), QAccessible::Notification);
         QCOMPARE(notification->text(QAccessible::Name), QStringLiteral("Monthly payment $340.02, 3 payments"));
         QCOMPARE(QApplication::focusWidget(), c_->cmdCalculate);
+    }
+
+    // The grid's own menu holds copy, save, preview and chart, its shortcuts
+    // work in the grid, and the window's menus keep their one entry each.
+    void gridMenuSavesPreviewsAndCharts() {
+        CalculateWorkedExample();
+        auto* menu = Control<QMenu>(*w_, "gridMenu");
+        QCOMPARE(menu->accessibleName(), QStringLiteral("Schedule menu"));
+        QStringList entries;
+        for (const QAction* action : menu->actions()) entries << action->text() + ' ' + action->shortcut().toString();
+        QCOMPARE(entries, (QStringList{"Copy Ctrl+C", "Save Schedule As\u2026 Ctrl+S", "Print Preview\u2026 ",
+                                       "Show Chart\u2026 "}));
+        QCOMPARE(c_->mnuFile->actions().size(), 1);
+        QCOMPARE(c_->mnuHelp->actions().size(), 1);
+        emit c_->gridOne->customContextMenuRequested(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+
+        const QTemporaryDir dir;
+        recorder_->saveAs = dir.filePath(QStringLiteral("loan"));  // the suffix is added
+        c_->gridOne->setFocus();
+        QTest::keyClick(c_->gridOne, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(recorder_->saveAsked.at(0).endsWith(QStringLiteral("Loan Payment Schedule.csv")));
+        QFile saved(dir.filePath(QStringLiteral("loan.csv")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith("Date,Number,Payment,Interest,Applied,Balance,Notes\r\n11/15/07,1,$340.02"));
+        // A failure is said, with the path and the reason.
+        recorder_->saveAs = dir.filePath(QStringLiteral("gone/loan.csv"));
+        Control<QAction>(*w_, "actSave")->trigger();
+        QCOMPARE(recorder_->messages.size(), 1);
+        QVERIFY(recorder_->messages[0].startsWith(
+            QStringLiteral("Save Schedule As: The schedule could not be saved to ") + recorder_->saveAs + ": "));
+        Control<QAction>(*w_, "actPreview")->trigger();
+        QCOMPARE(recorder_->previews, 1);
+    }
+
+    // The chart follows the grid: recalculated, then cleared.
+    void chartFollowsTheGrid() {
+        CalculateWorkedExample();
+        Control<QAction>(*w_, "actChart")->trigger();
+        auto* chart = Control<quillmere::LoanChart>(*w_, "loanChart");
+        QVERIFY(chart->isVisible());
+        QCOMPARE(chart->windowTitle(), QStringLiteral("Loan Chart"));
+        QCOMPARE(chart->Data().balances.size(), 3U);
+        QCOMPARE(Accessible(chart)->text(QAccessible::Description),
+                 QStringLiteral("Monthly payment $340.02; total interest $20.07; paid off on 01/15/08"));
+        QTest::mouseMove(chart, QPoint(chart->width() / 2, chart->height() / 4));
+        QTRY_VERIFY(chart->HoverText().startsWith(QStringLiteral("Payment ")));
+        c_->txtMonths->setText(QStringLiteral("12"));
+        QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
+        QCOMPARE(chart->Data().balances.size(), 12U);
+        QTest::mouseClick(c_->cmdClear, Qt::LeftButton);
+        QVERIFY(chart->Data().IsEmpty());
+        QVERIFY(chart->grab().size().isValid());  // an empty frame with its note
     }
 
     // Clear empties the boxes and the grid, keeps the date, focuses the principal.

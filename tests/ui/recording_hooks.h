@@ -17,6 +17,9 @@ struct RecordingHooks {
     QStringList openedUrls;
     QStringList messages;  // each information box as "title: text"
     int prints = 0;
+    int previews = 0;
+    QString saveAs;         // what the save dialog answers
+    QStringList saveAsked;  // each save dialog's suggested path
     int exits = 0;
     std::function<void()> onPrint;
     // Runs while a dialog is "modal"; closes it before returning.
@@ -37,6 +40,11 @@ struct RecordingHooks {
         hooks.printSchedule = [this](QWidget*, const quillmere::ScheduleGrid&) {
             ++prints;
             if (onPrint) onPrint();
+        };
+        hooks.previewSchedule = [this](QWidget*, const quillmere::ScheduleGrid&) { ++previews; };
+        hooks.chooseSaveFile = [this](QWidget*, const QString&, const QString& suggested, const QString&) {
+            saveAsked << suggested;
+            return saveAs;
         };
         hooks.exitProgram = [this] { ++exits; };
     }

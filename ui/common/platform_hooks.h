@@ -37,6 +37,15 @@ struct PlatformHooks {
     // `grid`. Ends silently on a cancel or a failure.
     std::function<void(QWidget* owner, const ScheduleGrid& grid)> printSchedule;
 
+    // The print preview of the same report, modal over `owner`; its print
+    // button prints what it shows.
+    std::function<void(QWidget* owner, const ScheduleGrid& grid)> previewSchedule;
+
+    // The file dialog asking where to save: `title`, the `suggested` path, a
+    // `filter` ("CSV (*.csv)"). The path chosen, or an empty one on a cancel.
+    std::function<QString(QWidget* owner, const QString& title, const QString& suggested, const QString& filter)>
+        chooseSaveFile;
+
     // Ends the whole program at once for the user: every window disappears,
     // no further handler runs, nothing is saved. Returns to its caller, which
     // is to unwind at once; the program then leaves through its event loop.

@@ -19,9 +19,11 @@
 #include "ui/common/web_address.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
+#include "ui/main/loan_chart.h"
 #include "ui/main/month_calendar.h"
 #include "ui/main/result_announcer.h"
 #include "ui/main/schedule_clipboard_text.h"
+#include "ui/main/schedule_export.h"
 #include "ui/main/schedule_grid_view.h"
 #include "ui/main/schedule_table_model.h"
 
@@ -85,7 +87,7 @@ private:
 frmMain::frmMain(PlatformHooks& hooks, QWidget* parent)
     : frmMain(hooks, std::make_unique<LocaleMoneyFormatter>(), parent) {}
 
-frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> money, QWidget* parent)
+frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const LocaleMoneyFormatter> money, QWidget* parent)
     : QMainWindow(parent), hooks_(hooks), money_(std::move(money)) {
     if (!money_) money_ = std::make_unique<LocaleMoneyFormatter>();
     setObjectName(QStringLiteral("frmMain"));
@@ -186,7 +188,9 @@ void frmMain::AnnounceResult() {
 
 void frmMain::HoldRows(bool hold) {
     gridModel_->HoldBack(hold);
-    if (!hold) gridOne->FitColumns();
+    if (hold) return;
+    gridOne->FitColumns();
+    UpdateChart();
 }
 
 void frmMain::ShowHeldRows() { gridModel_->Flush(); }
@@ -201,9 +205,36 @@ void frmMain::cmdClear_Click() {
     txtPrincipal->setFocus();
     ResetGrid();
     fill_.Clear();
+    UpdateChart();
 }
 
 void frmMain::cmdPrint_Click() { fill_.Print(); }
+
+void frmMain::SaveSchedule() {
+    const QString title = QStringLiteral("Save Schedule As");
+    QString path = hooks_.chooseSaveFile(this, title, SuggestedCsvPath(), QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    path = WithCsvSuffix(path);
+    const QString failure = SaveScheduleCsv(path, grid_);
+    if (failure.isEmpty()) return;
+    // The user asked for a file: a failure is said, never passed over.
+    hooks_.showInformation(this, QStringLiteral("The schedule could not be saved to %1: %2").arg(path, failure), title);
+}
+
+void frmMain::PreviewSchedule() { hooks_.previewSchedule(this, grid_); }
+
+void frmMain::ShowChart() {
+    if (chart_ == nullptr) chart_ = new LoanChart(*money_, this);
+    UpdateChart();
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+}
+
+void frmMain::UpdateChart() {
+    if (chart_ == nullptr) return;
+    chart_->Show(ReadChartData(grid_, *money_, txtPayment->text(), calCalendar->selectedDate().year()));
+}
 
 void frmMain::Print() { hooks_.printSchedule(this, grid_); }
 

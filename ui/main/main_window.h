@@ -12,9 +12,11 @@
 // (About opens as usual, and the fill waits under it). Closing the window or
 // File > Exit ends the program at once.
 //
-// Beyond that, the window opens fitted to its screen, Ctrl+C in the grid
+// Beyond that, the window opens fitted to its screen; the grid's own menu
 // copies the schedule for a spreadsheet (the selected cells, or all of it),
-// and every control tells a screen reader its name and what it is for.
+// saves it as a CSV file, previews its printed pages and shows its chart;
+// every control tells a screen reader its name and what it is for, and each
+// result is announced.
 //
 // The controls carry the names the program gives them as object names
 // ("txtPrincipal", "gridOne", ...; the four links all "Links", told apart by
@@ -44,7 +46,8 @@ namespace quillmere {
 class AboutWindow;
 class AutoResize;
 class LinkLabel;
-class MoneyFormatter;
+class LoanChart;
+class LocaleMoneyFormatter;
 class MonthCalendar;
 class ResultAnnouncer;
 class ScheduleGridView;
@@ -60,7 +63,7 @@ public:
     // Builds the window and runs Form_Load. Money text comes from the
     // user's locale, or from `money`. `hooks` must outlive the window.
     explicit frmMain(PlatformHooks& hooks, QWidget* parent = nullptr);
-    frmMain(PlatformHooks& hooks, std::unique_ptr<const MoneyFormatter> money, QWidget* parent = nullptr);
+    frmMain(PlatformHooks& hooks, std::unique_ptr<const LocaleMoneyFormatter> money, QWidget* parent = nullptr);
     ~frmMain() override;
 
     frmMain(const frmMain&) = delete;
@@ -105,9 +108,19 @@ private:
     void Form_Load();
     void Form_Unload();
     void ResetGrid();
+    // The grid's own menu (right click, the Menu key, Shift+F10), whose
+    // entries' shortcuts work while the grid has the focus.
+    void BuildGridMenu();
     // Ctrl+C in the grid: the selected cells, or the whole schedule when
     // none is selected, as tab-separated text with the column headers.
     void CopySchedule();
+    // Save Schedule As... (Ctrl+S): the schedule as a CSV file; a failure
+    // is told in an information box.
+    void SaveSchedule();
+    void PreviewSchedule();
+    // Show Chart...: the chart window, which follows the grid from then on.
+    void ShowChart();
+    void UpdateChart();
     void EndProgram();
     void AnnounceResult();
 
@@ -148,11 +161,13 @@ private:
     AutoResize* Resize = nullptr;
 
     PlatformHooks& hooks_;
-    std::unique_ptr<const MoneyFormatter> money_;
+    std::unique_ptr<const LocaleMoneyFormatter> money_;
     AboutWindow* about_ = nullptr;
     ScheduleGrid grid_;
     ScheduleTableModel* gridModel_ = nullptr;
     ResultAnnouncer* announcer_ = nullptr;  // tells a screen reader each result
+    QMenu* gridMenu_ = nullptr;
+    LoanChart* chart_ = nullptr;  // made on first showing
     ScheduleFill fill_{*this};
     bool placed_ = false;  // fitted to its screen on the first show
 };

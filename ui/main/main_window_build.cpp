@@ -125,17 +125,36 @@ void frmMain::BuildGrid() {
     gridOne->setObjectName(QStringLiteral("gridOne"));
     PlaceInTwips(*gridOne, 3960, 0, 7620, 7905);
 
-    // The grid's own Ctrl+C copies just the current cell; this one, bound to
-    // the grid alone, copies the schedule and is in no menu.
-    auto* copy = new QAction(QStringLiteral("Copy schedule"), gridOne);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &frmMain::CopySchedule);
-    gridOne->addAction(copy);
+    BuildGridMenu();
 
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
         grid_.SetColWidth(col, kColumnWidthsTwips[static_cast<std::size_t>(col)]);
     }
+}
+
+// The grid's own menu: its entries are the grid's actions, so their
+// shortcuts work while the grid has the focus (the grid's own Ctrl+C would
+// copy just the current cell). The window's menus keep their one entry each.
+void frmMain::BuildGridMenu() {
+    gridMenu_ = new QMenu(gridOne);
+    gridMenu_->setObjectName(QStringLiteral("gridMenu"));
+    gridMenu_->setAccessibleName(QStringLiteral("Schedule menu"));
+    const auto add = [this](const char* name, const char* text, const QKeySequence& keys, void (frmMain::*handler)()) {
+        auto* action = new QAction(QString::fromUtf8(text), gridOne);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        gridOne->addAction(action);
+        gridMenu_->addAction(action);
+    };
+    add("actCopy", "Copy", QKeySequence::Copy, &frmMain::CopySchedule);
+    add("actSave", "Save Schedule As\u2026", QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::SaveSchedule);
+    add("actPreview", "Print Preview\u2026", QKeySequence(), &frmMain::PreviewSchedule);
+    add("actChart", "Show Chart\u2026", QKeySequence(), &frmMain::ShowChart);
+    gridOne->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(gridOne, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { gridMenu_->popup(gridOne->viewport()->mapToGlobal(at)); });
 }
 
 void frmMain::BuildLinks() {

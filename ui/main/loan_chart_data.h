@@ -1,0 +1,49 @@
+// LoanChartData: what the loan chart shows, read back from the schedule
+// grid's texts (the grid being the one store of the schedule).
+//
+// Money texts are read with the formatter that wrote them; a text it can't
+// read (none it writes) is left out. The payment dates carry two-digit years,
+// so the first one is given its century from a year near it (the calendar's),
+// and every later payment follows month by month; a "Year Totals" row closes
+// each calendar year, the first one that of the first payment.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace quillmere {
+
+class LocaleMoneyFormatter;
+class ScheduleGrid;
+
+struct LoanChartData {
+    struct Balance {
+        int payment;     // 1, 2, 3, ...
+        double when;     // the payment's date, in years (2007.833 for November 2007)
+        double balance;  // after the payment
+    };
+    struct YearPaid {
+        int year;
+        double interest;
+        double principal;  // the amount applied to the principal
+    };
+
+    std::vector<Balance> balances;
+    std::vector<YearPaid> years;
+    QString payment;        // the monthly payment, as the payment box shows it
+    QString totalInterest;  // from the "Totals" row
+    QString payoffDate;     // the last payment's date text
+
+    [[nodiscard]] bool IsEmpty() const { return balances.empty(); }
+    // "Monthly payment $340.02; total interest $20.07; paid off on 01/15/08",
+    // or a note that there is no schedule yet.
+    [[nodiscard]] QString Summary() const;
+};
+
+// Reads `grid`; `payment` is the payment box's text and `nearYear` a year
+// within fifty of the first payment's.
+[[nodiscard]] LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
+                                          const QString& payment, int nearYear);
+
+}  // namespace quillmere
