@@ -233,6 +233,11 @@ private slots:
         // The first column in view is whole, never cut at its start.
         const int first = c_->gridOne->columnAt(0);
         QCOMPARE(c_->gridOne->columnViewportPosition(first), 0);
+        // A plain move into the fixed columns selects just the cell it reaches.
+        c_->gridOne->setCurrentIndex(model->index(3, 3));
+        for (int step = 0; step < 3; ++step) QTest::keyClick(c_->gridOne, Qt::Key_Left);
+        QTest::keyClick(c_->gridOne, Qt::Key_Down);
+        QCOMPARE(c_->gridOne->selectionModel()->selectedIndexes(), QModelIndexList{model->index(4, 0)});
         // Back to the date: only the rows may scroll.
         QTest::keyClick(c_->gridOne, Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClick(c_->gridOne, Qt::Key_Right);
@@ -473,6 +478,13 @@ private slots:
         QCOMPARE(c_->mnuHelp->actions().size(), 1);
         emit c_->gridOne->customContextMenuRequested(QPoint(10, 10));
         QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        c_->gridOne->setFocus();
+        const QModelIndex cell = c_->gridOne->model()->index(2, 3);
+        c_->gridOne->setCurrentIndex(cell);
+        QTest::keyClick(c_->gridOne, Qt::Key_F10, Qt::ShiftModifier);  // the keyboard's way, at the current cell
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), c_->gridOne->viewport()->mapToGlobal(c_->gridOne->visualRect(cell).center()));
         menu->hide();
 
         const QTemporaryDir dir;

@@ -1,5 +1,7 @@
 #include "ui/main/schedule_grid_view.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -265,16 +267,60 @@ std::optional<ScheduleGridView::CursorAction> ScheduleGridView::CursorActionOf(i
 // Shift with a cursor key selects the rectangle from where the selection
 // began to the new cell, fixed columns included (the base class selects by
 // the places of cells in its own viewport, where they have none).
+// A menu asked for from the keyboard opens at the current cell, wherever the
+// mouse pointer happens to be.
+bool ScheduleGridView::event(QEvent* event) {
+    const bool keyboardMenu = event->type() == QEvent::ContextMenu &&
+                              static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    if (!keyboardMenu || contextMenuPolicy() != Qt::CustomContextMenu) return QTableView::event(event);
+    emit customContextMenuRequested(CurrentCellPoint());
+    event->accept();
+    return true;
+}
+
+QPoint ScheduleGridView::CurrentCellPoint() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) return viewport()->rect().topLeft();
+    const QTableView* view = current.column() < kFixedColumns ? fixed_ : static_cast<const QTableView*>(this);
+    const QPoint centre = view->visualRect(current).center();
+    return viewport()->mapFromGlobal(view->viewport()->mapToGlobal(centre));
+}
+
 void ScheduleGridView::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the menu as the Menu key does; the platform turns only
+    // the latter into a context-menu request, at the current cell.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint(), event->modifiers());
+        QCoreApplication::sendEvent(this, &request);
+        event->accept();
+        return;
+    }
     const std::optional<CursorAction> action = CursorActionOf(event->key());
-    if (!action || !event->modifiers().testFlag(Qt::ShiftModifier) || !currentIndex().isValid()) {
+    if (!action || !currentIndex().isValid()) {
         QTableView::keyPressEvent(event);
         return;
     }
-    const QModelIndex anchor = anchor_.isValid() ? QModelIndex(anchor_) : currentIndex();
-    const QModelIndex to = moveCursor(*action, event->modifiers());
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QModelIndex to = moveCursor(*action, modifiers);
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        ExtendSelectionTo(to);
+    } else if (!modifiers.testFlag(Qt::ControlModifier) && to.isValid() && to.column() < kFixedColumns) {
+        // The grid would select whatever cell lies under the hidden column's
+        // empty rectangle, so a plain move into a fixed column is made here.
+        selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
+        scrollTo(to);
+    } else {
+        QTableView::keyPressEvent(event);
+        return;
+    }
     event->accept();
+}
+
+// Shift+cursor: the selection spans from the anchor to `to`, across the
+// fixed columns too.
+void ScheduleGridView::ExtendSelectionTo(const QModelIndex& to) {
     if (!to.isValid()) return;
+    const QModelIndex anchor = anchor_.isValid() ? QModelIndex(anchor_) : currentIndex();
     extending_ = true;
     selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
     const QModelIndex topLeft =

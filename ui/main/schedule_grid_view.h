@@ -8,7 +8,8 @@
 // column at a time, so no amount is ever shown cut at its start. Keyboard
 // navigation, selection and the schedule's copy run across both, since they
 // share one current cell and one selection; the keyboard focus is always in
-// the grid itself.
+// the grid itself. A context menu asked for from the keyboard (the Menu key
+// or Shift+F10) is requested at the current cell.
 //
 // Everything the grid measures follows its font, which the layout control
 // scales with the window: each column is the store's width for it (twips)
@@ -50,6 +51,7 @@ public:
     [[nodiscard]] int ColumnWidth(int column) const;
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -62,6 +64,9 @@ private:
     // The move of a key that moves the cursor.
     static std::optional<CursorAction> CursorActionOf(int key);
 
+    void ExtendSelectionTo(const QModelIndex& to);
+    // The current cell's centre, in the viewport's coordinates.
+    [[nodiscard]] QPoint CurrentCellPoint() const;
     void BuildFixedColumns();
     void ApplyMetrics();
     void PlaceFixedColumns();
