@@ -315,6 +315,11 @@ private slots:
         CalculateWorkedExample();
         QCOMPARE(c_->txtPayment->text(), QStringLiteral("$340.02"));
         QVERIFY(c_->txtPayment->isReadOnly());
+        // Boxes the calculation had nothing to clean keep their cursor and undo.
+        c_->txtRate->setCursorPosition(1);
+        QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
+        QCOMPARE(c_->txtRate->cursorPosition(), 1);
+        QVERIFY(c_->txtRate->isUndoAvailable());
         const QAbstractItemModel* model = c_->gridOne->model();
         QCOMPARE(model->rowCount(), 6);
         for (int row = 0; row < 6; ++row) {

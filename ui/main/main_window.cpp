@@ -48,7 +48,12 @@ public:
     explicit CalculationView(frmMain& window) : window_(window) {}
 
     [[nodiscard]] std::string Text(LoanBox box) const override { return Box(box).text().toStdString(); }
-    void SetText(LoanBox box, std::string text) override { Box(box).setText(QString::fromStdString(text)); }
+    // A box whose text stays the same is left alone: setting it again would
+    // move its cursor, drop its undo history and make a screen reader echo it.
+    void SetText(LoanBox box, std::string text) override {
+        const QString newText = QString::fromStdString(text);
+        if (Box(box).text() != newText) Box(box).setText(newText);
+    }
 
     [[nodiscard]] CalendarDate SelectedDate() const override {
         const QDate date = window_.calCalendar->selectedDate();
