@@ -281,6 +281,14 @@ private slots:
         QVERIFY(frameColour() != c_->calCalendar->palette().color(QPalette::Text));
         days->setFocus();
         QCOMPARE(frameColour(), c_->calCalendar->palette().color(QPalette::Text));
+
+        // The weekend in red is the locale's.
+        const auto red = [&](Qt::DayOfWeek day) {
+            return c_->calCalendar->weekdayTextFormat(day).foreground().color() == QColor(Qt::red);
+        };
+        QVERIFY(red(Qt::Sunday) && red(Qt::Saturday) && !red(Qt::Friday));
+        c_->calCalendar->setLocale(QLocale(QStringLiteral("ar_EG")));
+        QVERIFY(!red(Qt::Sunday) && red(Qt::Saturday) && red(Qt::Friday));
     }
 
     void keysReachTheirControls() {

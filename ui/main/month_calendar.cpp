@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QTableView>
+#include <QTextCharFormat>
 #include <QToolButton>
 
 namespace quillmere {
@@ -39,6 +40,7 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
                            " QToolButton::menu-indicator { image: none; width: 0px; }"));
     }
     NameParts();
+    MarkWeekend();
     if (dayGrid_ != nullptr) {
         // Rows and columns share whatever room there is, however small.
         dayGrid_->horizontalHeader()->setMinimumSectionSize(1);
@@ -64,9 +66,22 @@ void MonthCalendar::NameParts() {
     }
 }
 
+// The weekend in red is the locale's own (Friday and Saturday in Egypt),
+// not always Saturday and Sunday.
+void MonthCalendar::MarkWeekend() {
+    const QList<Qt::DayOfWeek> workdays = locale().weekdays();
+    QTextCharFormat weekend;
+    weekend.setForeground(Qt::red);
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
+        const auto dayOfWeek = static_cast<Qt::DayOfWeek>(day);
+        setWeekdayTextFormat(dayOfWeek, workdays.contains(dayOfWeek) ? QTextCharFormat() : weekend);
+    }
+}
+
 void MonthCalendar::changeEvent(QEvent* event) {
     QCalendarWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) FitNavigationBar();
+    if (event->type() == QEvent::LocaleChange) MarkWeekend();
 }
 
 void MonthCalendar::resizeEvent(QResizeEvent* event) {

@@ -9,6 +9,7 @@
 //    the window's design size;
 //  - shows the keyboard focus clearly: while the day grid has the focus, the
 //    selected day carries a frame in the style's text colour;
+//  - marks the locale's weekend days in red;
 //  - names its arrows and year box for a screen reader (the day grid and its
 //    days are told by accessibility.h).
 #pragma once
@@ -37,6 +38,7 @@ protected:
 
 private:
     void NameParts();
+    void MarkWeekend();
     void FitNavigationBar();
 
     QTableView* dayGrid_ = nullptr;
