@@ -200,6 +200,7 @@ int main(int argc, char** argv) {
         quillmere::cupsMissing = cups.Start();
         ::testing::InitGoogleTest(&argc, argv);
         code = RUN_ALL_TESTS();
+        quillmere::cups = nullptr;
     }
     return code;
 }

@@ -261,7 +261,7 @@ TEST(PrintPdf, AFailedFileLeavesTheOldOneAndNoTemporaryFile) {
     rlimit limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit saved = limit;
-    limit.rlim_cur = 64 * 1024;
+    limit.rlim_cur = rlim_t{64} * 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
     const bool printed = Print(file, QPageSize::Letter, grid);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);

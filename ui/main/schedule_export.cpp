@@ -16,7 +16,7 @@ QString SaveScheduleCsv(const QString& path, const ScheduleGrid& grid) {
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     const std::string text = ScheduleCsvText(grid);
     if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }
