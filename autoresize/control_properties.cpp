@@ -14,6 +14,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <string>
+#include <utility>
 
 namespace quillmere {
 
@@ -114,22 +117,26 @@ bool SetFontSize(QWidget& widget, double points) {
     return true;
 }
 
-// The size of a control's content. A label of plain text on one line is
-// measured by its text's advance alone, which is all its own size hint would
-// come to, at a fraction of the cost: a layout pass measures every label.
-QSize ContentSize(const QWidget& widget) {
+// The extent of a control's content along `orientation`. A label of plain
+// text on one line is measured by its text's advance and its font's height
+// alone, which is all its own size hint would come to, at a fraction of the
+// cost: a layout pass measures every label, and only the width needs the
+// text shaped.
+int ContentExtent(const QWidget& widget, Qt::Orientation orientation) {
+    const bool horizontal = orientation == Qt::Horizontal;
     const auto* label = qobject_cast<const QLabel*>(&widget);
     const bool plain =
         label != nullptr && (label->textFormat() == Qt::PlainText ||
                              (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text())));
     if (!plain || label->wordWrap() || label->margin() != 0 || label->frameWidth() != 0 ||
         label->text().contains(QLatin1Char('\n'))) {
-        return widget.sizeHint();
+        const QSize hint = widget.sizeHint();
+        return horizontal ? hint.width() : hint.height();
     }
     const QFontMetrics metrics(label->font());
     const QMargins margins = label->contentsMargins();
-    return {metrics.horizontalAdvance(label->text()) + margins.left() + margins.right(),
-            metrics.height() + margins.top() + margins.bottom()};
+    return horizontal ? metrics.horizontalAdvance(label->text()) + margins.left() + margins.right()
+                      : metrics.height() + margins.top() + margins.bottom();
 }
 
 // How much wider or taller than its scaled place a self-sizing control may
@@ -141,9 +148,8 @@ constexpr double kAutoSizeSlack = 1.2;
 // smallest readable size in a small window) it keeps its place and cuts the
 // content, rather than running over its neighbours.
 void SetAutoSize(QWidget& widget, Qt::Orientation orientation, int pixels) {
-    const QSize content = ContentSize(widget);
     const bool horizontal = orientation == Qt::Horizontal;
-    const int wanted = horizontal ? content.width() : content.height();
+    const int wanted = ContentExtent(widget, orientation);
     const int size = wanted <= pixels * kAutoSizeSlack ? wanted : pixels;
     widget.resize(horizontal ? size : widget.width(), horizontal ? widget.height() : size);
 }
@@ -184,6 +190,23 @@ bool SetKnown(QObject& control, Known known, const QVariant& value) {
     }
 }
 
+// A class's own property of that name, or -1. Looking a name up walks every
+// property of the class and its bases, and a layout pass asks for the same
+// few names on the same few classes again and again; the answer never
+// changes while the program runs, so each is looked up once.
+int MetaPropertyIndex(const QMetaObject& meta, const char* name) {
+    thread_local std::map<std::pair<const QMetaObject*, std::string>, int> indices;
+    auto key = std::make_pair(&meta, std::string(name));
+    auto found = indices.find(key);
+    if (found == indices.end()) found = indices.emplace(std::move(key), meta.indexOfProperty(name)).first;
+    return found->second;
+}
+
+bool HasDynamicProperty(const QObject& control, const char* name) {
+    const QList<QByteArray> names = control.dynamicPropertyNames();
+    return std::any_of(names.begin(), names.end(), [name](const QByteArray& dynamic) { return dynamic == name; });
+}
+
 }  // namespace
 
 QLatin1String TypeName(const QObject* control) {
@@ -208,13 +231,12 @@ QVariant GetProperty(const QObject* control, const char* name) {
         return {};
     }
     const QMetaObject* meta = control->metaObject();
-    const int index = meta->indexOfProperty(name);
+    const int index = MetaPropertyIndex(*meta, name);
     if (index >= 0) {
         return meta->property(index).read(control);
     }
-    QVariant dynamic = control->property(name);
-    if (dynamic.isValid()) {
-        return dynamic;
+    if (HasDynamicProperty(*control, name)) {
+        return control->property(name);
     }
     return GetKnown(*control, KnownName(name));
 }
@@ -224,11 +246,11 @@ bool SetProperty(QObject* control, const char* name, const QVariant& value) {
         return false;
     }
     const QMetaObject* meta = control->metaObject();
-    const int index = meta->indexOfProperty(name);
+    const int index = MetaPropertyIndex(*meta, name);
     if (index >= 0) {
         return meta->property(index).write(control, value);
     }
-    if (control->property(name).isValid()) {
+    if (HasDynamicProperty(*control, name)) {
         control->setProperty(name, value);
         return true;
     }

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -46,10 +47,55 @@ void SetUpTable(QTableView& table) {
     table.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// The grid's row header, which only keeps the fixed columns' room. Its width
+// is fixed, so the size hint Qt would work out from up to 200 row labels
+// after every font change, on every layout pass, is never needed.
+class RoomKeepingHeader final : public QHeaderView {
+public:
+    explicit RoomKeepingHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+    [[nodiscard]] QSize sizeHint() const override { return {minimumWidth(), 0}; }
+};
+
 }  // namespace
+
+// The view of the fixed columns. A new font defers its layout, and the
+// grid's, to the end of the layout pass that brought it; the grid releases
+// it then.
+class FixedColumnsView final : public QTableView {
+public:
+    FixedColumnsView(QWidget* grid, std::function<void()> fontChanging)
+        : QTableView(grid), fontChanging_(std::move(fontChanging)) {}
+
+    // Held, the view's layout waits; released, it lays out once if it was
+    // asked to meanwhile.
+    void HoldGeometries(bool hold) {
+        held_ = hold;
+        if (!held_ && std::exchange(pending_, false)) updateGeometries();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange) fontChanging_();
+        QTableView::changeEvent(event);
+    }
+
+    void updateGeometries() override {
+        if (held_) {
+            pending_ = true;
+            return;
+        }
+        QTableView::updateGeometries();
+    }
+
+private:
+    std::function<void()> fontChanging_;
+    bool held_ = false;
+    bool pending_ = false;
+};
 
 ScheduleGridView::ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel& model, QWidget* parent)
     : QTableView(parent), store_(store) {
+    setVerticalHeader(new RoomKeepingHeader(this));
     setModel(&model);
     SetUpTable(*this);
     // The row header keeps the fixed columns' room; they stand over it.
@@ -68,7 +114,7 @@ ScheduleGridView::ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel
 }
 
 void ScheduleGridView::BuildFixedColumns() {
-    fixed_ = new QTableView(this);
+    fixed_ = new FixedColumnsView(this, [this] { DeferGeometries(); });
     fixed_->setObjectName(QStringLiteral("gridOneFixedColumns"));
     fixed_->setModel(model());
     fixed_->setSelectionModel(selectionModel());
@@ -84,6 +130,8 @@ void ScheduleGridView::BuildFixedColumns() {
     connect(fixed_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, fixed_->verticalScrollBar(), &QScrollBar::setValue);
 }
+
+QTableView& ScheduleGridView::FixedColumns() const { return *fixed_; }
 
 double ScheduleGridView::Scale() const { return font().pointSizeF() / kDesignPoints; }
 
@@ -105,9 +153,9 @@ void ScheduleGridView::ApplyColumnWidth(int column) {
 // Fixed columns live in the fixed view, whose width the row header keeps
 // free; the others in the grid.
 void ScheduleGridView::SetColumnWidth(int column, int width) {
-    QTableView& view = column < kFixedColumns ? *fixed_ : *this;
-    if (view.columnWidth(column) == width) return;
-    view.setColumnWidth(column, width);
+    QTableView* view = column < kFixedColumns ? static_cast<QTableView*>(fixed_) : this;
+    if (view->columnWidth(column) == width) return;
+    view->setColumnWidth(column, width);
     if (column < kFixedColumns) {
         verticalHeader()->setFixedWidth(FixedWidth());
         PlaceFixedColumns();
@@ -118,7 +166,7 @@ void ScheduleGridView::ApplyMetrics() {
     // The headers and the fixed columns inherit the grid's font, and have it
     // by now: a font reaches the children before the parent hears of it.
     const int rowHeight = TwipsToPixels(kRowHeightTwips * Scale());
-    for (QTableView* view : {static_cast<QTableView*>(this), fixed_}) {
+    for (QTableView* view : {static_cast<QTableView*>(this), static_cast<QTableView*>(fixed_)}) {
         if (view->verticalHeader()->defaultSectionSize() != rowHeight) {
             view->verticalHeader()->setDefaultSectionSize(rowHeight);
         }
@@ -197,12 +245,18 @@ void ScheduleGridView::PlaceFixedColumns() {
 // the fixed columns afresh; they are laid out once instead, when the pass is
 // over and the events it left are handled (before anything is painted).
 void ScheduleGridView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange && !deferGeometries_) {
-        deferGeometries_ = true;
-        QMetaObject::invokeMethod(this, &ScheduleGridView::FlushGeometries, Qt::QueuedConnection);
-    }
+    if (event->type() == QEvent::FontChange) DeferGeometries();
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) ApplyMetrics();
+}
+
+// The fixed columns hear of a new font first (a font reaches the children
+// before the parent), so either view may start the deferral.
+void ScheduleGridView::DeferGeometries() {
+    if (deferGeometries_) return;
+    deferGeometries_ = true;
+    if (fixed_ != nullptr) fixed_->HoldGeometries(true);
+    QMetaObject::invokeMethod(this, &ScheduleGridView::FlushGeometries, Qt::QueuedConnection);
 }
 
 void ScheduleGridView::resizeEvent(QResizeEvent* event) {
@@ -217,6 +271,7 @@ void ScheduleGridView::FlushGeometries() {
     if (std::exchange(geometriesPending_, false)) updateGeometries();
     FillNotesColumn();
     PlaceFixedColumns();
+    fixed_->HoldGeometries(false);
 }
 
 void ScheduleGridView::updateGeometries() {

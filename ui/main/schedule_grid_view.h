@@ -27,6 +27,7 @@
 
 namespace quillmere {
 
+class FixedColumnsView;
 class ScheduleGrid;
 class ScheduleTableModel;
 
@@ -46,7 +47,7 @@ public:
     void FitColumns();
 
     // The view of the fixed columns.
-    [[nodiscard]] QTableView& FixedColumns() const { return *fixed_; }
+    [[nodiscard]] QTableView& FixedColumns() const;
     // The width of a column, fixed or not.
     [[nodiscard]] int ColumnWidth(int column) const;
 
@@ -71,6 +72,7 @@ private:
     void ApplyMetrics();
     void PlaceFixedColumns();
     void FillNotesColumn();
+    void DeferGeometries();
     void FlushGeometries();
     void SetColumnWidth(int column, int width);
     [[nodiscard]] int ColumnWidthFor(int column) const;
@@ -80,7 +82,7 @@ private:
     [[nodiscard]] int FixedWidth() const;
 
     const ScheduleGrid& store_;
-    QTableView* fixed_ = nullptr;
+    FixedColumnsView* fixed_ = nullptr;
     bool deferGeometries_ = false;    // a new font waits for its new size
     bool geometriesPending_ = false;  // a layout was asked for meanwhile
     QPersistentModelIndex anchor_;    // where a keyboard selection begins
