@@ -34,6 +34,13 @@ double NiceStep(double range, int parts) {
     return 10 * power;
 }
 
+// The top of an amount axis: the largest amount rounded up to a whole step,
+// so the top tick stands on the frame and the tallest bar or point below it.
+double AxisTop(double largest) {
+    const double step = NiceStep(largest, kTicks);
+    return std::max(1.0, std::ceil(largest / step)) * step;
+}
+
 }  // namespace
 
 double LoanChart::Scale::X(double when) const {
@@ -73,14 +80,14 @@ LoanChart::Scale LoanChart::BalanceScale(const QRectF& pane) const {
     for (const auto& point : data_.balances) top = std::max(top, point.balance);
     const double first = std::floor(data_.balances.front().when);
     const double last = std::max(first + 1, std::ceil(data_.balances.back().when + 1.0 / 12));
-    return {pane, first, last, top};
+    return {pane, first, last, AxisTop(top)};
 }
 
 LoanChart::Scale LoanChart::YearScale(const QRectF& pane) const {
     double top = 0;
     for (const auto& year : data_.years) top = std::max(top, year.interest + year.principal);
     const Scale balances = BalanceScale(pane);
-    return {pane, balances.firstYear, balances.lastYear, top};
+    return {pane, balances.firstYear, balances.lastYear, AxisTop(top)};
 }
 
 void LoanChart::paintEvent(QPaintEvent* /*event*/) {
@@ -104,7 +111,7 @@ void LoanChart::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(panes.foot.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     hover_.isEmpty() ? data_.Summary() : hover_);
+                     hover_.isEmpty() ? data_.Summary(LoanChartData::Pieces::Isolated) : hover_);
 }
 
 void LoanChart::PaintAxes(QPainter& painter, const Scale& scale, const QString& title) const {
@@ -201,11 +208,10 @@ QString LoanChart::TextAt(const QPointF& point) const {
         });
         const int year = static_cast<int>(std::floor(nearest->when + 1e-9));
         const int month = static_cast<int>(std::lround((nearest->when - year) * 12)) + 1;
-        return QStringLiteral("Payment %1, %2 %3: balance %4")
+        return QStringLiteral("Payment %1, %2: balance %3")
             .arg(nearest->payment)
-            .arg(locale().monthName(month, QLocale::ShortFormat))
-            .arg(year)
-            .arg(QString::fromStdString(money_.Format(nearest->balance)));
+            .arg(Isolated(locale().monthName(month, QLocale::ShortFormat) + QLatin1Char(' ') + QString::number(year)))
+            .arg(Isolated(QString::fromStdString(money_.Format(nearest->balance))));
     }
     if (panes.years.contains(point) && !data_.years.empty()) {
         const Scale scale = YearScale(panes.years);
@@ -216,8 +222,8 @@ QString LoanChart::TextAt(const QPointF& point) const {
             if (paid.year == year) {
                 return QStringLiteral("%1: interest %2, principal %3")
                     .arg(year)
-                    .arg(QString::fromStdString(money_.Format(paid.interest)))
-                    .arg(QString::fromStdString(money_.Format(paid.principal)));
+                    .arg(Isolated(QString::fromStdString(money_.Format(paid.interest))),
+                         Isolated(QString::fromStdString(money_.Format(paid.principal))));
             }
         }
     }

@@ -53,7 +53,7 @@ private:
         QRectF pane;
         double firstYear;
         double lastYear;
-        double top;  // the largest amount shown
+        double top;  // the amount at the top of the axis, a whole step
         [[nodiscard]] double X(double when) const;
         [[nodiscard]] double Y(double amount) const;
     };

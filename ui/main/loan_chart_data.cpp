@@ -34,10 +34,13 @@ std::optional<std::pair<int, int>> MonthAndYear(const std::string& text, int nea
 
 }  // namespace
 
-QString LoanChartData::Summary() const {
+QString Isolated(const QString& text) { return QChar(0x2068) + text + QChar(0x2069); }
+
+QString LoanChartData::Summary(Pieces pieces) const {
     if (IsEmpty()) return QStringLiteral("No schedule yet: calculate a loan to see its chart.");
+    const auto piece = [pieces](const QString& text) { return pieces == Pieces::Isolated ? Isolated(text) : text; };
     return QStringLiteral("Monthly payment %1; total interest %2; paid off on %3")
-        .arg(payment, totalInterest, payoffDate);
+        .arg(piece(payment), piece(totalInterest), piece(payoffDate));
 }
 
 LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const QString& payment,

@@ -37,13 +37,21 @@ struct LoanChartData {
 
     [[nodiscard]] bool IsEmpty() const { return balances.empty(); }
     // "Monthly payment $340.02; total interest $20.07; paid off on 01/15/08",
-    // or a note that there is no schedule yet.
-    [[nodiscard]] QString Summary() const;
+    // or a note that there is no schedule yet. Drawn, each amount and date
+    // is isolated (Unicode FSI ... PDI) so a right-to-left one reads in its
+    // own order and keeps its place in the line; said by a screen reader,
+    // it is plain text.
+    enum class Pieces { Plain, Isolated };
+    [[nodiscard]] QString Summary(Pieces pieces = Pieces::Plain) const;
 };
 
 // Reads `grid`; `payment` is the payment box's text and `nearYear` a year
 // within fifty of the first payment's.
 [[nodiscard]] LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
                                           const QString& payment, int nearYear);
+
+// `text` between Unicode's first-strong isolate and pop-directional isolate:
+// laid out on its own, whatever the direction of the line around it.
+[[nodiscard]] QString Isolated(const QString& text);
 
 }  // namespace quillmere
