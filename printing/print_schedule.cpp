@@ -1,5 +1,6 @@
 #include "printing/print_schedule.h"
 
+#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -8,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -134,6 +136,12 @@ void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
         QPrintPreviewDialog preview(&printer, parent);
         preview.setWindowTitle(QStringLiteral("Print Preview"));
         preview.setAccessibleName(QStringLiteral("Print preview of the payment schedule"));
+        // Qt's own size leaves the toolbar's print button behind its overflow
+        // arrow on a small screen; most of the screen shows the whole bar
+        // and a page a user can read.
+        if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+            preview.resize(screen->availableGeometry().size() * 0.8);
+        }
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&grid](QPrinter* shown) { static_cast<void>(PaintSchedulePreview(*shown, grid)); });
         preview.exec();
