@@ -9,12 +9,12 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 #include <utility>
 
 #include "autoresize/twips.h"
 #include "schedule/schedule_grid.h"
+#include "ui/main/fixed_columns_view.h"
 #include "ui/main/schedule_table_model.h"
 
 namespace quillmere {
@@ -47,51 +47,7 @@ void SetUpTable(QTableView& table) {
     table.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// The grid's row header, which only keeps the fixed columns' room. Its width
-// is fixed, so the size hint Qt would work out from up to 200 row labels
-// after every font change, on every layout pass, is never needed.
-class RoomKeepingHeader final : public QHeaderView {
-public:
-    explicit RoomKeepingHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
-    [[nodiscard]] QSize sizeHint() const override { return {minimumWidth(), 0}; }
-};
-
 }  // namespace
-
-// The view of the fixed columns. A new font defers its layout, and the
-// grid's, to the end of the layout pass that brought it; the grid releases
-// it then.
-class FixedColumnsView final : public QTableView {
-public:
-    FixedColumnsView(QWidget* grid, std::function<void()> fontChanging)
-        : QTableView(grid), fontChanging_(std::move(fontChanging)) {}
-
-    // Held, the view's layout waits; released, it lays out once if it was
-    // asked to meanwhile.
-    void HoldGeometries(bool hold) {
-        held_ = hold;
-        if (!held_ && std::exchange(pending_, false)) updateGeometries();
-    }
-
-protected:
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::FontChange) fontChanging_();
-        QTableView::changeEvent(event);
-    }
-
-    void updateGeometries() override {
-        if (held_) {
-            pending_ = true;
-            return;
-        }
-        QTableView::updateGeometries();
-    }
-
-private:
-    std::function<void()> fontChanging_;
-    bool held_ = false;
-    bool pending_ = false;
-};
 
 ScheduleGridView::ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel& model, QWidget* parent)
     : QTableView(parent), store_(store) {
