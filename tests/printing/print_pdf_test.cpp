@@ -7,20 +7,17 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <cmath>
-#include <csignal>
 #include <utility>
 
 #include "money/locale_money_formatter.h"
+#include "tests/common/full_disk.h"
 #include "tests/printing/report_fixtures.h"
 #include "tests/schedule/fake_loan_window.h"
 #include "ui/common/window_look.h"
@@ -251,24 +248,12 @@ TEST(PrintPdf, ThePreviewShowsThePrintedPages) {
 TEST(PrintPdf, AFailedFileLeavesTheOldOneAndNoTemporaryFile) {
     const QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
-    {
-        QFile old(file);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("the earlier schedule");
-    }
+    ASSERT_TRUE(WriteFile(file, "the earlier schedule"));
     const ScheduleGrid grid = Schedule("en_US", "250000", "9999", "7.5");
-    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit saved = limit;
-    limit.rlim_cur = rlim_t{64} * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool printed = Print(file, QPageSize::Letter, grid);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    bool printed = true;
+    ASSERT_TRUE(WithFileSizeLimit(rlim_t{64} * 1024, [&] { printed = Print(file, QPageSize::Letter, grid); }));
     EXPECT_FALSE(printed);
-    QFile old(file);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("the earlier schedule"));
+    EXPECT_EQ(FileContents(file), QByteArray("the earlier schedule"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.pdf")});
     // With room to write, the new schedule takes its place.
     EXPECT_TRUE(Print(file, QPageSize::Letter, grid));

@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <vector>
 
 #include "money/locale_money_formatter.h"
+#include "tests/common/full_disk.h"
 #include "tests/schedule/fake_loan_window.h"
 #include "ui/main/loan_chart_data.h"
 #include "ui/main/schedule_export.h"
@@ -57,11 +54,6 @@ ScheduleGrid Schedule(const LocaleMoneyFormatter& money, const char* months) {
     return window.grid;
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(ScheduleExport, EveryCellReadsBackFromTheCsv) {
     const QTemporaryDir dir;
     for (const char* locale : {"en_US", "de_DE"}) {
@@ -69,7 +61,7 @@ TEST(ScheduleExport, EveryCellReadsBackFromTheCsv) {
         const ScheduleGrid grid = Schedule(LocaleMoneyFormatter(QLocale(QString::fromLatin1(locale))), "360");
         const QString path = dir.filePath(QStringLiteral("schedule.csv"));
         ASSERT_EQ(SaveScheduleCsv(path, grid), QString());
-        const Rows rows = ReadCsv(Contents(path).toStdString());
+        const Rows rows = ReadCsv(FileContents(path).toStdString());
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid.Rows()));
         for (int row = 0; row < grid.Rows(); ++row) {
             ASSERT_EQ(rows[row].size(), 7U) << row;
@@ -86,22 +78,12 @@ TEST(ScheduleExport, EveryCellReadsBackFromTheCsv) {
 TEST(ScheduleExport, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("schedule.csv"));
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("the earlier schedule");
-    }
+    ASSERT_TRUE(WriteFile(path, "the earlier schedule"));
     const ScheduleGrid grid = Schedule(LocaleMoneyFormatter(QLocale(QLocale::English, QLocale::UnitedStates)), "9999");
-    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit saved = limit;
-    limit.rlim_cur = rlim_t{64} * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const QString failure = SaveScheduleCsv(path, grid);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    QString failure;
+    ASSERT_TRUE(WithFileSizeLimit(rlim_t{64} * 1024, [&] { failure = SaveScheduleCsv(path, grid); }));
     EXPECT_FALSE(failure.isEmpty());
-    EXPECT_EQ(Contents(path), QByteArray("the earlier schedule"));
+    EXPECT_EQ(FileContents(path), QByteArray("the earlier schedule"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.csv")});
     EXPECT_FALSE(SaveScheduleCsv(dir.filePath(QStringLiteral("no/such/folder.csv")), grid).isEmpty());
 }

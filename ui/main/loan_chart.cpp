@@ -75,19 +75,24 @@ LoanChart::Panes LoanChart::Layout() const {
     return {balances, years, foot};
 }
 
+// Both plots span the whole years from the first payment's to the end of the
+// last payment's month.
+LoanChart::Scale LoanChart::ScaleOverYears(const QRectF& pane, double largest) const {
+    const double first = std::floor(data_.balances.front().when);
+    const double last = std::max(first + 1, std::ceil(data_.balances.back().when + 1.0 / 12));
+    return {pane, first, last, AxisTop(largest)};
+}
+
 LoanChart::Scale LoanChart::BalanceScale(const QRectF& pane) const {
     double top = 0;
     for (const auto& point : data_.balances) top = std::max(top, point.balance);
-    const double first = std::floor(data_.balances.front().when);
-    const double last = std::max(first + 1, std::ceil(data_.balances.back().when + 1.0 / 12));
-    return {pane, first, last, AxisTop(top)};
+    return ScaleOverYears(pane, top);
 }
 
 LoanChart::Scale LoanChart::YearScale(const QRectF& pane) const {
     double top = 0;
     for (const auto& year : data_.years) top = std::max(top, year.interest + year.principal);
-    const Scale balances = BalanceScale(pane);
-    return {pane, balances.firstYear, balances.lastYear, AxisTop(top)};
+    return ScaleOverYears(pane, top);
 }
 
 void LoanChart::paintEvent(QPaintEvent* /*event*/) {

@@ -59,6 +59,7 @@ private:
     };
 
     [[nodiscard]] Panes Layout() const;
+    [[nodiscard]] Scale ScaleOverYears(const QRectF& pane, double largest) const;
     [[nodiscard]] Scale BalanceScale(const QRectF& pane) const;
     [[nodiscard]] Scale YearScale(const QRectF& pane) const;
     void PaintAxes(QPainter& painter, const Scale& scale, const QString& title) const;

@@ -33,13 +33,13 @@ namespace {
 constexpr int kClientWidthTwips = 11580;
 constexpr int kClientHeightTwips = 7890;
 
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-
 const std::array<QString, 4> kLinkAddresses = {QString(kHomePageAddress), QString(kHomePageAddress),
                                                QString(kHomePageAddress), QString(kHomePageAddress)};
 
 }  // namespace
+
+const QColor frmMain::kCaptionRed(255, 0, 0);
+const QColor frmMain::kCaptionYellow(255, 255, 0);
 
 // The boxes, calendar, message box and grid store of the window, behind the
 // interface the loan calculation is written against.
@@ -230,14 +230,15 @@ void frmMain::PreviewSchedule() { hooks_.previewSchedule(this, grid_); }
 
 void frmMain::ShowChart() {
     if (chart_ == nullptr) chart_ = new LoanChart(*money_, this);
-    UpdateChart();
     chart_->show();
+    UpdateChart();
     chart_->raise();
     chart_->activateWindow();
 }
 
+// A closed chart is brought up to date when it is shown again.
 void frmMain::UpdateChart() {
-    if (chart_ == nullptr) return;
+    if (chart_ == nullptr || chart_->isHidden()) return;
     chart_->Show(ReadChartData(grid_, *money_, txtPayment->text(), calCalendar->selectedDate().year()));
 }
 
@@ -256,7 +257,9 @@ void frmMain::mnuAbout_Click() {
     about_->SwitchTimerOff();
 }
 
-void frmMain::tmrColor_Timer() { SetTextColour(*lblCalendar, TextColour(*lblCalendar) == kYellow ? kRed : kYellow); }
+void frmMain::tmrColor_Timer() {
+    SetTextColour(*lblCalendar, TextColour(*lblCalendar) == kCaptionYellow ? kCaptionRed : kCaptionYellow);
+}
 
 void frmMain::Links_Click(qint16 Index) {
     OpenWebAddress(this, kLinkAddresses.at(static_cast<std::size_t>(Index)), hooks_);

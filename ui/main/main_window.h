@@ -25,6 +25,7 @@
 // program) goes through the PlatformHooks it is given.
 #pragma once
 
+#include <QColor>
 #include <QMainWindow>
 
 #include <array>
@@ -94,6 +95,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The two colours the calendar's caption flashes between, red first.
+    static const QColor kCaptionRed;
+    static const QColor kCaptionYellow;
+
     // Building the window (main_window_build.cpp).
     void BuildLoanFrame();
     void BuildLeftColumn();

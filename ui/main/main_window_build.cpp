@@ -27,7 +27,6 @@
 namespace quillmere {
 namespace {
 
-const QColor kRed(255, 0, 0);
 const QColor kLinkBlue(0, 0, 192);
 
 // Widths of the grid's columns as the window lays them out; the Number
@@ -111,7 +110,7 @@ void frmMain::BuildLeftColumn() {
     lblCalendar = MakeLabel("lblCalendar", QStringLiteral("Select First Payment Date"), client);
     lblCalendar->setFont(WindowFont(QStringLiteral("Verdana"), 11.25));
     lblCalendar->setAlignment(Qt::AlignCenter);
-    SetTextColour(*lblCalendar, kRed);
+    SetTextColour(*lblCalendar, kCaptionRed);
     PlaceSizedToText(*lblCalendar, 420, 1800);
 
     calCalendar = new MonthCalendar(client);

@@ -275,9 +275,6 @@ std::optional<ScheduleGridView::CursorAction> ScheduleGridView::CursorActionOf(i
     }
 }
 
-// Shift with a cursor key selects the rectangle from where the selection
-// began to the new cell, fixed columns included (the base class selects by
-// the places of cells in its own viewport, where they have none).
 // A menu asked for from the keyboard opens at the current cell, wherever the
 // mouse pointer happens to be.
 bool ScheduleGridView::event(QEvent* event) {
@@ -297,6 +294,9 @@ QPoint ScheduleGridView::CurrentCellPoint() const {
     return viewport()->mapFromGlobal(view->viewport()->mapToGlobal(centre));
 }
 
+// Shift with a cursor key selects the rectangle from where the selection
+// began to the new cell, fixed columns included (the base class selects by
+// the places of cells in its own viewport, where they have none).
 void ScheduleGridView::keyPressEvent(QKeyEvent* event) {
     // Shift+F10 opens the menu as the Menu key does; the platform turns only
     // the latter into a context-menu request, at the current cell.
