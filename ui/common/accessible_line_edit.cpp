@@ -56,7 +56,7 @@ void AccessibleLineEdit::selection(int selectionIndex, int* startOffset, int* en
     *startOffset = *endOffset = 0;
     if (selectionIndex != 0 || !Box().hasSelectedText()) return;
     *startOffset = Box().selectionStart();
-    *endOffset = *startOffset + static_cast<int>(Box().selectedText().size());
+    *endOffset = Box().selectionEnd();
 }
 
 int AccessibleLineEdit::selectionCount() const { return Box().hasSelectedText() ? 1 : 0; }

@@ -25,11 +25,8 @@ public:
 
     [[nodiscard]] QRect CellRect(int row, int column) const override {
         const auto* grid = static_cast<const ScheduleGridView*>(View());
-        const QTableView& shownIn =
-            grid->isColumnHidden(column) ? grid->FixedColumns() : static_cast<const QTableView&>(*grid);
-        const QRect place = shownIn.visualRect(ModelIndex(row, column)).intersected(shownIn.viewport()->rect());
-        if (!grid->isVisible() || place.isEmpty()) return {};
-        return {shownIn.viewport()->mapToGlobal(place.topLeft()), place.size()};
+        return RectIn(grid->isColumnHidden(column) ? grid->FixedColumns() : static_cast<const QTableView&>(*grid), row,
+                      column);
     }
 };
 

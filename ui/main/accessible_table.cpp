@@ -24,6 +24,10 @@ protected:
     AccessibleTable& table_;  // which deletes its parts before it goes
 };
 
+// A cell of the table, or, at row and column -1, the answer for a place
+// that names no cell: no role, no extent. (The bridge reads a cell's
+// table-cell interface without asking whether there is one, so "no cell"
+// must still be one.)
 class TableCell final : public TablePart, public QAccessibleTableCellInterface {
 public:
     TableCell(AccessibleTable& table, int row, int column) : TablePart(table), row_(row), column_(column) {}
@@ -33,7 +37,9 @@ public:
     [[nodiscard]] const AccessibleTable& Table() const { return table_; }
 
     [[nodiscard]] bool isValid() const override { return table_.isValid() && table_.IsCell(row_, column_); }
-    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Cell; }
+    [[nodiscard]] QAccessible::Role role() const override {
+        return isValid() ? QAccessible::Cell : QAccessible::NoRole;
+    }
     [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State state;
         if (!isValid()) {
@@ -71,41 +77,13 @@ public:
     [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     [[nodiscard]] int columnIndex() const override { return column_; }
     [[nodiscard]] int rowIndex() const override { return row_; }
-    [[nodiscard]] int columnExtent() const override { return 1; }
-    [[nodiscard]] int rowExtent() const override { return 1; }
+    [[nodiscard]] int columnExtent() const override { return isValid() ? 1 : 0; }
+    [[nodiscard]] int rowExtent() const override { return isValid() ? 1 : 0; }
     [[nodiscard]] QAccessibleInterface* table() const override { return &table_; }
 
 private:
     int row_;
     int column_;
-};
-
-// The answer for a place that names no cell: row and column -1, no extent.
-// (The bridge reads a cell's table-cell interface without asking whether
-// there is one, so "no cell" must still be one.)
-class NoSuchCell final : public TablePart, public QAccessibleTableCellInterface {
-public:
-    using TablePart::TablePart;
-    [[nodiscard]] bool isValid() const override { return false; }
-    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::NoRole; }
-    [[nodiscard]] QAccessible::State state() const override {
-        QAccessible::State state;
-        state.invalid = true;
-        return state;
-    }
-    [[nodiscard]] QRect rect() const override { return {}; }
-    [[nodiscard]] QString text(QAccessible::Text /*t*/) const override { return {}; }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-    }
-    [[nodiscard]] bool isSelected() const override { return false; }
-    [[nodiscard]] QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    [[nodiscard]] int columnIndex() const override { return -1; }
-    [[nodiscard]] int rowIndex() const override { return -1; }
-    [[nodiscard]] int columnExtent() const override { return 0; }
-    [[nodiscard]] int rowExtent() const override { return 0; }
-    [[nodiscard]] QAccessibleInterface* table() const override { return &table_; }
 };
 
 class ColumnHeaderCell final : public TablePart {
@@ -123,8 +101,6 @@ public:
 private:
     int column_;
 };
-
-quint64 CellKey(int row, int column) { return (quint64(quint32(row)) << 32U) | quint32(column); }
 
 }  // namespace
 
@@ -160,11 +136,12 @@ QString AccessibleTable::ColumnHeaderName(int column) const {
     return view->model()->headerData(column + ColumnOffset(), Qt::Horizontal).toString();
 }
 
-QRect AccessibleTable::CellRect(int row, int column) const {
-    const QTableView* view = View();
-    const QRect place = view->visualRect(ModelIndex(row, column)).intersected(view->viewport()->rect());
-    if (!view->isVisible() || place.isEmpty()) return {};
-    return {view->viewport()->mapToGlobal(place.topLeft()), place.size()};
+QRect AccessibleTable::CellRect(int row, int column) const { return RectIn(*View(), row, column); }
+
+QRect AccessibleTable::RectIn(const QTableView& shownIn, int row, int column) const {
+    const QRect place = shownIn.visualRect(ModelIndex(row, column)).intersected(shownIn.viewport()->rect());
+    if (!View()->isVisible() || place.isEmpty()) return {};
+    return {shownIn.viewport()->mapToGlobal(place.topLeft()), place.size()};
 }
 
 bool AccessibleTable::IsCell(int row, int column) const {
@@ -193,7 +170,7 @@ QModelIndex AccessibleTable::IndexOfQtChild(int child) const {
 
 QAccessibleInterface* AccessibleTable::Cell(int row, int column) const {
     if (!IsCell(row, column)) return nullptr;
-    const quint64 key = CellKey(row, column);
+    const std::pair key(row, column);
     if (const auto known = cells_.constFind(key); known != cells_.constEnd()) {
         return QAccessible::accessibleInterface(*known);
     }
@@ -214,7 +191,7 @@ QAccessibleInterface* AccessibleTable::ColumnHeader(int column) const {
 
 QAccessibleInterface* AccessibleTable::NoCell() const {
     if (noCell_ == 0) {
-        noCell_ = QAccessible::registerAccessibleInterface(new NoSuchCell(const_cast<AccessibleTable&>(*this)));
+        noCell_ = QAccessible::registerAccessibleInterface(new TableCell(const_cast<AccessibleTable&>(*this), -1, -1));
     }
     return QAccessible::accessibleInterface(noCell_);
 }
@@ -329,7 +306,7 @@ QList<int> AccessibleTable::selectedRows() const {
 
 bool AccessibleTable::isColumnSelected(int column) const {
     const QTableView* view = View();
-    if (view == nullptr || view->selectionModel() == nullptr || DataRows() == 0 || !IsCell(0, column)) return false;
+    if (view == nullptr || view->selectionModel() == nullptr || !IsCell(0, column)) return false;
     for (int row = 0; row < DataRows(); ++row) {
         if (!view->selectionModel()->isSelected(ModelIndex(row, column))) return false;
     }
@@ -345,27 +322,22 @@ bool AccessibleTable::isRowSelected(int row) const {
     return true;
 }
 
-bool AccessibleTable::selectRow(int row) {
-    QTableView* view = View();
-    if (view == nullptr || view->selectionModel() == nullptr || !IsCell(row, 0)) return false;
-    view->selectionModel()->select(ModelIndex(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    return true;
-}
+bool AccessibleTable::selectRow(int row) { return SelectRow(row, QItemSelectionModel::ClearAndSelect); }
 
-bool AccessibleTable::unselectRow(int row) {
+bool AccessibleTable::unselectRow(int row) { return SelectRow(row, QItemSelectionModel::Deselect); }
+
+bool AccessibleTable::SelectRow(int row, QItemSelectionModel::SelectionFlags how) {
     QTableView* view = View();
     if (view == nullptr || view->selectionModel() == nullptr || !IsCell(row, 0)) return false;
-    view->selectionModel()->select(ModelIndex(row, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    view->selectionModel()->select(ModelIndex(row, 0), how | QItemSelectionModel::Rows);
     return true;
 }
 
 // Cells read the model afresh, so a change only retires the cells and
 // headers whose places are gone.
-void AccessibleTable::modelChange(QAccessibleTableModelChangeEvent* /*event*/) { ForgetGoneParts(); }
-
-void AccessibleTable::ForgetGoneParts() const {
+void AccessibleTable::modelChange(QAccessibleTableModelChangeEvent* /*event*/) {
     for (auto cell = cells_.begin(); cell != cells_.end();) {
-        if (IsCell(int(cell.key() >> 32U), int(cell.key() & 0xffffffffU))) {
+        if (IsCell(cell.key().first, cell.key().second)) {
             ++cell;
         } else {
             QAccessible::deleteAccessibleInterface(*cell);

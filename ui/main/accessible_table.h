@@ -20,6 +20,7 @@
 
 #include <QAccessibleObject>
 #include <QHash>
+#include <QItemSelectionModel>
 #include <QModelIndex>
 
 class QTableView;
@@ -45,6 +46,9 @@ public:
     [[nodiscard]] virtual QString ColumnHeaderName(int column) const;
     // Where a cell stands on the screen; empty when it isn't shown.
     [[nodiscard]] virtual QRect CellRect(int row, int column) const;
+    // The same for a cell that `shownIn`, this table's view or one beside
+    // it over the same model, shows.
+    [[nodiscard]] QRect RectIn(const QTableView& shownIn, int row, int column) const;
 
     [[nodiscard]] bool IsCell(int row, int column) const;
     [[nodiscard]] QModelIndex ModelIndex(int row, int column) const;
@@ -95,9 +99,9 @@ public:
 private:
     [[nodiscard]] QAccessibleInterface* Cell(int row, int column) const;
     [[nodiscard]] QAccessibleInterface* NoCell() const;
-    void ForgetGoneParts() const;
+    bool SelectRow(int row, QItemSelectionModel::SelectionFlags how);
 
-    mutable QHash<quint64, QAccessible::Id> cells_;  // row << 32 | column
+    mutable QHash<std::pair<int, int>, QAccessible::Id> cells_;  // by row and column
     mutable QHash<int, QAccessible::Id> headers_;
     mutable QAccessible::Id noCell_ = 0;
 };

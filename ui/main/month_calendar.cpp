@@ -47,7 +47,6 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
         dayGrid_->verticalHeader()->setMinimumSectionSize(1);
         // A narrow day shows its number whole, up to the cell's edges, not "...".
         dayGrid_->setTextElideMode(Qt::ElideNone);
-        dayGrid_->installEventFilter(this);
     }
     // A new month brings a month name of another length.
     connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::FitNavigationBar);
@@ -87,14 +86,6 @@ void MonthCalendar::changeEvent(QEvent* event) {
 void MonthCalendar::resizeEvent(QResizeEvent* event) {
     QCalendarWidget::resizeEvent(event);
     FitNavigationBar();
-}
-
-// The selected day's frame comes and goes with the day grid's focus.
-bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == dayGrid_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        dayGrid_->viewport()->update();
-    }
-    return QCalendarWidget::eventFilter(watched, event);
 }
 
 void MonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {

@@ -33,7 +33,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:
