@@ -13,9 +13,18 @@
 //
 // A row line is 83 characters: grid columns 0 to 5 in fields of 15, 8, 15,
 // 15, 15 and 15 characters starting at 0, 15, 23, 38, 53 and 68. Each field
-// holds its cell text left-aligned, padded with blanks or cut to the field.
-// Widths count characters (UTF-8 code points), so a money text with a
-// non-ASCII currency sign keeps the columns. The "Notes" column is never
+// holds its cell text left-aligned, padded with blanks. Widths count
+// characters (UTF-8 code points), so a money text with a non-ASCII currency
+// sign keeps the columns.
+//
+// A printed amount is never cut: cutting "$3,160,340,117,464.83" to its field
+// would print a figure a thousand times too small. So when some cell of a
+// column (over the whole document) leaves no blank before the next field,
+// that column is widened, on every page alike, to its longest cell plus one
+// blank (Balance, the last, to its longest cell), and the columns after it
+// move right by as much, each header word with its column. A document whose
+// cells all fit keeps the layout above exactly. The printer's one scale per
+// document fits a wider line to the paper. The "Notes" column is never
 // printed. A row whose column 0 reads exactly "Year Totals" (case and blanks
 // as written) stands between two empty lines; it still counts as one of the
 // page's 60 rows.
@@ -39,13 +48,32 @@ inline constexpr int kReportTitlePoints = 14;
 inline constexpr int kReportBodyPoints = 10;
 inline constexpr int kReportRowsPerPage = 60;
 
-// Field widths of grid columns 0 to 5; the row line is their sum, 83.
+// The standard layout: field widths of grid columns 0 to 5 (the row line is
+// their sum, 83), and where the fields of each kind of line begin, in
+// characters: a row's six fields, the header's six words, and the title,
+// which is one field.
 inline constexpr std::array<int, 6> kReportFieldWidths = {15, 8, 15, 15, 15, 15};
-// Where the fields of each kind of line begin, in characters: a row's six
-// fields, the header's six words, and the title, which is one field.
 inline constexpr std::array<int, 6> kReportRowColumns = {0, 15, 23, 38, 53, 68};
 inline constexpr std::array<int, 6> kReportHeaderColumns = {0, 13, 23, 37, 52, 66};
 inline constexpr std::array<int, 1> kReportTitleColumns = {0};
+inline constexpr std::string_view kReportHeaderText =
+    "  Date       Number    Payment       Interest       Applied       New Balance";
+
+// The columns of one document: the standard layout, or one widened so that
+// every cell of the document is printed whole.
+struct ReportColumns {
+    std::array<int, 6> fieldWidths = kReportFieldWidths;
+    std::array<int, 6> rowColumns = kReportRowColumns;
+    std::array<int, 6> headerColumns = kReportHeaderColumns;  // the header words' fields
+    std::string headerText{kReportHeaderText};                // the header line, its words over their columns
+
+    [[nodiscard]] int LineWidth() const { return rowColumns.back() + fieldWidths.back(); }
+};
+
+// The columns the report of `grid` prints with: a column is widened only
+// where its longest cell (rows 1 to Rows() - 1, counted in characters)
+// leaves no blank before the next field, or, for Balance, overruns its field.
+[[nodiscard]] ReportColumns ReportColumnsFor(const ScheduleGrid& grid);
 
 // The pages the report of `grid` has: its data rows (Rows() - 1) divided by
 // 60, rounded up. Known before anything is printed, so a print dialog can

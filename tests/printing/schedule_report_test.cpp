@@ -53,16 +53,73 @@ TEST(ScheduleReport, SixtyRowsToAPageWithoutAnEmptySheetAtTheEnd) {
     EXPECT_EQ(Texts(printer.calls.end() - 2, printer.calls.end()), (Texts{"new page", "end doc"}));
 }
 
-TEST(ScheduleReport, FieldsAreCutToWidthAndOnlyTheExactMarkerSeparates) {
-    ScheduleGrid grid = testing::Grid({{"year totals", "123456789", "$123,456,789.0123", "1.234,56 €", "", ""},
+TEST(ScheduleReport, OnlyTheExactMarkerSeparatesAndNotesNeverPrint) {
+    ScheduleGrid grid = testing::Grid({{"year totals", "", "", "", "", ""},
                                        {"Year Totals ", "", "", "", "", ""},
-                                       {"Year Totals", "", "", "", "", "$9,999,999,999,999.99"}});
-    grid.SetTextMatrix(1, kColNotes, "never printed");
-    // Widths count characters: the three bytes of the euro sign are one of them.
-    EXPECT_EQ(RecordingPrinter(grid).pages[0],
-              (Texts{kTitle + "1", "", kHeader, "",
-                     "year totals    12345678$123,456,789.011.234,56 €     " + std::string(30, ' '),
-                     Row({"Year Totals "}), "", Row({"Year Totals", "", "", "", "", "$9,999,999,999,"}), ""}));
+                                       {"Year Totals", "", "", "", "", ""}});
+    grid.SetTextMatrix(1, kColNotes, "a note far longer than any field of the report");
+    EXPECT_EQ(RecordingPrinter(grid).pages[0], (Texts{kTitle + "1", "", kHeader, "", Row({"year totals"}),
+                                                      Row({"Year Totals "}), "", Row({"Year Totals"}), ""}));
+}
+
+// A cell too long for its field, or one that would touch the next field,
+// widens its column for the whole document: nothing is ever cut, and the
+// columns after it, header words included, move right by as much.
+TEST(ScheduleReport, LongCellsWidenTheirColumnsOnEveryPage) {
+    struct Case {
+        testing::RowTexts cells;
+        std::vector<int> rowColumns, headerColumns;
+        std::string header;
+    };
+    const Case cases[] = {
+        // Fifteen characters touch the next field: one more column for a blank.
+        {{"", "", "$227,544,488.46", "$127,544,488.61", "", ""},
+         {0, 15, 23, 39, 55, 70},
+         {0, 13, 23, 38, 54, 68},
+         "  Date       Number    Payment        Interest        Applied       New Balance"},
+        // The principal ceiling's amounts, and a nine-digit number.
+        {{"", "123456789", "$3,160,340,117,464.83", "", "", "$500,000,000,000,000.00"},
+         {0, 15, 25, 47, 62, 77},
+         {0, 13, 25, 46, 61, 75},
+         "  Date       Number      Payment              Interest       Applied       New Balance"},
+        // Widths count characters: the rupee sign's three bytes are one. A
+        // fifteen-character balance needs no blank after it.
+        {{"", "", "", "", "₹6,92,02,213.52", "₹4,42,02,213.49"},
+         {0, 15, 23, 38, 53, 69},
+         {0, 13, 23, 37, 52, 67},
+         "  Date       Number    Payment       Interest       Applied        New Balance"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        std::vector<testing::RowTexts> rows(61, testing::kWorkedExample[0]);
+        rows[60] = c.cells;  // alone on page 2, and still it widens page 1
+        const RecordingPrinter printer(testing::Grid(rows));
+        const auto fields = [](const std::vector<int>& columns) {
+            std::string call = "fields";
+            for (int column : columns) call += " " + std::to_string(column);
+            return call;
+        };
+        EXPECT_EQ(std::ranges::count(printer.calls, fields(c.rowColumns)), 2);
+        EXPECT_EQ(std::ranges::count(printer.calls, fields(c.headerColumns)), 2);
+        ASSERT_EQ(printer.pages.size(), 2U);
+        for (const auto& page : printer.pages) EXPECT_EQ(page[2], c.header);
+        const std::string& line = printer.pages[1][4];
+        const auto byteAt = [&line](int chars) {  // the byte where a character column begins
+            std::size_t at = 0;
+            for (; chars > 0 || (at < line.size() && (line[at] & 0xC0) == 0x80); ++at) {
+                if ((line[at] & 0xC0) != 0x80) --chars;
+            }
+            return at;
+        };
+        for (std::size_t col = 0; col < 6; ++col) {
+            // Each text whole at its column, and a blank before the next.
+            const std::size_t at = byteAt(c.rowColumns[col]);
+            EXPECT_EQ(line.compare(at, c.cells[col].size(), c.cells[col]), 0) << line;
+            if (col < 5 && !c.cells[col].empty()) {
+                EXPECT_EQ(line.substr(at + c.cells[col].size(), 1), " ") << line;
+            }
+        }
+    }
 }
 
 }  // namespace
