@@ -1,6 +1,7 @@
 // Printing through a real CUPS queue: a private cupsd, started by the test,
 // whose queue writes what it is sent (as PDF, through CUPS's own filters)
-// to a file. Skipped, saying why, where cupsd can't run here.
+// to a file. Skipped, saying why, where the CUPS packages are not installed;
+// where they are, a queue that can't be made is a failure.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -30,24 +31,41 @@ namespace quillmere {
 namespace {
 
 constexpr char kQueue[] = "QuillmereTest";
-constexpr char kGenericPdfPpd[] = "lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+// Handed to lpadmin as a file (-P), so no driver daemon (cups-driverd, in the
+// package cups) is needed to find it.
+constexpr char kGenericPdfPpd[] = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
 
 // A cupsd of the test's own, in a temporary folder, listening on a socket
 // there; CUPS_SERVER points the program at it. Its one queue writes each job
 // to `output`.
 class PrivateCups {
 public:
+    struct Unavailable {
+        QString why;
+        bool installed;  // the packages are there, so it should have worked
+    };
+
     // Why it could not start, or nothing when it runs.
-    std::optional<QString> Start() {
+    std::optional<Unavailable> Start() {
         for (const char* tool : {"cupsd", "lpadmin", "lpstat"}) {
-            if (Find(tool).isEmpty()) return QStringLiteral("%1 is not installed (package cups-daemon)").arg(tool);
+            if (Find(tool).isEmpty())
+                return Unavailable{QStringLiteral("%1 is not installed (package cups-daemon)").arg(tool), false};
         }
-        if (!dir_.isValid()) return QStringLiteral("no temporary folder");
+        if (!QFile::exists(QString::fromLatin1(kGenericPdfPpd))) {
+            return Unavailable{
+                QStringLiteral("%1 is missing (package cups-filters)").arg(QString::fromLatin1(kGenericPdfPpd)), false};
+        }
+        if (!dir_.isValid()) return Unavailable{QStringLiteral("no temporary folder"), true};
         dir_.setAutoRemove(qEnvironmentVariableIsEmpty("KEEP_CUPS"));
-        // cupsd writes the jobs as its own user.
-        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                               QFile::WriteOther | QFile::ExeOther);
-        for (const char* sub : {"spool", "cache", "state", "log", "tmp"}) QDir(dir_.path()).mkpath(QLatin1String(sub));
+        // cupsd writes the jobs, and its filters their temporary files, as
+        // its own unprivileged user (lp).
+        const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                              QFile::WriteOther | QFile::ExeOther;
+        QFile::setPermissions(dir_.path(), everyone);
+        for (const char* sub : {"spool", "cache", "state", "log", "tmp"}) {
+            QDir(dir_.path()).mkpath(QLatin1String(sub));
+            QFile::setPermissions(dir_.filePath(QLatin1String(sub)), everyone);
+        }
         Write("cupsd.conf", QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing No\n"
                                            "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n")
                                 .arg(Socket()));
@@ -58,17 +76,18 @@ public:
                   .arg(dir_.path()));
         daemon_.start(Find("cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"), dir_.filePath("cupsd.conf"),
                                       QStringLiteral("-s"), dir_.filePath("cups-files.conf")});
-        if (!daemon_.waitForStarted()) return QStringLiteral("cupsd did not start");
+        if (!daemon_.waitForStarted()) return Unavailable{QStringLiteral("cupsd did not start"), true};
         qputenv("CUPS_SERVER", Socket().toLocal8Bit());
         for (int tries = 0; Run("lpstat", {QStringLiteral("-r")}) != 0; ++tries) {
-            if (tries == 50 || daemon_.state() != QProcess::Running) return QStringLiteral("cupsd is not answering");
+            if (tries == 50 || daemon_.state() != QProcess::Running)
+                return Unavailable{QStringLiteral("cupsd is not answering"), true};
             QTest::qWait(100);
         }
         if (Run("lpadmin", {QStringLiteral("-p"), QString::fromLatin1(kQueue), QStringLiteral("-E"),
-                            QStringLiteral("-v"), QStringLiteral("file://") + Output(), QStringLiteral("-m"),
+                            QStringLiteral("-v"), QStringLiteral("file://") + Output(), QStringLiteral("-P"),
                             QString::fromLatin1(kGenericPdfPpd)}) != 0 ||
             Run("lpadmin", {QStringLiteral("-d"), QString::fromLatin1(kQueue)}) != 0) {
-            return QStringLiteral("no PDF queue could be made (package cups-filters)");
+            return Unavailable{QStringLiteral("no PDF queue could be made"), true};
         }
         return std::nullopt;
     }
@@ -114,7 +133,7 @@ private:
 };
 
 PrivateCups* cups = nullptr;
-std::optional<QString> cupsMissing;
+std::optional<PrivateCups::Unavailable> cupsMissing;
 
 // The page numbers of the job, as its title lines give them.
 QList<int> PrintedPages(const QString& pdf) {
@@ -138,7 +157,9 @@ ScheduleGrid SevenPages() {
 class PrintCups : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (cupsMissing) GTEST_SKIP() << "no CUPS queue here: " << cupsMissing->toStdString();
+        if (!cupsMissing) return;
+        if (!cupsMissing->installed) GTEST_SKIP() << "no CUPS queue here: " << cupsMissing->why.toStdString();
+        FAIL() << "CUPS is installed, but " << cupsMissing->why.toStdString();
         QFile::remove(cups->Output());
     }
 };
