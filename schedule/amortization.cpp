@@ -60,10 +60,17 @@ PaymentStep Amortization::Step(Currency extra) {
     return step;
 }
 
-void Amortization::Reamortize() {
-    if (balance_ > Currency() && number_ < lastNumber_) {
-        rowPayment_ = LevelPayment(balance_.ToDouble(), months_ - number_, monthlyRate_);
-    }
+bool Amortization::Reamortize() {
+    if (!(balance_ > Currency() && number_ < lastNumber_)) return false;
+    rowPayment_ = LevelPayment(balance_.ToDouble(), months_ - number_, monthlyRate_);
+    return true;
+}
+
+bool IsCalendarDate(const CalendarDate& date) {
+    constexpr int kLastYear = 9999;
+    constexpr int kLongestMonth = 31;
+    return date.day >= 1 && date.day <= kLongestMonth && date.month >= 1 && date.month <= kMonthsPerYear &&
+           date.year >= 1 && date.year <= kLastYear;
 }
 
 double MonthlyRate(Currency annualRate) { return annualRate.ToDouble() / kPercent / kMonthsPerYear; }

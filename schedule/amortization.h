@@ -80,7 +80,9 @@ public:
 
     // From the next payment on, the row payment is the level payment of the
     // balance over the payments that remain (months - payments made).
-    void Reamortize();
+    // Nothing changes, and the answer is false, once nothing is owed or no
+    // payment remains.
+    bool Reamortize();
 
     [[nodiscard]] int NextNumber() const { return number_ + 1; }
     // The months rounded half to even: the number of the last payment.
@@ -112,6 +114,9 @@ private:
     double yearInterest_ = 0;
     double yearApplied_ = 0;
 };
+
+// Whether `date` lies in the range above (day 1-31, month 1-12, year 1-9999).
+bool IsCalendarDate(const CalendarDate& date);
 
 // The monthly rate, as a fraction, of an annual rate in percent.
 double MonthlyRate(Currency annualRate);

@@ -10,18 +10,13 @@
 namespace quillmere {
 namespace {
 
-constexpr int kMonthsPerYear = 12;
-
 std::string WithoutChar(std::string text, char removed) {
     std::erase(text, removed);
     return text;
 }
 
 void ValidateDate(const CalendarDate& date) {
-    if (date.day < 1 || date.day > 31 || date.month < 1 || date.month > kMonthsPerYear || date.year < 1 ||
-        date.year > 9999) {
-        throw std::invalid_argument("first payment date is not a calendar date");
-    }
+    if (!IsCalendarDate(date)) throw std::invalid_argument("first payment date is not a calendar date");
 }
 
 // Whether the rate, once held to four decimals, lies above the ceiling.
