@@ -229,6 +229,7 @@ TEST(ExtraPaymentsTest, ThirtyYearLoanAgreesWithFiguresWorkedOutApart) {
         EXPECT_EQ(summary->paymentAfterLastExtra ? kMoney.Format(*summary->paymentAfterLastExtra) : "",
                   c.paymentAfterLastExtra);
         std::vector<std::string> last;
+        last.reserve(ScheduleGrid::kColumns);
         for (int col = 0; col < ScheduleGrid::kColumns; ++col) last.push_back(g.TextMatrix(g.Rows() - 3, col));
         EXPECT_EQ(last, c.lastRow);
         EXPECT_EQ(g.TextMatrix(g.Rows() - 1, kColPayment), c.totalPaid);
