@@ -67,6 +67,16 @@ void ExpectIdentities(const ScheduleGrid& g, double principal) {
     EXPECT_NEAR(paid, Cents(g.TextMatrix(g.Rows() - 1, kColPayment)), payments);
 }
 
+// The months box drops every ".", so a fractional count is typed with a
+// negative exponent: "12.5" as "125e-1".
+std::string MonthsText(std::string months) {
+    const std::size_t point = months.find('.');
+    if (point == std::string::npos) return months;
+    const std::size_t decimals = months.size() - point - 1;
+    months.erase(point, 1);
+    return months + "e-" + std::to_string(decimals);
+}
+
 TEST(ExtraPaymentsTest, NoExtrasIsTheMainScheduleCellForCell) {
     std::mt19937 random(4711);
     std::uniform_int_distribution<int> principal(1, 2'000'000);
@@ -74,17 +84,20 @@ TEST(ExtraPaymentsTest, NoExtrasIsTheMainScheduleCellForCell) {
     std::uniform_int_distribution<int> rateHundredths(-2000, 3000);
     const std::vector<std::string> fixedMonths = {"1", "9999", "12.5", "11.5", "7.25"};
     const std::vector<std::string> fixedRates = {"0", "-5", "70", "-0.01"};
-    for (int trial = 0; trial < 300; ++trial) {
-        std::string m = trial < 40 ? fixedMonths[static_cast<std::size_t>(trial) % fixedMonths.size()]
-                                   : std::to_string(months(random));
-        if (trial >= 40 && trial % 4 == 0) m += ".5";
-        const std::string rate = trial % 5 == 0 ? fixedRates[static_cast<std::size_t>(trial / 5) % fixedRates.size()]
-                                                : std::to_string(rateHundredths(random) / 100.0);
-        // "." in the months box is dropped, so a fractional count comes as an exponent.
-        RecordingWindow w(std::to_string(principal(random)), m.find('.') == std::string::npos ? m : m + "e0", rate);
+    for (int trial = 0; trial < 200; ++trial) {
+        // The fixed counts with each of the fixed rates first, then random loans.
+        const bool fixed = trial < 20;
+        std::string m =
+            fixed ? fixedMonths[static_cast<std::size_t>(trial) % fixedMonths.size()] : std::to_string(months(random));
+        if (!fixed && trial % 4 == 0) m += ".5";
+        const std::string rate = fixed || trial % 5 == 0
+                                     ? fixedRates[static_cast<std::size_t>(trial / 5) % fixedRates.size()]
+                                     : std::to_string(rateHundredths(random) / 100.0);
+        RecordingWindow w(std::to_string(principal(random)), MonthsText(m), rate);
         w.date = {1 + trial % 28, 1 + trial % 12, 1990 + trial % 60};
         const LoanTerms loan = Calculated(w);
         SCOPED_TRACE(w.texts[0] + " " + w.texts[1] + " " + w.texts[2]);
+        ASSERT_EQ(loan.months, std::stod(m));
 
         for (const ExtraMode mode : {ExtraMode::PayOffSooner, ExtraMode::LowerMyPayment}) {
             ExtraPaymentPlan plan;
