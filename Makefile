@@ -6,6 +6,7 @@ SAN_BUILD  ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PLAN_FUZZ_SECONDS ?= 20
 # Warnings are errors where WERROR=ON (CI sets it).
 WERROR     ?= OFF
 APP        := $(BUILD)/app/quillmere-loan-calculator
@@ -35,15 +36,18 @@ test-sanitize: deps
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} \
 	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
-# The libFuzzer target over the three input boxes, for FUZZ_SECONDS, with
-# every library it runs instrumented.
+# The libFuzzer target over the three input boxes, for FUZZ_SECONDS, then
+# the one over the boxes of a plan of extra payments, for PLAN_FUZZ_SECONDS,
+# with every library they run instrumented.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DQUILLMERE_FUZZ=ON -DBUILD_TESTING=OFF $(CONFIGURE)
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_loan_inputs
-	mkdir -p $(FUZZ_BUILD)/corpus
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_loan_inputs fuzz_plan_texts
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/plan_corpus
 	$(FUZZ_BUILD)/fuzz/fuzz_loan_inputs -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
 	  $(FUZZ_BUILD)/corpus fuzz/seeds
+	$(FUZZ_BUILD)/fuzz/fuzz_plan_texts -max_total_time=$(PLAN_FUZZ_SECONDS) -max_len=128 \
+	  $(FUZZ_BUILD)/plan_corpus fuzz/plan_seeds
 
 # clang-format, clang-tidy and cppcheck over the project's sources.
 lint: build

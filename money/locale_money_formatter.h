@@ -59,6 +59,9 @@ public:
     // it would not write (other grouping, a stray character, ...).
     [[nodiscard]] std::optional<MoneyAmount> Parse(std::string_view text) const;
 
+    // Minor units in one whole unit: 10 ^ the currency's decimals.
+    [[nodiscard]] std::int64_t MinorPerUnit() const { return minorPerUnit_; }
+
     // Whether amounts are written from the learnt pattern, without QLocale.
     [[nodiscard]] bool UsesLearntPattern() const { return pattern_.has_value(); }
 

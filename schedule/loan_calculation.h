@@ -10,9 +10,10 @@
 //     ("Consider loan consolidation ..."); each correction is written back;
 //  3. computes the level monthly payment of a fully amortizing loan and
 //     writes it, as money text, into the payment box;
-//  4. resets the grid and fills it: one row per payment, a "Year Totals" row
-//     after every December payment and after the last one, and a closing
-//     "Totals" row.
+//  4. resets the grid and fills it, one Amortization step a row: one row per
+//     payment, a "Year Totals" row after every December payment and after the
+//     last one, and a closing "Totals" row;
+//  5. hands the cleaned loan to LoanWindow::LoanCalculated.
 // Numbers are read with LeadingNumberValue, so no input is ever refused.
 //
 // Before every monthly row it calls LoanWindow::DispatchPendingEvents once,
@@ -45,8 +46,10 @@
 //   // w.texts[int(quillmere::LoanBox::Payment)] == "$340.02"; w.grid holds the schedule.
 #pragma once
 
+#include "schedule/amortization.h"
 #include "schedule/money_formatter.h"
 #include "schedule/schedule_grid.h"
+#include "schedule/schedule_writer.h"
 
 #include <string>
 #include <string_view>
@@ -55,13 +58,6 @@ namespace quillmere {
 
 // The four text boxes of the loan window.
 enum class LoanBox { Principal, Months, Rate, Payment };
-
-// A calendar date: day 1-31, month 1-12, year 1-9999.
-struct CalendarDate {
-    int day = 1;
-    int month = 1;
-    int year = 2000;
-};
 
 // What the calculation needs from the window it runs in.
 class LoanWindow {
@@ -76,6 +72,9 @@ public:
     // calculation must stop (the window took over the grid meanwhile).
     virtual bool DispatchPendingEvents() = 0;
     virtual ScheduleGrid& Grid() = 0;
+    // Told once the grid holds a whole schedule, with the loan it was made
+    // from: what a plan of extra payments is run against.
+    virtual void LoanCalculated(const LoanTerms& /*loan*/) {}
 };
 
 enum class CalculationOutcome {
@@ -100,13 +99,5 @@ inline constexpr std::string_view kOutOfRangeTitle = "Out of Range";
 // Runs the whole calculation against `window`. Throws std::invalid_argument,
 // before touching anything, when the selected date is not a valid date.
 CalculationOutcome CalculateSchedule(LoanWindow& window, const MoneyFormatter& money);
-
-// The date text of a payment row: two-digit month, unpadded day, the last two
-// digits of the year ("03/5/07").
-std::string PaymentDateText(int month, int day, int year);
-
-// The level monthly payment of an ordinary annuity for `principal` over
-// `months` at `monthlyRate` (a fraction); principal / months when the rate is 0.
-double LevelPayment(double principal, double months, double monthlyRate);
 
 }  // namespace quillmere
