@@ -123,8 +123,8 @@ double PeakResidentMb() {
 
 // Opens the preview of the longest schedule and paints its first page.
 // The peak only says something for the first run: it never comes down.
-void BM_PreviewLongestScheduleFirstPage(benchmark::State& state) {
-    const ScheduleGrid& grid = Longest("en_US");
+void BM_PreviewLongestScheduleFirstPage(benchmark::State& state, const char* locale) {
+    const ScheduleGrid& grid = Longest(locale);
     const double before = ResidentMb();
     const double peakBefore = PeakResidentMb();
     double grown = 0;
@@ -144,11 +144,12 @@ void BM_PreviewLongestScheduleFirstPage(benchmark::State& state) {
     state.counters["rss_growth_MB"] = grown;
     state.counters["peak_growth_MB"] = PeakResidentMb() - peakBefore;
 }
-BENCHMARK(BM_PreviewLongestScheduleFirstPage)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PreviewLongestScheduleFirstPage, en_US, "en_US")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PreviewLongestScheduleFirstPage, ar_EG, "ar_EG")->Unit(benchmark::kMillisecond);
 
 // Pages through the whole preview with Page Down, painting every page.
-void BM_PreviewPageThroughAll(benchmark::State& state) {
-    const ScheduleGrid& grid = Longest("en_US");
+void BM_PreviewPageThroughAll(benchmark::State& state, const char* locale) {
+    const ScheduleGrid& grid = Longest(locale);
     const std::unique_ptr<ReportPreviewDialog> preview = MakeSchedulePreview(nullptr, grid);
     preview->show();
     if (!QTest::qWaitForWindowExposed(preview.get())) {
@@ -167,7 +168,8 @@ void BM_PreviewPageThroughAll(benchmark::State& state) {
     state.counters["pages"] = view.SheetCount();
     state.counters["rss_growth_MB"] = ResidentMb() - before;
 }
-BENCHMARK(BM_PreviewPageThroughAll)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PreviewPageThroughAll, en_US, "en_US")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PreviewPageThroughAll, ar_EG, "ar_EG")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -66,7 +66,7 @@ void ReportPreviewDialog::AddNavigation(QToolBar& bar) {
     sheetBox_->setKeyboardTracking(false);
     sheetBox_->setAccessibleName(QStringLiteral("Page number"));
     bar.addWidget(sheetBox_);
-    auto* count = new QLabel(QStringLiteral(" of %1 ").arg(view_->SheetCount()), &bar);
+    auto* count = new QLabel(QStringLiteral(" of %1 ").arg(locale().toString(view_->SheetCount())), &bar);
     count->setAccessibleName(QStringLiteral("Page count"));
     bar.addWidget(count);
 
