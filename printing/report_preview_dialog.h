@@ -6,7 +6,8 @@
 // and closes the preview once that reports the report printed. Every control
 // has an accessible name. Page Up, Page Down, Home and End (and Ctrl++,
 // Ctrl+- for the zoom) are the buttons' shortcuts, so they page wherever the
-// focus is in the window, but in the sheet number's box, which keeps its own.
+// focus is in the window; only in the page box do Home and End move its
+// cursor, as in any text box.
 //
 // The preview opens fitted to the width, at the first sheet.
 #pragma once

@@ -1,10 +1,12 @@
 #include "printing/report_preview_view.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +40,7 @@ ReportPreviewView::ReportPreviewView(const ReportDocument& document, const QPage
     viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
     if (paper_.isEmpty()) paper_ = QRectF(0, 0, 1, 1);
+    DescribeCurrent();
 }
 
 double ReportPreviewView::PixelsPerUnit() const { return zoom_ * logicalDpiX() / dpi_; }
@@ -115,7 +118,13 @@ void ReportPreviewView::ShowSheet(int sheet) {
 void ReportPreviewView::SetCurrent(int sheet) {
     if (sheet == current_) return;
     current_ = sheet;
+    DescribeCurrent();
     emit CurrentSheetChanged(sheet);
+}
+
+void ReportPreviewView::DescribeCurrent() {
+    setAccessibleDescription(
+        QStringLiteral("Page %1 of %2").arg(locale().toString(current_), locale().toString(SheetCount())));
 }
 
 QImage ReportPreviewView::DrawPart(int sheet, const QRect& sheetRect, const QRect& part, qreal pixelRatio) const {
@@ -187,6 +196,17 @@ void ReportPreviewView::keyPressEvent(QKeyEvent* event) {
         default:
             QAbstractScrollArea::keyPressEvent(event);
     }
+}
+
+void ReportPreviewView::wheelEvent(QWheelEvent* event) {
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const int turn = event->angleDelta().y();
+    if (turn > 0) ZoomIn();
+    if (turn < 0) ZoomOut();
+    event->accept();
 }
 
 }  // namespace quillmere

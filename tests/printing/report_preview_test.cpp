@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolBar>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -76,6 +77,7 @@ TEST(ReportPreview, KeysButtonsAndThePageBoxMoveBetweenPages) {
     at(2);
     QTest::keyClick(&view, Qt::Key_End);
     at(7);
+    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("Page 7 of 7"));
     QTest::keyClick(&view, Qt::Key_PageDown);  // nothing after the last
     at(7);
     QTest::keyClick(&view, Qt::Key_PageUp);
@@ -116,7 +118,10 @@ TEST(ReportPreview, ZoomKeepsThePageAndStaysInBounds) {
     const double fitPage = view.Zoom();
     EXPECT_LT(fitPage, fitWidth);  // the viewport is wider than a page is tall
     EXPECT_EQ(view.CurrentSheet(), 6);
-    view.ZoomIn();
+    // Ctrl with the wheel turned away from the user zooms in.
+    QWheelEvent wheel(QPointF(50, 50), view.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &wheel);
     EXPECT_NEAR(view.Zoom(), fitPage * 1.25, 1e-9);
     EXPECT_EQ(view.CurrentSheet(), 6);
     for (int i = 0; i < 40; ++i) view.ZoomIn();
