@@ -2,6 +2,8 @@
 // 181 pages. Once through the report builder alone, once all the way to a
 // PDF file through the QPrinter adapter, in en_US and in locales whose money
 // text takes the laid-out path (right-to-left, a sign from a fallback font).
+// Then its print preview: from opening it to its first page painted, and
+// paging through all of it, with the memory the program grew by meanwhile.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,12 +11,19 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <fstream>
 
 #include <map>
 #include <string>
 
 #include "money/locale_money_formatter.h"
 #include "printing/print_schedule.h"
+#include "printing/report_preview_dialog.h"
+#include "printing/report_preview_view.h"
 #include "printing/schedule_report.h"
 #include "schedule/loan_calculation.h"
 #include "ui/common/window_look.h"
@@ -97,6 +106,70 @@ void BM_LongestScheduleToPdf(benchmark::State& state, const char* locale) {
 BENCHMARK_CAPTURE(BM_LongestScheduleToPdf, en_US, "en_US")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongestScheduleToPdf, ar_EG, "ar_EG")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongestScheduleToPdf, ja_JP, "ja_JP")->Unit(benchmark::kMillisecond);
+
+// The program's resident size now, and the most it has ever been, in MB.
+double ResidentMb() {
+    std::ifstream statm("/proc/self/statm");
+    long total = 0;
+    long resident = 0;
+    statm >> total >> resident;
+    return static_cast<double>(resident) * static_cast<double>(getpagesize()) / (1024.0 * 1024.0);
+}
+double PeakResidentMb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Opens the preview of the longest schedule and paints its first page.
+// The peak only says something for the first run: it never comes down.
+void BM_PreviewLongestScheduleFirstPage(benchmark::State& state, const char* locale) {
+    const ScheduleGrid& grid = Longest(locale);
+    const double before = ResidentMb();
+    const double peakBefore = PeakResidentMb();
+    double grown = 0;
+    int sheets = 0;
+    for (auto _ : state) {
+        const std::unique_ptr<ReportPreviewDialog> preview = MakeSchedulePreview(nullptr, grid);
+        preview->show();
+        if (!QTest::qWaitForWindowExposed(preview.get())) {
+            state.SkipWithError("the preview was never shown");
+            return;
+        }
+        preview->View().viewport()->repaint();
+        grown = std::max(grown, ResidentMb() - before);
+        sheets = preview->View().SheetCount();
+    }
+    state.counters["pages"] = sheets;
+    state.counters["rss_growth_MB"] = grown;
+    state.counters["peak_growth_MB"] = PeakResidentMb() - peakBefore;
+}
+BENCHMARK_CAPTURE(BM_PreviewLongestScheduleFirstPage, en_US, "en_US")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PreviewLongestScheduleFirstPage, ar_EG, "ar_EG")->Unit(benchmark::kMillisecond);
+
+// Pages through the whole preview with Page Down, painting every page.
+void BM_PreviewPageThroughAll(benchmark::State& state, const char* locale) {
+    const ScheduleGrid& grid = Longest(locale);
+    const std::unique_ptr<ReportPreviewDialog> preview = MakeSchedulePreview(nullptr, grid);
+    preview->show();
+    if (!QTest::qWaitForWindowExposed(preview.get())) {
+        state.SkipWithError("the preview was never shown");
+        return;
+    }
+    ReportPreviewView& view = preview->View();
+    const double before = ResidentMb();
+    for (auto _ : state) {
+        view.ShowSheet(1);
+        while (view.CurrentSheet() < view.SheetCount()) {
+            QTest::keyClick(&view, Qt::Key_PageDown);
+            view.viewport()->repaint();
+        }
+    }
+    state.counters["pages"] = view.SheetCount();
+    state.counters["rss_growth_MB"] = ResidentMb() - before;
+}
+BENCHMARK_CAPTURE(BM_PreviewPageThroughAll, en_US, "en_US")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PreviewPageThroughAll, ar_EG, "ar_EG")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

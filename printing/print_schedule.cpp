@@ -6,16 +6,18 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintEngine>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "money/environment_locale.h"
 #include "printing/qt_report_printer.h"
+#include "printing/report_document.h"
+#include "printing/report_preview_dialog.h"
 #include "printing/schedule_report.h"
 
 namespace quillmere {
@@ -114,37 +116,30 @@ bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {
     }
 }
 
-bool PaintSchedulePreview(QPrinter& printer, const ScheduleGrid& grid) {
-    // A file only once the preview's print dialog named one; the preview's
-    // own pages are drawn straight on its printer.
-    LeavePageRangeToTheProgram(printer);
-    if (!printer.outputFileName().isEmpty()) return PrintScheduleTo(printer, grid);
-    try {
-        PrintReport(printer, grid, ChosenPages(printer));
-        return true;
-    } catch (...) {
-        return false;
+std::unique_ptr<ReportPreviewDialog> MakeSchedulePreview(QWidget* parent, const ScheduleGrid& grid) {
+    // The preview's sheets are measured for a printer set up as the print
+    // dialog first shows it, so they are the pages printed unless the
+    // dialog changes the paper.
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareForDialog(printer);
+    auto document = std::make_unique<ReportDocument>(printer);
+    PrintScheduleReport(*document, grid);
+    auto preview = std::make_unique<ReportPreviewDialog>(
+        std::move(document), printer.pageLayout(), printer.resolution(),
+        [&grid](QWidget* over) { return PrintScheduleWithDialog(over, grid); }, parent);
+    preview->setWindowTitle(QStringLiteral("Print Preview"));
+    preview->setAccessibleName(QStringLiteral("Print preview of the payment schedule"));
+    // Most of the screen shows the whole toolbar, its print button too, and
+    // a page a user can read, on a small screen as well.
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+        preview->resize(screen->availableGeometry().size() * 0.8);
     }
+    return preview;
 }
 
 void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
     try {
-        QPrinter printer(QPrinter::HighResolution);
-        PrepareForDialog(printer);
-        // The preview's own print dialog offers the report's pages too.
-        printer.setFromTo(1, std::max(1, ReportPageCount(grid)));
-        QPrintPreviewDialog preview(&printer, parent);
-        preview.setWindowTitle(QStringLiteral("Print Preview"));
-        preview.setAccessibleName(QStringLiteral("Print preview of the payment schedule"));
-        // Qt's own size leaves the toolbar's print button behind its overflow
-        // arrow on a small screen; most of the screen shows the whole bar
-        // and a page a user can read.
-        if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
-            preview.resize(screen->availableGeometry().size() * 0.8);
-        }
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&grid](QPrinter* shown) { static_cast<void>(PaintSchedulePreview(*shown, grid)); });
-        preview.exec();
+        MakeSchedulePreview(parent, grid)->exec();
     } catch (...) {
         // Like printing, the preview ends silently on any failure.
     }

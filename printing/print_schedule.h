@@ -34,6 +34,8 @@
 #include <QLocale>
 #include <QPageSize>
 
+#include <memory>
+
 #include "schedule/schedule_grid.h"
 
 class QPrinter;
@@ -41,19 +43,23 @@ class QWidget;
 
 namespace quillmere {
 
+class ReportPreviewDialog;
+
 // Shows the modal print dialog over `parent` on a fresh printer, then prints
 // the report. True when the whole report was handed to the printer; false on
 // a cancel or any failure.
 bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
 
-// Shows the print preview of the report over `parent`, modally, on a fresh
-// printer set up as for the print dialog: the same pages, paper, scale and
-// page numbers. Its print button prints them, a file as safely as ever.
+// Shows the print preview of the report over `parent`, modally: the pages
+// printed on the paper the print dialog starts with, at the same scale, with
+// their page numbers (see ReportPreviewDialog). Its print button opens the
+// print dialog and prints as PrintScheduleWithDialog() does, and closes the
+// preview once the report printed.
 void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
 
-// What the preview shows, drawn on its printer (or, once the preview's own
-// print dialog chose one, printed). True when the whole report was drawn.
-bool PaintSchedulePreview(QPrinter& printer, const ScheduleGrid& grid);
+// The preview PreviewScheduleWithDialog() shows, ready to be shown, at most
+// 80% of `parent`'s screen. `grid` must outlive it.
+std::unique_ptr<ReportPreviewDialog> MakeSchedulePreview(QWidget* parent, const ScheduleGrid& grid);
 
 // Prints the report on `printer` as it is set up (page size, margins, page
 // range, output file, ...). True when the whole report was handed to the

@@ -1,13 +1,15 @@
 // The report end to end: printed to PDF and read back with pdftotext -bbox,
 // whose word boxes give back exact character columns.
 #include "printing/print_schedule.h"
+#include "printing/report_preview_dialog.h"
+#include "printing/report_preview_view.h"
 #include "printing/schedule_report.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QPrintPreviewWidget>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -239,22 +241,73 @@ TEST(PrintPdf, ChosenPagesKeepTheirNumbersAndThePitch) {
     }
 }
 
-// The preview draws with the print path's code on the same printer set-up:
-// the pages the print button would print.
+// The rows of an image that hold ink, as bands from top to bottom: the
+// lines of a page, in pixels.
+std::vector<std::pair<int, int>> InkedBands(const QImage& image) {
+    std::vector<std::pair<int, int>> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool inked = false;
+        for (int x = 0; x < image.width() && !inked; ++x) inked = qGray(image.pixel(x, y)) < 160;
+        if (inked && !inBand) bands.emplace_back(y, y);
+        if (inked) bands.back().second = y;
+        inBand = inked;
+    }
+    return bands;
+}
+
+// The columns of an image that hold ink: its left and right ends.
+std::pair<int, int> InkedColumns(const QImage& image) {
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+// The preview shows the sheets the print button would print, on the paper
+// the print dialog starts with: as many, and the first and the last with
+// their lines where the printed PDF has them.
 TEST(PrintPdf, ThePreviewShowsThePrintedPages) {
     for (const ScheduleGrid& grid :
          {testing::Grid(testing::kWorkedExample), Schedule("en_US", "250000", "360", "6.5")}) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)));
-        QPrintPreviewWidget preview(&printer);
-        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
-                         [&grid](QPrinter* shown) { EXPECT_TRUE(PaintSchedulePreview(*shown, grid)); });
-        preview.updatePreview();
+        const std::unique_ptr<ReportPreviewDialog> preview = MakeSchedulePreview(nullptr, grid);
         const QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("printed.pdf"));
-        ASSERT_TRUE(Print(file, QPageSize::A4, grid));
-        EXPECT_EQ(static_cast<std::size_t>(preview.pageCount()), ReadWords(file).size());
-        EXPECT_EQ(preview.pageCount(), ReportPageCount(grid));
+        ASSERT_TRUE(Print(file, EnvironmentPageSize(), grid));
+        const int sheets = preview->View().SheetCount();
+        EXPECT_EQ(static_cast<std::size_t>(sheets), ReadWords(file).size());
+        EXPECT_EQ(sheets, ReportPageCount(grid));
+        for (const int sheet : {1, sheets}) {
+            SCOPED_TRACE("sheet " + std::to_string(sheet));
+            const QImage shown = preview->View().SheetImage(sheet, 850);
+            QProcess tool;
+            tool.start(QStringLiteral(PDFTOPPM_PATH),
+                       {QStringLiteral("-png"), QStringLiteral("-f"), QString::number(sheet), QStringLiteral("-l"),
+                        QString::number(sheet), QStringLiteral("-scale-to-x"), QString::number(shown.width()),
+                        QStringLiteral("-scale-to-y"), QString::number(shown.height()), QStringLiteral("-singlefile"),
+                        file, dir.filePath(QStringLiteral("printed"))});
+            ASSERT_TRUE(tool.waitForFinished());
+            const QImage printed(dir.filePath(QStringLiteral("printed.png")));
+            ASSERT_EQ(printed.size(), shown.size());
+            const auto shownBands = InkedBands(shown);
+            const auto printedBands = InkedBands(printed);
+            ASSERT_EQ(shownBands.size(), printedBands.size());
+            for (std::size_t b = 0; b < shownBands.size(); ++b) {
+                EXPECT_NEAR(shownBands[b].first, printedBands[b].first, 2) << "line " << b;
+                EXPECT_NEAR(shownBands[b].second, printedBands[b].second, 2) << "line " << b;
+            }
+            const auto [shownLeft, shownRight] = InkedColumns(shown);
+            const auto [printedLeft, printedRight] = InkedColumns(printed);
+            EXPECT_NEAR(shownLeft, printedLeft, 2);
+            EXPECT_NEAR(shownRight, printedRight, 2);
+        }
     }
 }
 

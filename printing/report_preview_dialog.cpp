@@ -1,0 +1,109 @@
+#include "printing/report_preview_dialog.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "printing/report_document.h"
+#include "printing/report_preview_view.h"
+
+namespace quillmere {
+
+ReportPreviewDialog::ReportPreviewDialog(std::unique_ptr<const ReportDocument> document, const QPageLayout& layout,
+                                         int dpi, std::function<bool(QWidget*)> print, QWidget* parent)
+    : QDialog(parent),
+      document_(std::move(document)),
+      print_(std::move(print)),
+      view_(new ReportPreviewView(*document_, layout, dpi, this)) {
+    auto* bar = new QToolBar(this);
+    bar->setAccessibleName(QStringLiteral("Preview tools"));
+    AddNavigation(*bar);
+    bar->addSeparator();
+    AddZoom(*bar);
+    bar->addSeparator();
+    QAction* printButton = AddAction(*bar, QStringLiteral("Print\u2026"), QStringLiteral("Print the payment schedule"));
+    connect(printButton, &QAction::triggered, this, &ReportPreviewDialog::Print);
+
+    auto* layoutBox = new QVBoxLayout(this);
+    layoutBox->setContentsMargins(0, 0, 0, 0);
+    layoutBox->setSpacing(0);
+    layoutBox->addWidget(bar);
+    layoutBox->addWidget(view_, 1);
+    connect(view_, &ReportPreviewView::CurrentSheetChanged, this, &ReportPreviewDialog::ShowCurrentSheet);
+    view_->setFocus();
+}
+
+ReportPreviewDialog::~ReportPreviewDialog() = default;
+
+QAction* ReportPreviewDialog::AddAction(QToolBar& bar, const QString& name, const QString& accessibleName) {
+    QAction* action = bar.addAction(name);
+    action->setToolTip(accessibleName);
+    if (QWidget* button = bar.widgetForAction(action)) button->setAccessibleName(accessibleName);
+    return action;
+}
+
+void ReportPreviewDialog::AddNavigation(QToolBar& bar) {
+    // The arrows point the way the sheets go in the reading direction.
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    const auto icon = [&](QStyle::StandardPixmap forward, QStyle::StandardPixmap backward) {
+        return style()->standardIcon(mirrored ? backward : forward, nullptr, this);
+    };
+    QAction* first = AddAction(bar, QStringLiteral("First"), QStringLiteral("First page"));
+    first->setIcon(icon(QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSkipForward));
+    first->setShortcut(Qt::Key_Home);
+    QAction* previous = AddAction(bar, QStringLiteral("Previous"), QStringLiteral("Previous page"));
+    previous->setIcon(icon(QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward));
+    previous->setShortcut(Qt::Key_PageUp);
+
+    sheetBox_ = new QSpinBox(&bar);
+    sheetBox_->setRange(1, std::max(1, view_->SheetCount()));
+    sheetBox_->setKeyboardTracking(false);
+    sheetBox_->setAccessibleName(QStringLiteral("Page number"));
+    bar.addWidget(sheetBox_);
+    auto* count = new QLabel(QStringLiteral(" of %1 ").arg(locale().toString(view_->SheetCount())), &bar);
+    count->setAccessibleName(QStringLiteral("Page count"));
+    bar.addWidget(count);
+
+    QAction* next = AddAction(bar, QStringLiteral("Next"), QStringLiteral("Next page"));
+    next->setIcon(icon(QStyle::SP_MediaSeekForward, QStyle::SP_MediaSeekBackward));
+    next->setShortcut(Qt::Key_PageDown);
+    QAction* last = AddAction(bar, QStringLiteral("Last"), QStringLiteral("Last page"));
+    last->setIcon(icon(QStyle::SP_MediaSkipForward, QStyle::SP_MediaSkipBackward));
+    last->setShortcut(Qt::Key_End);
+
+    connect(first, &QAction::triggered, view_, [this] { view_->ShowSheet(1); });
+    connect(previous, &QAction::triggered, view_, [this] { view_->ShowSheet(view_->CurrentSheet() - 1); });
+    connect(next, &QAction::triggered, view_, [this] { view_->ShowSheet(view_->CurrentSheet() + 1); });
+    connect(last, &QAction::triggered, view_, [this] { view_->ShowSheet(view_->SheetCount()); });
+    connect(sheetBox_, &QSpinBox::valueChanged, view_, &ReportPreviewView::ShowSheet);
+}
+
+void ReportPreviewDialog::AddZoom(QToolBar& bar) {
+    QAction* width = AddAction(bar, QStringLiteral("Fit Width"), QStringLiteral("Fit the page to the width"));
+    QAction* page = AddAction(bar, QStringLiteral("Fit Page"), QStringLiteral("Show the whole page"));
+    QAction* in = AddAction(bar, QStringLiteral("Zoom In"), QStringLiteral("Zoom in"));
+    in->setShortcut(QKeySequence::ZoomIn);
+    QAction* out = AddAction(bar, QStringLiteral("Zoom Out"), QStringLiteral("Zoom out"));
+    out->setShortcut(QKeySequence::ZoomOut);
+    connect(width, &QAction::triggered, view_, &ReportPreviewView::FitWidth);
+    connect(page, &QAction::triggered, view_, &ReportPreviewView::FitSheet);
+    connect(in, &QAction::triggered, view_, &ReportPreviewView::ZoomIn);
+    connect(out, &QAction::triggered, view_, &ReportPreviewView::ZoomOut);
+}
+
+void ReportPreviewDialog::ShowCurrentSheet(int sheet) {
+    const QSignalBlocker quiet(sheetBox_);  // the view is there already
+    sheetBox_->setValue(sheet);
+}
+
+void ReportPreviewDialog::Print() {
+    if (print_ && print_(this)) accept();
+}
+
+}  // namespace quillmere
