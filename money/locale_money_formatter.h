@@ -59,6 +59,10 @@ public:
     // it would not write (other grouping, a stray character, ...).
     [[nodiscard]] std::optional<MoneyAmount> Parse(std::string_view text) const;
 
+    // The locale amounts are written in; what writes the dates and numbers
+    // beside them, so they share its digits.
+    [[nodiscard]] const QLocale& Locale() const { return locale_; }
+
     // Whether amounts are written from the learnt pattern, without QLocale.
     [[nodiscard]] bool UsesLearntPattern() const { return pattern_.has_value(); }
 
