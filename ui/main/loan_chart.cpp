@@ -66,7 +66,13 @@ LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // A line of text each: the style's default rows are twice that, and the
+    // table would show half as many years in the same room.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    // Amounts are never elided: where the window is too narrow for them, the
+    // table scrolls sideways.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plot_, 1);
     layout->addWidget(table_);

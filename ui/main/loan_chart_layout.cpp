@@ -10,7 +10,8 @@ namespace {
 
 constexpr double kPad = 8;              // from the canvas's edge to anything on it
 constexpr double kGap = 6;              // between an axis and its labels, and between labels side by side
-constexpr double kLineGap = 2;          // between labels one above the other
+constexpr double kLineGap = 2;          // between a title and its frame, below a frame and its bottom label
+constexpr double kLabelGap = 4;         // between amount labels one above the other
 constexpr double kSwatch = 10;          // a legend entry's colour square
 constexpr double kBalanceShare = 0.55;  // of the plots' height, the rest going to the years
 constexpr int kAmountSteps = 4;
@@ -73,7 +74,7 @@ std::vector<double> YearTicks(double first, double last) {
 void PlaceAmountLabels(PlotLayout& plot, const Measures& measures, const LocaleMoneyFormatter& money) {
     plot.amountLines = AmountLines(plot.top);
     const double spacing = plot.amountLines.size() > 1 ? plot.Y(0) - plot.Y(plot.amountLines[1]) : measures.line;
-    const int stride = Stride(spacing, measures.line + kLineGap);
+    const int stride = Stride(spacing, measures.line + kLabelGap);
     for (std::size_t k = 0; k < plot.amountLines.size(); k += static_cast<std::size_t>(stride)) {
         const double y = plot.Y(plot.amountLines[k]);
         plot.amountLabels.push_back({QString::fromStdString(money.Format(plot.amountLines[k])),
@@ -196,18 +197,18 @@ ChartLayout LayOutChart(QSizeF size, const QFontMetricsF& metrics, const LoanCha
     const QString yearsTitle = QString::fromLatin1(kYearsTitle);
     const double yearsTitleWidth = DrawnWidth(metrics, yearsTitle);
     const bool legendBesideTitle = yearsTitleWidth + 2 * kGap + LegendWidth(metrics) <= width;
-    const double headerLines = legendBesideTitle ? 1 : 2;
-    const double belowPane = line / 2 + kLineGap + line;  // the year labels
+    const double header = (legendBesideTitle ? 1 : 2) * line + kLineGap;  // clear of the frame's line
+    const double belowPane = line / 2 + kLineGap + line;                  // the year labels
     layout.foot =
         QRectF(kPad, size.height() - kPad / 2 - measures.footHeight, size.width() - 2 * kPad, measures.footHeight);
-    const double fixed = kPad + line + belowPane + kGap + headerLines * line + belowPane + kGap;
+    const double fixed = kPad + line + kLineGap + belowPane + kGap + header + belowPane + kGap;
     const double plots = std::max(2.0, layout.foot.top() - fixed);
 
-    balances.pane = QRectF(left, kPad + line, width, plots * kBalanceShare);
+    balances.pane = QRectF(left, kPad + line + kLineGap, width, plots * kBalanceShare);
     const double yearsHeader = balances.pane.bottom() + belowPane + kGap;
     years.title = {yearsTitle, QRectF(left, yearsHeader, yearsTitleWidth, line)};
     layout.legend = PlaceLegend(right, legendBesideTitle ? yearsHeader : yearsHeader + line, metrics);
-    years.pane = QRectF(left, yearsHeader + headerLines * line, width, plots * (1 - kBalanceShare));
+    years.pane = QRectF(left, yearsHeader + header, width, plots * (1 - kBalanceShare));
     for (PlotLayout* plot : {&balances, &years}) {
         PlaceAmountLabels(*plot, measures, money);
         PlaceYearLabels(*plot, measures, locale);
