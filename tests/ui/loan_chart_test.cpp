@@ -150,6 +150,18 @@ private slots:
         for (int column = 0; column < 4; ++column) firstYear << cells->cellAt(0, column)->text(QAccessible::Name);
         QCOMPARE(firstYear, (QStringList{"2007", "$9.04", "$664.86", "$335.14"}));
         QCOMPARE(cells->cellAt(1, 3)->text(QAccessible::Name), QStringLiteral("$0.00"));
+
+        // No figure is cut short, however narrow the window: the table scrolls instead.
+        chart.Show(Loan(money, "100000000", "360"));
+        chart.resize(chart.minimumSize());
+        const QTableView& view = chart.YearsTable();
+        const QFontMetrics metrics(view.font());
+        for (int row = 0; row < cells->rowCount(); ++row) {
+            for (int column = 0; column < 4; ++column) {
+                const QString text = cells->cellAt(row, column)->text(QAccessible::Name);
+                QVERIFY2(view.columnWidth(column) > metrics.horizontalAdvance(text) + 6, qPrintable(text));
+            }
+        }
         QVERIFY(window->indexOfChild(table) >= 0);
 
         chart.Show({});

@@ -4,9 +4,12 @@
 #include <QAccessibleWidget>
 #include <QHeaderView>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/common/window_placement.h"
 #include "ui/main/accessible_table.h"
@@ -32,9 +35,10 @@ public:
     [[nodiscard]] QSize sizeHint() const override { return {QTableView::sizeHint().width(), Height(kTableRowsWanted)}; }
 
 private:
+    // The headings, `rows` rows and the sideways scroll bar a narrow window shows.
     [[nodiscard]] int Height(int rows) const {
         return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
-               2 * frameWidth();
+               horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
     }
 };
 
@@ -69,9 +73,8 @@ LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent)
     // A line of text each: the style's default rows are twice that, and the
     // table would show half as many years in the same room.
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Amounts are never elided: where the window is too narrow for them, the
-    // table scrolls sideways.
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Amounts are never elided (see FitColumns()): where the window is too
+    // narrow for them, the table scrolls sideways.
     table_->horizontalHeader()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plot_, 1);
@@ -96,8 +99,26 @@ void LoanChart::SizeToScreen() {
 
 void LoanChart::Show(LoanChartData data) {
     years_->Show(data.years);
+    FitColumns();
     setAccessibleDescription(data.Summary());
     plot_->Show(std::move(data));
+}
+
+// Each column as wide as its heading or its longest text, and a character
+// more: at a fractional scale the text is drawn a pixel or two wider than
+// measured, and would be elided. Qt's own ResizeToContents would lay out
+// every one of a long loan's 3,000-odd texts on each new schedule, and at
+// every resize.
+void LoanChart::FitColumns() {
+    QHeaderView& header = *table_->horizontalHeader();
+    const int slack = table_->fontMetrics().averageCharWidth();
+    for (int column = 0; column < LoanYearsModel::kColumns; ++column) {
+        int width = header.sectionSizeHint(column);
+        if (const int row = years_->LongestRow(column); row >= 0) {
+            width = std::max(width, table_->sizeHintForIndex(years_->index(row, column)).width());
+        }
+        header.resizeSection(column, width + slack);
+    }
 }
 
 const LoanChartData& LoanChart::Data() const { return plot_->Data(); }

@@ -44,6 +44,7 @@ public:
 
 private:
     void SizeToScreen();
+    void FitColumns();
 
     LoanChartPlot* plot_;
     LoanYearsModel* years_;

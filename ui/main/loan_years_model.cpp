@@ -1,6 +1,6 @@
 #include "ui/main/loan_years_model.h"
 
-#include <array>
+#include <algorithm>
 
 #include "money/locale_money_formatter.h"
 
@@ -9,35 +9,39 @@ namespace quillmere {
 LoanYearsModel::LoanYearsModel(const LocaleMoneyFormatter& money, QObject* parent)
     : QAbstractTableModel(parent), money_(money) {}
 
-void LoanYearsModel::Show(std::vector<LoanChartData::YearPaid> years) {
+void LoanYearsModel::Show(const std::vector<LoanChartData::YearPaid>& years) {
     beginResetModel();
-    years_ = std::move(years);
+    texts_.clear();
+    texts_.reserve(years.size());
+    const auto amount = [this](double value) { return QString::fromStdString(money_.Format(value)); };
+    for (const auto& year : years) {
+        texts_.push_back({YearText(year.year, money_.Locale()), amount(year.interest), amount(year.principal),
+                          amount(year.balance)});
+    }
     endResetModel();
 }
 
+int LoanYearsModel::LongestRow(int column) const {
+    if (column < 0 || column >= kColumns) return -1;
+    const auto at = static_cast<std::size_t>(column);
+    const auto longest = std::max_element(texts_.begin(), texts_.end(),
+                                          [at](const auto& a, const auto& b) { return a[at].size() < b[at].size(); });
+    return longest == texts_.end() ? -1 : static_cast<int>(longest - texts_.begin());
+}
+
 int LoanYearsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(years_.size());
+    return parent.isValid() ? 0 : static_cast<int>(texts_.size());
 }
 
 int LoanYearsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant LoanYearsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumns) return {};
-    const auto& year = years_[static_cast<std::size_t>(index.row())];
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::AlignVCenter | (index.column() == kYear ? Qt::AlignLeading : Qt::AlignTrailing));
     }
     if (role != Qt::DisplayRole) return {};
-    switch (index.column()) {
-        case kYear:
-            return YearText(year.year, money_.Locale());
-        case kInterest:
-            return QString::fromStdString(money_.Format(year.interest));
-        case kPrincipal:
-            return QString::fromStdString(money_.Format(year.principal));
-        default:
-            return QString::fromStdString(money_.Format(year.balance));
-    }
+    return texts_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
 }
 
 QVariant LoanYearsModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,7 +1,8 @@
 // LoanYearsModel: the loan chart's figures as a table of years, one row per
 // calendar year of the schedule: the year, the interest and the principal
 // paid in it, and the balance at its end. Amounts are the user's money text,
-// years in the same locale's digits; read-only.
+// years in the same locale's digits; read-only. The texts are written once
+// for each new schedule, not on every question the view asks.
 //
 // The chart window shows it under the picture, so its figures can be read
 // cell by cell, by eye or by a screen reader.
@@ -9,6 +10,7 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
 #include <vector>
 
 #include "ui/main/loan_chart_data.h"
@@ -27,7 +29,11 @@ public:
     LoanYearsModel(const LocaleMoneyFormatter& money, QObject* parent);
 
     // Shows `years` from now on.
-    void Show(std::vector<LoanChartData::YearPaid> years);
+    void Show(const std::vector<LoanChartData::YearPaid>& years);
+
+    // The row whose text in `column` is the longest (in the digits of one
+    // locale, also the widest); -1 when there are no rows.
+    [[nodiscard]] int LongestRow(int column) const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,7 +42,7 @@ public:
 
 private:
     const LocaleMoneyFormatter& money_;
-    std::vector<LoanChartData::YearPaid> years_;
+    std::vector<std::array<QString, kColumns>> texts_;
 };
 
 }  // namespace quillmere
