@@ -535,8 +535,10 @@ private slots:
         c_->txtMonths->setText(QStringLiteral("12"));
         QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
         QCOMPARE(chart->Data().balances.size(), 12U);
+        QCOMPARE(chart->YearsTable().model()->rowCount(), 2);  // 2007 and 2008
         QTest::mouseClick(c_->cmdClear, Qt::LeftButton);
         QVERIFY(chart->Data().IsEmpty());
+        QCOMPARE(chart->YearsTable().model()->rowCount(), 0);
         QVERIFY(chart->grab().size().isValid());  // an empty frame with its note
     }
 
