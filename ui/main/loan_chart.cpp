@@ -23,11 +23,25 @@ constexpr QSize kPreferredSize(640, 600);
 constexpr int kTableRowsAtLeast = 2;  // below the headings, at the window's smallest
 constexpr int kTableRowsWanted = 5;
 
-// The table of years under the chart: a view of its own class, so the
-// accessibility adapter can tell it from other tables.
+// The table of years under the chart: read-only, a line of text a row, no
+// row numbers. A class of its own, so the accessibility adapter can tell it
+// from other tables.
 class YearsTableView final : public QTableView {
 public:
-    explicit YearsTableView(QWidget* parent) : QTableView(parent) {}
+    YearsTableView(QAbstractItemModel* years, QWidget* parent) : QTableView(parent) {
+        setObjectName(QStringLiteral("loanYears"));
+        setAccessibleName(QStringLiteral("Paid each year"));
+        setModel(years);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setTabKeyNavigation(false);
+        verticalHeader()->hide();
+        // The style's default rows are twice a line of text, and would show
+        // half as many years in the same room.
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+        // Amounts are never elided (see LoanChart::FitColumns()): where the
+        // window is too narrow for them, the table scrolls sideways.
+        horizontalHeader()->setStretchLastSection(true);
+    }
 
     [[nodiscard]] QSize minimumSizeHint() const override {
         return {QTableView::minimumSizeHint().width(), Height(kTableRowsAtLeast)};
@@ -55,27 +69,15 @@ QAccessibleInterface* MakeChartAccessible(const QString& /*className*/, QObject*
 
 }  // namespace
 
-LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent)
-    : QWidget(parent, Qt::Window), plot_(nullptr), years_(new LoanYearsModel(money, this)), table_(nullptr) {
+LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent) : QWidget(parent, Qt::Window) {
     // Before anyone asks for the window's accessible interface.
     static const bool accessibleChart = (QAccessible::installFactory(&MakeChartAccessible), true);
     (void)accessibleChart;
     setObjectName(QStringLiteral("loanChart"));
     setWindowTitle(QString::fromLatin1(kTitle));
     plot_ = new LoanChartPlot(money, this);
-    table_ = new YearsTableView(this);
-    table_->setObjectName(QStringLiteral("loanYears"));
-    table_->setAccessibleName(QStringLiteral("Paid each year"));
-    table_->setModel(years_);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->verticalHeader()->hide();
-    // A line of text each: the style's default rows are twice that, and the
-    // table would show half as many years in the same room.
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Amounts are never elided (see FitColumns()): where the window is too
-    // narrow for them, the table scrolls sideways.
-    table_->horizontalHeader()->setStretchLastSection(true);
+    years_ = new LoanYearsModel(money, this);
+    table_ = new YearsTableView(years_, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plot_, 1);
     layout->addWidget(table_);

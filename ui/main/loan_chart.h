@@ -46,9 +46,9 @@ private:
     void SizeToScreen();
     void FitColumns();
 
-    LoanChartPlot* plot_;
-    LoanYearsModel* years_;
-    QTableView* table_;
+    LoanChartPlot* plot_ = nullptr;
+    LoanYearsModel* years_ = nullptr;
+    QTableView* table_ = nullptr;
 };
 
 }  // namespace quillmere
