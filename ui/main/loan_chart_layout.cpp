@@ -117,6 +117,21 @@ double LegendWidth(const QFontMetricsF& metrics) {
            DrawnWidth(metrics, QString::fromLatin1(kPrincipalLegend)) + 2 * (kSwatch + kGap / 2) + 2 * kGap;
 }
 
+// Both plots span the whole years from the first payment's to the end of
+// the last payment's month; each amount axis ends on a whole step above its
+// largest amount.
+void SetRanges(PlotLayout& balances, PlotLayout& years, const LoanChartData& data) {
+    balances.firstYear = years.firstYear = std::floor(data.balances.front().when);
+    balances.lastYear = years.lastYear =
+        std::max(balances.firstYear + 1, std::ceil(data.balances.back().when + 1 / kMonthsPerYear));
+    double largestBalance = 0;
+    for (const auto& point : data.balances) largestBalance = std::max(largestBalance, point.balance);
+    double largestYear = 0;
+    for (const auto& year : data.years) largestYear = std::max(largestYear, year.interest + year.principal);
+    balances.top = AxisTop(largestBalance);
+    years.top = AxisTop(largestYear);
+}
+
 Measures Measure(QSizeF size, const QFontMetricsF& metrics, const PlotLayout& balances, const PlotLayout& years,
                  const LocaleMoneyFormatter& money, const QLocale& locale, const QStringList& footTexts) {
     Measures measures;
@@ -175,18 +190,7 @@ ChartLayout LayOutChart(QSizeF size, const QFontMetricsF& metrics, const LoanCha
     }
     PlotLayout& balances = layout.balances;
     PlotLayout& years = layout.years;
-    // Both plots span the whole years from the first payment's to the end of
-    // the last payment's month.
-    balances.firstYear = years.firstYear = std::floor(data.balances.front().when);
-    balances.lastYear = years.lastYear =
-        std::max(balances.firstYear + 1, std::ceil(data.balances.back().when + 1 / kMonthsPerYear));
-    double largestBalance = 0;
-    for (const auto& point : data.balances) largestBalance = std::max(largestBalance, point.balance);
-    double largestYear = 0;
-    for (const auto& year : data.years) largestYear = std::max(largestYear, year.interest + year.principal);
-    balances.top = AxisTop(largestBalance);
-    years.top = AxisTop(largestYear);
-
+    SetRanges(balances, years, data);
     const Measures measures = Measure(size, metrics, balances, years, money, locale, footTexts);
     const double line = measures.line;
     const double left = kPad + measures.amountWidth + kGap;
