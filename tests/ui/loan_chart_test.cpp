@@ -184,6 +184,17 @@ private slots:
         }
     }
 
+    // The window opens no larger than its screen has room for (1366 x 768 at
+    // a scale of 1.5 leaves some 900 x 500), and no smaller than it can be.
+    void opensWithinItsScreen() {
+        const LocaleMoneyFormatter money(LocaleNamed("en_US"));
+        LoanChart chart(money, nullptr);
+        const QSize available = chart.screen()->availableGeometry().size();
+        QVERIFY(chart.width() <= available.width() && chart.height() <= available.height());
+        QVERIFY(chart.width() >= chart.minimumWidth() && chart.height() >= chart.minimumHeight());
+        QVERIFY(chart.minimumHeight() < available.height() - 40);  // room for a title bar
+    }
+
     // An empty chart's note stands in the middle of its frame, the frame in
     // the middle of the canvas.
     void emptyChartCentresItsNote() {
