@@ -61,6 +61,9 @@ public:
 
     // Minor units in one whole unit: 10 ^ the currency's decimals.
     [[nodiscard]] std::int64_t MinorPerUnit() const { return minorPerUnit_; }
+    // The locale amounts are written in; what writes the dates and numbers
+    // beside them, so they share its digits.
+    [[nodiscard]] const QLocale& Locale() const { return locale_; }
 
     // Whether amounts are written from the learnt pattern, without QLocale.
     [[nodiscard]] bool UsesLearntPattern() const { return pattern_.has_value(); }

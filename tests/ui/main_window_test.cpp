@@ -11,6 +11,7 @@
 #include "ui/common/window_placement.h"
 #include "ui/main/accessibility.h"
 #include "ui/main/loan_chart.h"
+#include "ui/main/loan_chart_plot.h"
 #include "ui/main/schedule_clipboard_text.h"
 
 #include <QAccessible>
@@ -527,14 +528,17 @@ private slots:
         QCOMPARE(chart->windowTitle(), QStringLiteral("Loan Chart"));
         QCOMPARE(chart->Data().balances.size(), 3U);
         QCOMPARE(Accessible(chart)->text(QAccessible::Description),
-                 QStringLiteral("Monthly payment $340.02; total interest $20.07; paid off on 01/15/08"));
-        QTest::mouseMove(chart, QPoint(chart->width() / 2, chart->height() / 4));
+                 QStringLiteral("Monthly payment $340.02; total interest $20.07; paid off on 1/15/2008"));
+        auto& plot = chart->Plot();
+        QTest::mouseMove(&plot, plot.Layout().balances.pane.center().toPoint());
         QTRY_VERIFY(chart->HoverText().startsWith(QStringLiteral("Payment ")));
         c_->txtMonths->setText(QStringLiteral("12"));
         QTest::mouseClick(c_->cmdCalculate, Qt::LeftButton);
         QCOMPARE(chart->Data().balances.size(), 12U);
+        QCOMPARE(chart->YearsTable().model()->rowCount(), 2);  // 2007 and 2008
         QTest::mouseClick(c_->cmdClear, Qt::LeftButton);
         QVERIFY(chart->Data().IsEmpty());
+        QCOMPARE(chart->YearsTable().model()->rowCount(), 0);
         QVERIFY(chart->grab().size().isValid());  // an empty frame with its note
     }
 

@@ -105,7 +105,7 @@ TEST(ScheduleExport, ChartDataOfTheWorkedExample) {
     EXPECT_DOUBLE_EQ(data.years[0].principal, 663.34);
     EXPECT_EQ(data.years[1].year, 2008);
     EXPECT_DOUBLE_EQ(data.years[1].principal, 336.66);
-    EXPECT_EQ(data.Summary(), QStringLiteral("Monthly payment $340.02; total interest $20.07; paid off on 01/15/08"));
+    EXPECT_EQ(data.Summary(), QStringLiteral("Monthly payment $340.02; total interest $20.07; paid off on 1/15/2008"));
     // An empty grid charts nothing, and says so.
     ScheduleGrid empty;
     ResetGrid(empty);

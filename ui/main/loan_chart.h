@@ -1,25 +1,28 @@
 // LoanChart: the "Loan Chart" window, the loan at a glance.
 //
-// Above, the balance after each payment as a line over the payment dates;
-// below, the interest and the principal paid in each calendar year as
-// stacked bars. The money axis is labelled in the user's money text, the
-// time axis in years. Hovering tells the value under the pointer (the
-// payment's balance, or the year's interest and principal) in a line at the
-// foot. An empty schedule shows an empty frame with a short note.
+// The picture (LoanChartPlot: the balance after each payment as a line, the
+// interest and principal paid each year as stacked bars, hover values in a
+// foot line) above a table of the same years (LoanYearsModel: year,
+// interest, principal, balance at the year's end). The table is what the
+// keyboard reaches, and how a screen reader reads the figures cell by cell;
+// a sighted reader gets exact figures from it too. Both follow Show().
 //
-// Drawn with QPainter (no chart library): the longest schedule's 9,999
-// balances are reduced to one vertical stroke per pixel column, so it draws
-// as quickly as a short one. A screen reader gets the loan's summary as the
-// window's description.
+// A screen reader meets a window named by its title whose description is the
+// loan's summary, holding the chart and the table. Escape and Ctrl+W close
+// it. It can't be made smaller than what keeps the chart's labels whole.
 #pragma once
 
 #include <QWidget>
 
 #include "ui/main/loan_chart_data.h"
 
+class QTableView;
+
 namespace quillmere {
 
 class LocaleMoneyFormatter;
+class LoanChartPlot;
+class LoanYearsModel;
 
 class LoanChart final : public QWidget {
     Q_OBJECT
@@ -32,45 +35,20 @@ public:
 
     // Shows `data` from now on.
     void Show(LoanChartData data);
-    [[nodiscard]] const LoanChartData& Data() const { return data_; }
+    [[nodiscard]] const LoanChartData& Data() const;
     // What hovering tells at the moment; empty when the pointer is away.
-    [[nodiscard]] const QString& HoverText() const { return hover_; }
+    [[nodiscard]] const QString& HoverText() const;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    [[nodiscard]] LoanChartPlot& Plot() const { return *plot_; }
+    [[nodiscard]] QTableView& YearsTable() const { return *table_; }
 
 private:
-    // The two plots and the foot line, in widget coordinates.
-    struct Panes {
-        QRectF balances;
-        QRectF years;
-        QRectF foot;
-    };
-    // A plot's ranges, and where a value stands in its pane.
-    struct Scale {
-        QRectF pane;
-        double firstYear;
-        double lastYear;
-        double top;  // the amount at the top of the axis, a whole step
-        [[nodiscard]] double X(double when) const;
-        [[nodiscard]] double Y(double amount) const;
-    };
+    void SizeToScreen();
+    void FitColumns();
 
-    [[nodiscard]] Panes Layout() const;
-    [[nodiscard]] Scale ScaleOverYears(const QRectF& pane, double largest) const;
-    [[nodiscard]] Scale BalanceScale(const QRectF& pane) const;
-    [[nodiscard]] Scale YearScale(const QRectF& pane) const;
-    void PaintAxes(QPainter& painter, const Scale& scale, const QString& title) const;
-    void PaintBalances(QPainter& painter, const Scale& scale) const;
-    void PaintYears(QPainter& painter, const Scale& scale) const;
-    void PaintLegend(QPainter& painter, const QRectF& pane) const;
-    [[nodiscard]] QString TextAt(const QPointF& point) const;
-
-    const LocaleMoneyFormatter& money_;
-    LoanChartData data_;
-    QString hover_;
+    LoanChartPlot* plot_ = nullptr;
+    LoanYearsModel* years_ = nullptr;
+    QTableView* table_ = nullptr;
 };
 
 }  // namespace quillmere

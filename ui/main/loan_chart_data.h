@@ -4,10 +4,14 @@
 // Money texts are read with the formatter that wrote them; a text it can't
 // read (none it writes) is left out. The payment dates carry two-digit years,
 // so the first one is given its century from a year near it (the calendar's),
-// and every later payment follows month by month; a "Year Totals" row closes
-// each calendar year, the first one that of the first payment.
+// and every later payment follows month by month (a 9,999-month loan ends
+// some 833 years on, whatever its last date's two digits say); a "Year
+// Totals" row closes each calendar year, the first one that of the first
+// payment. Dates and years are written in the user's locale, years in full.
 #pragma once
 
+#include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <vector>
@@ -27,16 +31,17 @@ struct LoanChartData {
         int year;
         double interest;
         double principal;  // the amount applied to the principal
+        double balance;    // after the year's last payment
     };
 
     std::vector<Balance> balances;
     std::vector<YearPaid> years;
     QString payment;        // the monthly payment, as the payment box shows it
     QString totalInterest;  // from the "Totals" row
-    QString payoffDate;     // the last payment's date text
+    QString payoffDate;     // the last payment's date, in the locale's short form with the full year
 
     [[nodiscard]] bool IsEmpty() const { return balances.empty(); }
-    // "Monthly payment $340.02; total interest $20.07; paid off on 01/15/08",
+    // "Monthly payment $340.02; total interest $20.07; paid off on 1/15/2008",
     // or a note that there is no schedule yet. Drawn, each amount and date
     // is isolated (Unicode FSI ... PDI) so a right-to-left one reads in its
     // own order and keeps its place in the line; said by a screen reader,
@@ -46,9 +51,18 @@ struct LoanChartData {
 };
 
 // Reads `grid`; `payment` is the payment box's text and `nearYear` a year
-// within fifty of the first payment's.
+// within fifty of the first payment's. The payoff date is written in
+// `money`'s locale.
 [[nodiscard]] LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
                                           const QString& payment, int nearYear);
+
+// `date` in `locale`'s short form, its year always in full ("1/15/2008",
+// "15.01.2008", "١٥‏/١‏/٢٠٠٨"): the short form of many locales keeps two
+// digits, which can't tell 2060 from 2860.
+[[nodiscard]] QString DateWithFullYear(const QDate& date, const QLocale& locale);
+
+// `year` in `locale`'s digits, without a group separator ("2008", "٢٠٠٨").
+[[nodiscard]] QString YearText(int year, const QLocale& locale);
 
 // `text` between Unicode's first-strong isolate and pop-directional isolate:
 // laid out on its own, whatever the direction of the line around it.

@@ -1,0 +1,214 @@
+// The loan chart window on its own: its labels' places in several scripts
+// and down to its smallest size, its dates and years in the user's locale,
+// and what a screen reader and the keyboard get of it.
+#include "ui/main/loan_chart.h"
+
+#include <QAccessible>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTest>
+
+#include "money/locale_money_formatter.h"
+#include "tests/schedule/fake_loan_window.h"
+#include "ui/main/loan_chart_plot.h"
+
+using quillmere::LoanChart;
+using quillmere::LoanChartData;
+using quillmere::LocaleMoneyFormatter;
+
+namespace {
+
+// The chart data of a loan calculated and written in `money`'s locale, its
+// first payment on 15 November 2007.
+LoanChartData Loan(const LocaleMoneyFormatter& money, const char* principal, const char* months) {
+    quillmere::testing::FakeLoanWindow window(principal, months, "6.5");
+    quillmere::CalculateSchedule(window, money);
+    return quillmere::ReadChartData(window.grid, money, QString::fromStdString(window.Box(quillmere::LoanBox::Payment)),
+                                    2007);
+}
+
+QLocale LocaleNamed(const char* name) { return QLocale(QString::fromLatin1(name)); }
+
+// Where the chart's texts break the rules: one outside the canvas, two
+// overlapping, or an amount label narrower than its text is drawn.
+QStringList Faults(const quillmere::LoanChartPlot& plot) {
+    const quillmere::ChartLayout& layout = plot.Layout();
+    const QRectF canvas(plot.rect());
+    const std::vector<QRectF> rects = layout.TextRects();
+    QStringList faults;
+    const auto name = [](const QRectF& r) {
+        return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        if (!canvas.contains(rects[i])) faults << QStringLiteral("outside: ") + name(rects[i]);
+        for (std::size_t j = i + 1; j < rects.size(); ++j) {
+            const QRectF both = rects[i].intersected(rects[j]);
+            if (both.width() > 0.01 && both.height() > 0.01) faults << name(rects[i]) + " over " + name(rects[j]);
+        }
+    }
+    const QFontMetricsF metrics(plot.font());
+    for (const auto* axis : {&layout.balances, &layout.years}) {
+        for (const auto& label : axis->amountLabels) {
+            if (metrics.horizontalAdvance(label.text) > label.rect.width() + 0.01) faults << "cut: " + label.text;
+        }
+    }
+    return faults;
+}
+
+}  // namespace
+
+class TestLoanChart : public QObject {
+    Q_OBJECT
+
+private slots:
+    // In each script, at the preferred, a narrow and the smallest size, every
+    // label stands whole on the canvas, clear of the others, in the
+    // locale's digits; the axis keeps at least two amount labels and the
+    // foot line all of its text.
+    void labelsStayWholeAndApart_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("months");
+        for (const char* locale : {"en_US", "hi_IN", "ar_EG", "ja_JP", "de_DE"}) {
+            for (const char* months : {"360", "9999"}) {
+                QTest::addRow("%s %s months", locale, months)
+                    << QString::fromLatin1(locale) << QString::fromLatin1(months);
+            }
+        }
+    }
+    void labelsStayWholeAndApart() {
+        QFETCH(QString, locale);
+        QFETCH(QString, months);
+        const LocaleMoneyFormatter money(QLocale{locale});
+        LoanChart chart(money, nullptr);
+        const LoanChartData data = Loan(money, "100000000", months.toLatin1().constData());
+        chart.Show(data);
+        quillmere::LoanChartPlot& plot = chart.Plot();
+        for (const QSize size : {plot.sizeHint(), QSize(plot.minimumSizeHint().width(), 600), plot.minimumSizeHint()}) {
+            plot.resize(size);
+            const QStringList faults = Faults(plot);
+            QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1x%2: ").arg(size.width()).arg(size.height()) +
+                                                  faults.join(QStringLiteral("; "))));
+            const quillmere::ChartLayout& layout = plot.Layout();
+            QVERIFY(layout.balances.amountLabels.size() >= 2);
+            QVERIFY(layout.years.yearLabels.size() >= 2);
+            const QFontMetricsF metrics(plot.font());
+            for (const QString& text : {data.Summary(LoanChartData::Pieces::Isolated)}) {
+                QVERIFY(metrics.boundingRect(layout.foot, Qt::TextWordWrap, text).height() <= layout.foot.height());
+            }
+            for (const auto& label : layout.years.yearLabels) {
+                QCOMPARE(label.text.size(), 4);
+                if (locale == QLatin1String("ar_EG")) QVERIFY(!label.text.contains(QRegularExpression("[0-9]")));
+            }
+        }
+    }
+
+    // The payoff date is the locale's with the year in full, counted from
+    // the first payment: the 9,999th monthly payment from November 2007 is
+    // due in January 2841, whatever its two-digit "41" would suggest.
+    void payoffDateHasItsFullYear() {
+        const LocaleMoneyFormatter us(LocaleNamed("en_US"));
+        QCOMPARE(Loan(us, "250000", "9999").payoffDate, QStringLiteral("1/15/2841"));
+        QCOMPARE(Loan(us, "250000", "360").payoffDate, QStringLiteral("10/15/2037"));
+        const LocaleMoneyFormatter german(LocaleNamed("de_DE"));
+        QCOMPARE(Loan(german, "250000", "9999").payoffDate, QStringLiteral("15.01.2841"));
+        const QLocale arabic = LocaleNamed("ar_EG");
+        const LocaleMoneyFormatter egyptian(arabic);
+        const LoanChartData data = Loan(egyptian, "250000", "9999");
+        QVERIFY2(data.payoffDate.contains(arabic.toString(2841).remove(arabic.groupSeparator())),
+                 qPrintable(data.payoffDate));
+        // The year-end balances the table reads: the last year's is zero.
+        QCOMPARE(data.years.size(), 835U);
+        QVERIFY(data.years.front().balance > 249000 && data.years.front().balance <= 250000);
+        QCOMPARE(data.years.back().balance, 0.0);
+    }
+
+    // A screen reader finds a window named by its title, its summary, and a
+    // table of the years read cell by cell, which follows each schedule and
+    // empties with the chart.
+    void readsAsAWindowWithATableOfYears() {
+        const LocaleMoneyFormatter money(LocaleNamed("en_US"));
+        LoanChart chart(money, nullptr);
+        chart.show();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&chart);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Loan Chart"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&chart.YearsTable());
+        QAccessibleTableInterface* cells = table->tableInterface();
+        QVERIFY(cells != nullptr);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Paid each year"));
+        QCOMPARE(cells->rowCount(), 0);
+
+        chart.Show(Loan(money, "1000", "3"));
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("Monthly payment $336.95; total interest $10.86; paid off on 1/15/2008"));
+        QCOMPARE(cells->rowCount(), 2);
+        QCOMPARE(cells->columnCount(), 4);
+        QStringList headings;
+        for (int column = 0; column < 4; ++column) headings << cells->columnDescription(column);
+        QCOMPARE(headings, (QStringList{"Year", "Interest", "Principal", "Balance at year end"}));
+        QStringList firstYear;
+        for (int column = 0; column < 4; ++column) firstYear << cells->cellAt(0, column)->text(QAccessible::Name);
+        QCOMPARE(firstYear, (QStringList{"2007", "$9.04", "$664.86", "$335.14"}));
+        QCOMPARE(cells->cellAt(1, 3)->text(QAccessible::Name), QStringLiteral("$0.00"));
+
+        // No figure is cut short, however narrow the window: the table scrolls instead.
+        chart.Show(Loan(money, "100000000", "360"));
+        chart.resize(chart.minimumSize());
+        const QTableView& view = chart.YearsTable();
+        const QFontMetrics metrics(view.font());
+        for (int row = 0; row < cells->rowCount(); ++row) {
+            for (int column = 0; column < 4; ++column) {
+                const QString text = cells->cellAt(row, column)->text(QAccessible::Name);
+                QVERIFY2(view.columnWidth(column) > metrics.horizontalAdvance(text) + 6, qPrintable(text));
+            }
+        }
+        QVERIFY(window->indexOfChild(table) >= 0);
+
+        chart.Show({});
+        QCOMPARE(cells->rowCount(), 0);
+        QCOMPARE(window->text(QAccessible::Description), LoanChartData{}.Summary());
+    }
+
+    // Escape and Ctrl+W close the window, wherever the focus is in it.
+    void escapeAndCtrlWClose() {
+        const LocaleMoneyFormatter money(LocaleNamed("en_US"));
+        LoanChart chart(money, nullptr);
+        chart.Show(Loan(money, "1000", "3"));
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            chart.show();
+            chart.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&chart));
+            chart.YearsTable().setFocus();
+            QTest::keySequence(&chart.YearsTable(), keys);
+            QTRY_VERIFY(chart.isHidden());
+        }
+    }
+
+    // The window opens no larger than its screen has room for (1366 x 768 at
+    // a scale of 1.5 leaves some 900 x 500), and no smaller than it can be.
+    void opensWithinItsScreen() {
+        const LocaleMoneyFormatter money(LocaleNamed("en_US"));
+        LoanChart chart(money, nullptr);
+        const QSize available = chart.screen()->availableGeometry().size();
+        QVERIFY(chart.width() <= available.width() && chart.height() <= available.height());
+        QVERIFY(chart.width() >= chart.minimumWidth() && chart.height() >= chart.minimumHeight());
+        QVERIFY(chart.minimumHeight() < available.height() - 40);  // room for a title bar
+    }
+
+    // An empty chart's note stands in the middle of its frame, the frame in
+    // the middle of the canvas.
+    void emptyChartCentresItsNote() {
+        const LocaleMoneyFormatter money(LocaleNamed("en_US"));
+        LoanChart chart(money, nullptr);
+        quillmere::LoanChartPlot& plot = chart.Plot();
+        plot.resize(plot.minimumSizeHint());
+        const QRectF frame = plot.Layout().emptyFrame;
+        QCOMPARE(frame.center(), QRectF(plot.rect()).center());
+        QVERIFY(QFontMetricsF(plot.font())
+                    .boundingRect(frame, Qt::AlignCenter | Qt::TextWordWrap, LoanChartData{}.Summary())
+                    .width() <= frame.width());
+    }
+};
+
+QTEST_MAIN(TestLoanChart)
+#include "loan_chart_test.moc"

@@ -1,0 +1,223 @@
+#include "ui/main/loan_chart_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "money/locale_money_formatter.h"
+
+namespace quillmere {
+namespace {
+
+constexpr double kPad = 8;              // from the canvas's edge to anything on it
+constexpr double kGap = 6;              // between an axis and its labels, and between labels side by side
+constexpr double kLineGap = 2;          // between a title and its frame, below a frame and its bottom label
+constexpr double kLabelGap = 4;         // between amount labels one above the other
+constexpr double kSwatch = 10;          // a legend entry's colour square
+constexpr double kBalanceShare = 0.55;  // of the plots' height, the rest going to the years
+constexpr int kAmountSteps = 4;
+constexpr int kYearSteps = 6;
+constexpr double kMonthsPerYear = 12;
+
+// A round step that cuts `range` into about `parts`: 1, 2 or 5 times a power of ten.
+double NiceStep(double range, int parts) {
+    if (!(range > 0)) return 1;
+    const double rough = range / parts;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double multiple : {1.0, 2.0, 5.0}) {
+        if (multiple * power >= rough) return multiple * power;
+    }
+    return 10 * power;
+}
+
+// The top of an amount axis: the largest amount rounded up to a whole step,
+// so the top tick stands on the frame and the tallest bar or point below it.
+double AxisTop(double largest) {
+    const double step = NiceStep(largest, kAmountSteps);
+    return std::max(1.0, std::ceil(largest / step)) * step;
+}
+
+// How wide `text` is drawn: its advance, or its ink where that reaches further.
+double DrawnWidth(const QFontMetricsF& metrics, const QString& text) {
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width());
+}
+
+// Every `stride`th of `count` labels `spacing` apart, the least power of two
+// that leaves `room` for each.
+int Stride(double spacing, double room) {
+    int stride = 1;
+    while (stride * spacing < room && stride < (1 << 20)) stride *= 2;
+    return stride;
+}
+
+// What the layout measures before placing anything.
+struct Measures {
+    double line = 0;
+    double amountWidth = 0;  // the widest amount label of either plot
+    double yearWidth = 0;    // the widest year label
+    double footHeight = 0;
+};
+
+std::vector<double> AmountLines(double top) {
+    const double step = NiceStep(top, kAmountSteps);
+    std::vector<double> lines;
+    for (int k = 0; k * step <= top + step / 2; ++k) lines.push_back(k * step);
+    return lines;
+}
+
+std::vector<double> YearTicks(double first, double last) {
+    const double step = std::max(1.0, NiceStep(last - first, kYearSteps));
+    std::vector<double> ticks;
+    for (double year = std::ceil(first / step) * step; year <= last; year += step) ticks.push_back(year);
+    return ticks;
+}
+
+void PlaceAmountLabels(PlotLayout& plot, const Measures& measures, const LocaleMoneyFormatter& money) {
+    plot.amountLines = AmountLines(plot.top);
+    const double spacing = plot.amountLines.size() > 1 ? plot.Y(0) - plot.Y(plot.amountLines[1]) : measures.line;
+    const int stride = Stride(spacing, measures.line + kLabelGap);
+    for (std::size_t k = 0; k < plot.amountLines.size(); k += static_cast<std::size_t>(stride)) {
+        const double y = plot.Y(plot.amountLines[k]);
+        plot.amountLabels.push_back({QString::fromStdString(money.Format(plot.amountLines[k])),
+                                     QRectF(kPad, y - measures.line / 2, measures.amountWidth, measures.line)});
+    }
+}
+
+void PlaceYearLabels(PlotLayout& plot, const Measures& measures, const QLocale& locale) {
+    plot.yearTicks = YearTicks(plot.firstYear, plot.lastYear);
+    const double spacing =
+        plot.yearTicks.size() > 1 ? plot.X(plot.yearTicks[1]) - plot.X(plot.yearTicks[0]) : plot.pane.width();
+    const int stride = Stride(spacing, measures.yearWidth + kGap);
+    const double top = plot.pane.bottom() + measures.line / 2 + kLineGap;
+    for (std::size_t k = 0; k < plot.yearTicks.size(); k += static_cast<std::size_t>(stride)) {
+        const double x = plot.X(plot.yearTicks[k]);
+        plot.yearLabels.push_back({YearText(static_cast<int>(plot.yearTicks[k]), locale),
+                                   QRectF(x - measures.yearWidth / 2, top, measures.yearWidth, measures.line)});
+    }
+}
+
+// The legend's two entries from `right` leftwards, on the line at `top`.
+std::array<LegendEntry, 2> PlaceLegend(double right, double top, const QFontMetricsF& metrics) {
+    std::array<LegendEntry, 2> legend{
+        {{{}, {QString::fromLatin1(kInterestLegend), {}}}, {{}, {QString::fromLatin1(kPrincipalLegend), {}}}}};
+    const double line = metrics.height();
+    double x = right;
+    for (auto entry = legend.rbegin(); entry != legend.rend(); ++entry) {
+        const double width = DrawnWidth(metrics, entry->label.text);
+        x -= width;
+        entry->label.rect = QRectF(x, top, width, line);
+        x -= kGap / 2 + kSwatch;
+        entry->swatch = QRectF(x, top + (line - kSwatch) / 2, kSwatch, kSwatch);
+        x -= 2 * kGap;
+    }
+    return legend;
+}
+
+double LegendWidth(const QFontMetricsF& metrics) {
+    return DrawnWidth(metrics, QString::fromLatin1(kInterestLegend)) +
+           DrawnWidth(metrics, QString::fromLatin1(kPrincipalLegend)) + 2 * (kSwatch + kGap / 2) + 2 * kGap;
+}
+
+// Both plots span the whole years from the first payment's to the end of
+// the last payment's month; each amount axis ends on a whole step above its
+// largest amount.
+void SetRanges(PlotLayout& balances, PlotLayout& years, const LoanChartData& data) {
+    balances.firstYear = years.firstYear = std::floor(data.balances.front().when);
+    balances.lastYear = years.lastYear =
+        std::max(balances.firstYear + 1, std::ceil(data.balances.back().when + 1 / kMonthsPerYear));
+    double largestBalance = 0;
+    for (const auto& point : data.balances) largestBalance = std::max(largestBalance, point.balance);
+    double largestYear = 0;
+    for (const auto& year : data.years) largestYear = std::max(largestYear, year.interest + year.principal);
+    balances.top = AxisTop(largestBalance);
+    years.top = AxisTop(largestYear);
+}
+
+Measures Measure(QSizeF size, const QFontMetricsF& metrics, const PlotLayout& balances, const PlotLayout& years,
+                 const LocaleMoneyFormatter& money, const QLocale& locale, const QStringList& footTexts) {
+    Measures measures;
+    measures.line = metrics.height();
+    for (const PlotLayout* plot : {&balances, &years}) {
+        for (const double amount : AmountLines(plot->top)) {
+            const QString text = QString::fromStdString(money.Format(amount));
+            measures.amountWidth = std::max(measures.amountWidth, DrawnWidth(metrics, text));
+        }
+    }
+    // Years of as many digits draw as wide in the tabular digits of a chart's fonts.
+    for (const double year : {balances.firstYear, balances.lastYear}) {
+        measures.yearWidth =
+            std::max(measures.yearWidth, DrawnWidth(metrics, YearText(static_cast<int>(year), locale)));
+    }
+    const QRectF footWidth(0, 0, std::max(1.0, size.width() - 2 * kPad), 1e6);
+    for (const QString& text : footTexts) {
+        measures.footHeight =
+            std::max(measures.footHeight, metrics.boundingRect(footWidth, Qt::TextWordWrap, text).height());
+    }
+    measures.footHeight = std::max(measures.footHeight, measures.line);
+    return measures;
+}
+
+}  // namespace
+
+double PlotLayout::X(double when) const {
+    return pane.left() + (when - firstYear) / (lastYear - firstYear) * pane.width();
+}
+
+double PlotLayout::Y(double amount) const { return pane.bottom() - (top > 0 ? amount / top : 0) * pane.height(); }
+
+std::vector<QRectF> ChartLayout::TextRects() const {
+    std::vector<QRectF> rects;
+    for (const PlotLayout* plot : {&balances, &years}) {
+        rects.push_back(plot->title.rect);
+        for (const auto& label : plot->amountLabels) rects.push_back(label.rect);
+        for (const auto& label : plot->yearLabels) rects.push_back(label.rect);
+    }
+    for (const auto& entry : legend) {
+        rects.push_back(entry.swatch);
+        rects.push_back(entry.label.rect);
+    }
+    rects.push_back(foot);
+    return rects;
+}
+
+ChartLayout LayOutChart(QSizeF size, const QFontMetricsF& metrics, const LoanChartData& data,
+                        const LocaleMoneyFormatter& money, const QStringList& footTexts) {
+    const QLocale& locale = money.Locale();
+    ChartLayout layout;
+    const QRectF canvas(QPointF(0, 0), size);
+    if (data.IsEmpty()) {
+        layout.emptyFrame = canvas.adjusted(kPad, kPad, -kPad, -kPad);
+        return layout;
+    }
+    PlotLayout& balances = layout.balances;
+    PlotLayout& years = layout.years;
+    SetRanges(balances, years, data);
+    const Measures measures = Measure(size, metrics, balances, years, money, locale, footTexts);
+    const double line = measures.line;
+    const double left = kPad + measures.amountWidth + kGap;
+    const double right = size.width() - kPad - measures.yearWidth / 2;
+    const double width = std::max(1.0, right - left);
+    balances.title = {QString::fromLatin1(kBalancesTitle),
+                      QRectF(left, kPad, DrawnWidth(metrics, QString::fromLatin1(kBalancesTitle)), line)};
+    const QString yearsTitle = QString::fromLatin1(kYearsTitle);
+    const double yearsTitleWidth = DrawnWidth(metrics, yearsTitle);
+    const bool legendBesideTitle = yearsTitleWidth + 2 * kGap + LegendWidth(metrics) <= width;
+    const double header = (legendBesideTitle ? 1 : 2) * line + kLineGap;  // clear of the frame's line
+    const double belowPane = line / 2 + kLineGap + line;                  // the year labels
+    layout.foot =
+        QRectF(kPad, size.height() - kPad / 2 - measures.footHeight, size.width() - 2 * kPad, measures.footHeight);
+    const double fixed = kPad + line + kLineGap + belowPane + kGap + header + belowPane + kGap;
+    const double plots = std::max(2.0, layout.foot.top() - fixed);
+
+    balances.pane = QRectF(left, kPad + line + kLineGap, width, plots * kBalanceShare);
+    const double yearsHeader = balances.pane.bottom() + belowPane + kGap;
+    years.title = {yearsTitle, QRectF(left, yearsHeader, yearsTitleWidth, line)};
+    layout.legend = PlaceLegend(right, legendBesideTitle ? yearsHeader : yearsHeader + line, metrics);
+    years.pane = QRectF(left, yearsHeader + header, width, plots * (1 - kBalanceShare));
+    for (PlotLayout* plot : {&balances, &years}) {
+        PlaceAmountLabels(*plot, measures, money);
+        PlaceYearLabels(*plot, measures, locale);
+    }
+    return layout;
+}
+
+}  // namespace quillmere

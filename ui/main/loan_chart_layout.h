@@ -1,0 +1,81 @@
+// LoanChartLayout: where each part of the loan chart stands on a canvas of
+// a given size: the two plots' frames and titles, the amount labels left of
+// each frame and the year labels below it, the legend and the foot line.
+//
+// Laid out from the texts as the canvas's font draws them, in every script:
+// the amount axis is as wide as its widest label ("₹3,00,00,000.00" whole),
+// labels along an axis keep a gap between them (every other one, or every
+// fourth, is left out where they would crowd), the legend moves below the
+// yearly plot's title where it doesn't fit beside it, and the foot line
+// wraps and takes the height the longest of its texts needs. Down to
+// kMinimumCanvas no text leaves the canvas or covers another.
+#pragma once
+
+#include <QFontMetricsF>
+#include <QRectF>
+#include <QSizeF>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+#include "ui/main/loan_chart_data.h"
+
+namespace quillmere {
+
+class LocaleMoneyFormatter;
+
+struct ChartLabel {
+    QString text;
+    QRectF rect;  // drawn centred in it, or against its right edge for an amount
+};
+
+// One plot: its frame, the ranges it shows, and the texts around it.
+struct PlotLayout {
+    QRectF pane;
+    double firstYear = 0;
+    double lastYear = 1;
+    double top = 1;  // the amount at the top of the axis, a whole step
+    ChartLabel title;
+    std::vector<double> amountLines;  // amounts with a grid line, from 0 up
+    std::vector<ChartLabel> amountLabels;
+    std::vector<double> yearTicks;
+    std::vector<ChartLabel> yearLabels;
+
+    // Where a date (in years) and an amount stand in the pane.
+    [[nodiscard]] double X(double when) const;
+    [[nodiscard]] double Y(double amount) const;
+};
+
+struct LegendEntry {
+    QRectF swatch;
+    ChartLabel label;
+};
+
+struct ChartLayout {
+    PlotLayout balances;
+    PlotLayout years;
+    std::array<LegendEntry, 2> legend;  // interest, then principal
+    QRectF foot;                        // the foot line, as tall as its texts need
+    QRectF emptyFrame;                  // the frame an empty chart shows, its note centred in it
+
+    // Every text's rectangle, and the legend's swatches.
+    [[nodiscard]] std::vector<QRectF> TextRects() const;
+};
+
+// The smallest canvas the layout keeps whole, in a usual font.
+inline constexpr QSize kMinimumCanvas(380, 300);
+
+// The plots' titles and the legend's texts.
+inline constexpr char kBalancesTitle[] = "Balance after each payment";
+inline constexpr char kYearsTitle[] = "Paid each year";
+inline constexpr char kInterestLegend[] = "Interest";
+inline constexpr char kPrincipalLegend[] = "Principal";
+
+// Lays out `data` on a canvas of `size` drawn with `metrics`, amounts in
+// `money`'s text and years in its locale's digits; the foot line takes the
+// height the tallest of `footTexts` needs at the canvas's width.
+[[nodiscard]] ChartLayout LayOutChart(QSizeF size, const QFontMetricsF& metrics, const LoanChartData& data,
+                                      const LocaleMoneyFormatter& money, const QStringList& footTexts);
+
+}  // namespace quillmere

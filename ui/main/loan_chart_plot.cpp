@@ -1,0 +1,220 @@
+#include "ui/main/loan_chart_plot.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "money/locale_money_formatter.h"
+
+namespace quillmere {
+namespace {
+
+constexpr QSize kPreferredSize(640, 400);
+constexpr double kTick = 4;
+constexpr double kBarShare = 0.8;  // of a year's width, the rest a gap before the next
+const QColor kBalanceColour(31, 91, 160);
+const QColor kInterestColour(192, 80, 77);
+const QColor kPrincipalColour(79, 129, 189);
+
+}  // namespace
+
+LoanChartPlot::LoanChartPlot(const LocaleMoneyFormatter& money, QWidget* parent) : QWidget(parent), money_(money) {
+    setObjectName(QStringLiteral("loanChartPlot"));
+    setAccessibleName(QStringLiteral("Loan chart"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Show({});
+}
+
+QSize LoanChartPlot::sizeHint() const { return kPreferredSize; }
+
+void LoanChartPlot::Show(LoanChartData data) {
+    data_ = std::move(data);
+    hover_.clear();
+    layout_.reset();
+    setAccessibleDescription(data_.Summary());
+    update();
+}
+
+const ChartLayout& LoanChartPlot::Layout() const {
+    if (!layout_ || layoutSize_ != size()) {
+        layout_ = LayOutChart(size(), QFontMetricsF(font()), data_, money_, FootTexts());
+        layoutSize_ = size();
+    }
+    return *layout_;
+}
+
+void LoanChartPlot::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        layout_.reset();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void LoanChartPlot::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const ChartLayout& layout = Layout();
+    painter.setPen(palette().color(QPalette::WindowText));
+    if (data_.IsEmpty()) {
+        painter.drawRect(layout.emptyFrame);
+        painter.drawText(layout.emptyFrame, Qt::AlignCenter | Qt::TextWordWrap, data_.Summary());
+        return;
+    }
+    PaintPlot(painter, layout.balances);
+    PaintBalances(painter, layout.balances);
+    if (!data_.years.empty()) {
+        PaintPlot(painter, layout.years);
+        PaintYears(painter, layout.years);
+        PaintLegend(painter);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(layout.foot, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+                     hover_.isEmpty() ? data_.Summary(LoanChartData::Pieces::Isolated) : hover_);
+}
+
+void LoanChartPlot::PaintPlot(QPainter& painter, const PlotLayout& plot) const {
+    const QColor text = palette().color(QPalette::WindowText);
+    painter.setPen(text);
+    painter.drawText(plot.title.rect, Qt::AlignLeft | Qt::AlignVCenter, plot.title.text);
+    painter.setPen(palette().color(QPalette::Mid));
+    for (const double amount : plot.amountLines) {
+        const double y = plot.Y(amount);
+        painter.drawLine(QPointF(plot.pane.left(), y), QPointF(plot.pane.right(), y));
+    }
+    painter.setPen(text);
+    for (const auto& label : plot.amountLabels)
+        painter.drawText(label.rect, Qt::AlignRight | Qt::AlignVCenter, label.text);
+    for (const double year : plot.yearTicks) {
+        const double x = plot.X(year);
+        painter.drawLine(QPointF(x, plot.pane.bottom()), QPointF(x, plot.pane.bottom() + kTick));
+    }
+    for (const auto& label : plot.yearLabels) painter.drawText(label.rect, Qt::AlignCenter, label.text);
+    painter.drawRect(plot.pane);
+}
+
+// One stroke per pixel column from the lowest to the highest balance that
+// falls in it, joined column to column: the same picture as every point
+// would give, at a cost that depends on the width alone.
+void LoanChartPlot::PaintBalances(QPainter& painter, const PlotLayout& plot) const {
+    QPainterPath line;
+    int column = std::numeric_limits<int>::min();
+    double low = 0;
+    double high = 0;
+    const auto flush = [&] {
+        if (column == std::numeric_limits<int>::min()) return;
+        const QPointF from(column, plot.Y(high));
+        if (line.elementCount() == 0) {
+            line.moveTo(from);
+        } else {
+            line.lineTo(from);
+        }
+        line.lineTo(QPointF(column, plot.Y(low)));
+    };
+    for (const auto& point : data_.balances) {
+        const auto x = static_cast<int>(std::lround(plot.X(point.when)));
+        if (x != column) {
+            flush();
+            column = x;
+            low = high = point.balance;
+        }
+        low = std::min(low, point.balance);
+        high = std::max(high, point.balance);
+    }
+    flush();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kBalanceColour, 2));
+    painter.drawPath(line);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void LoanChartPlot::PaintYears(QPainter& painter, const PlotLayout& plot) const {
+    painter.setPen(Qt::NoPen);
+    for (const auto& year : data_.years) {
+        const double left = plot.X(year.year);
+        const double width = std::max(1.0, (plot.X(year.year + 1) - left) * kBarShare);
+        const double interestTop = plot.Y(year.interest);
+        painter.fillRect(QRectF(left, interestTop, width, plot.pane.bottom() - interestTop), kInterestColour);
+        const double principalTop = plot.Y(year.interest + year.principal);
+        painter.fillRect(QRectF(left, principalTop, width, interestTop - principalTop), kPrincipalColour);
+    }
+}
+
+void LoanChartPlot::PaintLegend(QPainter& painter) const {
+    const auto& legend = Layout().legend;
+    painter.fillRect(legend[0].swatch, kInterestColour);
+    painter.fillRect(legend[1].swatch, kPrincipalColour);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const auto& entry : legend) painter.drawText(entry.label.rect, Qt::AlignCenter, entry.label.text);
+}
+
+QString LoanChartPlot::PaymentText(const LoanChartData::Balance& point) const {
+    const int year = static_cast<int>(std::floor(point.when + 1e-9));
+    const int month = static_cast<int>(std::lround((point.when - year) * 12)) + 1;
+    return QStringLiteral("Payment %1, %2: balance %3")
+        .arg(money_.Locale().toString(point.payment),
+             Isolated(money_.Locale().monthName(month, QLocale::ShortFormat) + QLatin1Char(' ') +
+                      quillmere::YearText(year, money_.Locale())),
+             Isolated(QString::fromStdString(money_.Format(point.balance))));
+}
+
+QString LoanChartPlot::YearPaidText(const LoanChartData::YearPaid& paid) const {
+    return QStringLiteral("%1: interest %2, principal %3")
+        .arg(Isolated(quillmere::YearText(paid.year, money_.Locale())),
+             Isolated(QString::fromStdString(money_.Format(paid.interest))),
+             Isolated(QString::fromStdString(money_.Format(paid.principal))));
+}
+
+// The summary, and what hovering over the first and last payments and the
+// year paying most would tell: the longest texts the foot line shows.
+QStringList LoanChartPlot::FootTexts() const {
+    QStringList texts{data_.Summary(LoanChartData::Pieces::Isolated)};
+    if (data_.IsEmpty()) return texts;
+    texts << PaymentText(data_.balances.front()) << PaymentText(data_.balances.back());
+    const auto most = std::max_element(data_.years.begin(), data_.years.end(), [](const auto& a, const auto& b) {
+        return a.interest + a.principal < b.interest + b.principal;
+    });
+    if (most != data_.years.end()) texts << YearPaidText(*most);
+    return texts;
+}
+
+QString LoanChartPlot::TextAt(const QPointF& point) const {
+    if (data_.IsEmpty()) return {};
+    const ChartLayout& layout = Layout();
+    if (const PlotLayout& plot = layout.balances; plot.pane.contains(point)) {
+        const auto nearest = std::min_element(data_.balances.begin(), data_.balances.end(), [&](auto& a, auto& b) {
+            return std::abs(plot.X(a.when) - point.x()) < std::abs(plot.X(b.when) - point.x());
+        });
+        return PaymentText(*nearest);
+    }
+    if (const PlotLayout& plot = layout.years; plot.pane.contains(point)) {
+        const auto year = static_cast<int>(std::floor(
+            plot.firstYear + (point.x() - plot.pane.left()) / plot.pane.width() * (plot.lastYear - plot.firstYear)));
+        const auto paid =
+            std::find_if(data_.years.begin(), data_.years.end(), [year](const auto& y) { return y.year == year; });
+        if (paid != data_.years.end()) return YearPaidText(*paid);
+    }
+    return {};
+}
+
+void LoanChartPlot::mouseMoveEvent(QMouseEvent* event) {
+    const QString text = TextAt(event->position());
+    if (text != hover_) {
+        hover_ = text;
+        update(Layout().foot.toAlignedRect());
+    }
+}
+
+void LoanChartPlot::leaveEvent(QEvent* /*event*/) {
+    hover_.clear();
+    update(Layout().foot.toAlignedRect());
+}
+
+}  // namespace quillmere
