@@ -4,9 +4,9 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPointF>
-#include <QTextLayout>
 
 #include <array>
+#include <optional>
 
 namespace quillmere {
 namespace {
@@ -30,19 +30,24 @@ bool NeedsLayout(QChar character) {
     }
 }
 
+// The advance of a blank in `raw`, when `font` is fixed-pitch and has one.
+std::optional<qreal> FixedPitch(const QFont& font, const QRawFont& raw) {
+    if (!QFontInfo(font).fixedPitch() || !raw.isValid()) return std::nullopt;
+    const QList<quint32> blank = raw.glyphIndexesForString(QStringLiteral(" "));
+    if (blank.size() != 1) return std::nullopt;
+    return raw.advancesForGlyphIndexes(blank).constFirst().x();
+}
+
 }  // namespace
 
 PrinterTextStyle::PrinterTextStyle(const QFont& font, const QPaintDevice* device)
-    : font_(font, device), metrics_(font_, device), raw_(QRawFont::fromFont(font_)) {
-    pitch_ = metrics_.averageCharWidth();
-    if (QFontInfo(font_).fixedPitch() && raw_.isValid()) {
-        const QList<quint32> blank = raw_.glyphIndexesForString(QStringLiteral(" "));
-        if (blank.size() == 1) {
-            pitch_ = raw_.advancesForGlyphIndexes(blank).constFirst().x();
-            fixedPitch_ = true;
-        }
-    }
-}
+    : font_(font, device),
+      metrics_(font_, device),
+      raw_(QRawFont::fromFont(font_)),
+      device_(device),
+      fixedPitch_(FixedPitch(font_, raw_).has_value()),
+      pitch_(FixedPitch(font_, raw_).value_or(metrics_.averageCharWidth())),
+      shaped_(font_, device, pitch_) {}
 
 bool PrinterTextStyle::AddToCells(CellRun& run, qsizetype cell, QStringView field) const {
     if (!fixedPitch_) return false;
@@ -80,20 +85,14 @@ void PrinterTextStyle::DrawCells(QPainter& painter, const QPointF& origin, const
 }
 
 // A paragraph of its own, in the direction its first strong character
-// gives, always starting at the field's left edge.
+// gives, always starting at the field's left edge. Painted on another device
+// than the style's, the field is laid out for that device afresh.
 void PrinterTextStyle::DrawLaidOut(QPainter& painter, const QPointF& origin, QStringView field) const {
-    const QString text = field.toString();
-    QTextLayout layout(text, font_, painter.device());
-    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(pitch_ * static_cast<qreal>(4 * text.size() + 8));
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    layout.draw(&painter, QPointF(origin.x(), origin.y() - line.ascent()));
+    const ShapedField shaped = painter.device() == device_
+                                   ? shaped_.Shape(field)
+                                   : ShapedFieldCache(font_, painter.device(), pitch_).LayOut(field.toString());
+    const QPointF topLeft(origin.x(), origin.y() - shaped.ascent);
+    for (const QGlyphRun& run : shaped.runs) painter.drawGlyphRun(topLeft, run);
 }
 
 }  // namespace quillmere

@@ -11,13 +11,17 @@
 //  - anything else (right-to-left text, a currency sign from a fallback
 //    font, a combining mark) is laid out as a paragraph of its own, in its
 //    own reading order, with the font's fallback and shaping. A glyph wider
-//    than a cell then widens its field, never the next one.
+//    than a cell then widens its field, never the next one. Its glyphs come
+//    from the style's ShapedFieldCache, so a text or a run of amounts that
+//    differ in their digits only is shaped once.
 #pragma once
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRawFont>
 #include <QStringView>
+
+#include "printing/shaped_field_cache.h"
 
 class QPainter;
 class QPaintDevice;
@@ -27,6 +31,8 @@ namespace quillmere {
 
 class PrinterTextStyle {
 public:
+    // Drawing through a painter on `device` uses the style's cache; `device`
+    // must outlive the style.
     PrinterTextStyle(const QFont& font, const QPaintDevice* device);
 
     [[nodiscard]] const QFont& Font() const { return font_; }
@@ -62,8 +68,10 @@ private:
     QFont font_;
     QFontMetricsF metrics_;
     QRawFont raw_;
-    qreal pitch_ = 0;
-    bool fixedPitch_ = false;
+    const QPaintDevice* device_;
+    bool fixedPitch_;
+    qreal pitch_;
+    mutable ShapedFieldCache shaped_;  // drawing a field fills it; it never changes what is drawn
 };
 
 }  // namespace quillmere
