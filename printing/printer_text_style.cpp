@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPointF>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -67,21 +68,39 @@ bool PrinterTextStyle::AddToCells(CellRun& run, qsizetype cell, QStringView fiel
     for (int i = 0; i < count; ++i) {
         if (glyphs[i] == 0 && field[i] != u' ') return false;  // a character the font lacks: fallback finds it
     }
+    CellRun::FontRun& cells = run.For(raw_);
     for (int i = 0; i < count; ++i) {
         if (field[i] == u' ') continue;  // a blank leaves no ink
-        run.glyphs_.append(glyphs[i]);
-        run.positions_.append(QPointF(pitch_ * static_cast<qreal>(cell + i), 0));
+        cells.glyphs.append(glyphs[i]);
+        cells.positions.append(QPointF(pitch_ * static_cast<qreal>(cell + i), 0));
     }
     return true;
 }
 
+void PrinterTextStyle::AddLaidOut(CellRun& run, qsizetype cell, QStringView field) const {
+    const ShapedField shaped = shaped_.Shape(field);
+    const QPointF offset(pitch_ * static_cast<qreal>(cell), -shaped.ascent);  // from the baseline of cell 0
+    for (const QGlyphRun& glyphs : shaped.runs) {
+        CellRun::FontRun& same = run.For(glyphs.rawFont());
+        same.glyphs.append(glyphs.glyphIndexes());
+        for (const QPointF& position : glyphs.positions()) same.positions.append(offset + position);
+    }
+}
+
+PrinterTextStyle::CellRun::FontRun& PrinterTextStyle::CellRun::For(const QRawFont& font) {
+    const auto known = std::find_if(fonts_.begin(), fonts_.end(), [&](const FontRun& run) { return run.font == font; });
+    if (known != fonts_.end()) return *known;
+    return fonts_.emplace_back(FontRun{font, {}, {}});
+}
+
 void PrinterTextStyle::DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const {
-    if (run.IsEmpty()) return;
-    QGlyphRun glyphs;
-    glyphs.setRawFont(raw_);
-    glyphs.setGlyphIndexes(run.glyphs_);
-    glyphs.setPositions(run.positions_);
-    painter.drawGlyphRun(origin, glyphs);
+    for (const CellRun::FontRun& same : run.fonts_) {
+        QGlyphRun glyphs;
+        glyphs.setRawFont(same.font);
+        glyphs.setGlyphIndexes(same.glyphs);
+        glyphs.setPositions(same.positions);
+        painter.drawGlyphRun(origin, glyphs);
+    }
 }
 
 // A paragraph of its own, in the direction its first strong character

@@ -21,6 +21,8 @@
 #include <QRawFont>
 #include <QStringView>
 
+#include <vector>
+
 #include "printing/shaped_field_cache.h"
 
 class QPainter;
@@ -42,24 +44,32 @@ public:
     // in a fixed-pitch font, the average character width in any other.
     [[nodiscard]] qreal Pitch() const { return pitch_; }
 
-    // The glyphs of a line's simple fields, each on its character cell,
-    // drawn together as one run.
+    // The glyphs of a line's fields, drawn together: one run for each font,
+    // which keeps a line to one or two text objects in a PDF.
     class CellRun {
     public:
-        [[nodiscard]] bool IsEmpty() const { return glyphs_.isEmpty(); }
+        [[nodiscard]] bool IsEmpty() const { return fonts_.empty(); }
 
     private:
         friend class PrinterTextStyle;
-        QList<quint32> glyphs_;
-        QList<QPointF> positions_;
+        struct FontRun {
+            QRawFont font;
+            QList<quint32> glyphs;
+            QList<QPointF> positions;
+        };
+        FontRun& For(const QRawFont& font);
+        std::vector<FontRun> fonts_;
     };
 
     // Adds `field`, starting at character cell `cell`, to `run` when it can
     // be drawn one glyph to a cell; false (and `run` unchanged) when it
-    // needs DrawLaidOut().
+    // needs laying out (AddLaidOut() or DrawLaidOut()).
     bool AddToCells(CellRun& run, qsizetype cell, QStringView field) const;
-    // Draws `run` with the baseline of cell 0 at `origin`; the painter's
-    // font must be Font().
+    // Adds `field` laid out as a paragraph of its own, starting at the left
+    // edge of character cell `cell`, to `run`. Its glyphs are laid out for
+    // the style's device, so `run` must be drawn on that device.
+    void AddLaidOut(CellRun& run, qsizetype cell, QStringView field) const;
+    // Draws `run` with the baseline of cell 0 at `origin`.
     void DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const;
     // Draws `field` as a paragraph of its own, its baseline starting at `origin`.
     void DrawLaidOut(QPainter& painter, const QPointF& origin, QStringView field) const;

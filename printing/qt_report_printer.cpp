@@ -189,9 +189,7 @@ void QtReportPrinter::DrawLine(const Line& line, double top) {
     const double baseline = top + style.Ascent();
     PrinterTextStyle::CellRun cells;
     ForEachField(line.text, columnSets_[static_cast<std::size_t>(line.columns)], [&](qsizetype cell, QStringView text) {
-        if (!style.AddToCells(cells, cell, text)) {
-            style.DrawLaidOut(painter_, QPointF(style.Pitch() * static_cast<double>(cell), baseline), text);
-        }
+        if (!style.AddToCells(cells, cell, text)) style.AddLaidOut(cells, cell, text);
     });
     style.DrawCells(painter_, QPointF(0, baseline), cells);
 }
