@@ -8,7 +8,10 @@ namespace {
 
 // A decimal digit of the Basic Multilingual Plane: its script's ten digits
 // are the ten code points from its zero on.
-bool IsDigit(QChar character) { return character.category() == QChar::Number_DecimalDigit; }
+bool IsDigit(QChar character) {
+    return character.category() == QChar::Number_DecimalDigit && character.digitValue() >= 0 &&
+           character.digitValue() <= 9;
+}
 
 char16_t ZeroOf(QChar digit) { return static_cast<char16_t>(digit.unicode() - digit.digitValue()); }
 
