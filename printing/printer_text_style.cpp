@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPointF>
 
-#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -68,7 +67,7 @@ bool PrinterTextStyle::AddToCells(CellRun& run, qsizetype cell, QStringView fiel
     for (int i = 0; i < count; ++i) {
         if (glyphs[i] == 0 && field[i] != u' ') return false;  // a character the font lacks: fallback finds it
     }
-    CellRun::FontRun& cells = run.For(raw_);
+    GlyphBatch::FontGlyphs& cells = run.glyphs_.Of(raw_);
     for (int i = 0; i < count; ++i) {
         if (field[i] == u' ') continue;  // a blank leaves no ink
         cells.glyphs.append(glyphs[i]);
@@ -78,23 +77,11 @@ bool PrinterTextStyle::AddToCells(CellRun& run, qsizetype cell, QStringView fiel
 }
 
 void PrinterTextStyle::AddLaidOut(CellRun& run, qsizetype cell, QStringView field) const {
-    const ShapedField shaped = shaped_.Shape(field);
-    const QPointF offset(pitch_ * static_cast<qreal>(cell), -shaped.ascent);  // from the baseline of cell 0
-    for (const QGlyphRun& glyphs : shaped.runs) {
-        CellRun::FontRun& same = run.For(glyphs.rawFont());
-        same.glyphs.append(glyphs.glyphIndexes());
-        for (const QPointF& position : glyphs.positions()) same.positions.append(offset + position);
-    }
-}
-
-PrinterTextStyle::CellRun::FontRun& PrinterTextStyle::CellRun::For(const QRawFont& font) {
-    const auto known = std::find_if(fonts_.begin(), fonts_.end(), [&](const FontRun& run) { return run.font == font; });
-    if (known != fonts_.end()) return *known;
-    return fonts_.emplace_back(FontRun{font, {}, {}});
+    shaped_.Add(run.glyphs_, QPointF(pitch_ * static_cast<qreal>(cell), 0), field);
 }
 
 void PrinterTextStyle::DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const {
-    for (const CellRun::FontRun& same : run.fonts_) {
+    for (const GlyphBatch::FontGlyphs& same : run.glyphs_.Fonts()) {
         QGlyphRun glyphs;
         glyphs.setRawFont(same.font);
         glyphs.setGlyphIndexes(same.glyphs);
@@ -107,11 +94,14 @@ void PrinterTextStyle::DrawCells(QPainter& painter, const QPointF& origin, const
 // gives, always starting at the field's left edge. Painted on another device
 // than the style's, the field is laid out for that device afresh.
 void PrinterTextStyle::DrawLaidOut(QPainter& painter, const QPointF& origin, QStringView field) const {
-    const ShapedField shaped = painter.device() == device_
-                                   ? shaped_.Shape(field)
-                                   : ShapedFieldCache(font_, painter.device(), pitch_).LayOut(field.toString());
-    const QPointF topLeft(origin.x(), origin.y() - shaped.ascent);
-    for (const QGlyphRun& run : shaped.runs) painter.drawGlyphRun(topLeft, run);
+    CellRun run;
+    if (painter.device() == device_) {
+        shaped_.Add(run.glyphs_, origin, field);
+    } else {
+        ShapedFieldCache::Add(run.glyphs_, origin,
+                              ShapedFieldCache(font_, painter.device(), pitch_).LayOut(field.toString()));
+    }
+    DrawCells(painter, QPointF(0, 0), run);
 }
 
 }  // namespace quillmere

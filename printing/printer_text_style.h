@@ -21,8 +21,6 @@
 #include <QRawFont>
 #include <QStringView>
 
-#include <vector>
-
 #include "printing/shaped_field_cache.h"
 
 class QPainter;
@@ -48,17 +46,11 @@ public:
     // which keeps a line to one or two text objects in a PDF.
     class CellRun {
     public:
-        [[nodiscard]] bool IsEmpty() const { return fonts_.empty(); }
+        [[nodiscard]] bool IsEmpty() const { return glyphs_.IsEmpty(); }
 
     private:
         friend class PrinterTextStyle;
-        struct FontRun {
-            QRawFont font;
-            QList<quint32> glyphs;
-            QList<QPointF> positions;
-        };
-        FontRun& For(const QRawFont& font);
-        std::vector<FontRun> fonts_;
+        GlyphBatch glyphs_;
     };
 
     // Adds `field`, starting at character cell `cell`, to `run` when it can

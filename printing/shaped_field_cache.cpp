@@ -56,7 +56,15 @@ ShapedField ShapedFieldCache::LayOut(const QString& field) const {
     return {line.glyphRuns(), line.ascent()};
 }
 
-ShapedField ShapedFieldCache::Shape(QStringView field) {
+std::size_t GlyphBatch::Index(const QRawFont& font) {
+    for (std::size_t index = 0; index < fonts_.size(); ++index) {
+        if (fonts_[index].font == font) return index;
+    }
+    fonts_.push_back({font, {}, {}});
+    return fonts_.size() - 1;
+}
+
+void ShapedFieldCache::Add(GlyphBatch& batch, const QPointF& origin, QStringView field) {
     bool hasDigits = false;
     const QString zeros = Zeros(field, hasDigits);
     if (hasDigits) {
@@ -66,11 +74,8 @@ ShapedField ShapedFieldCache::Shape(QStringView field) {
             known = templates_.insert(zeros, MakeTemplate(zeros));
         }
         if (known->has_value()) {
-            Digits digits;
-            for (const QChar character : field) {
-                if (IsDigit(character)) digits.append(character.digitValue());
-            }
-            return Substituted(**known, digits);
+            AddFilled(batch, origin, **known, field);
+            return;
         }
     }
     const QString text = field.toString();
@@ -79,7 +84,37 @@ ShapedField ShapedFieldCache::Shape(QStringView field) {
         if (texts_.size() >= kMaxTexts) texts_.clear();
         known = texts_.insert(text, LayOut(text));
     }
-    return *known;
+    Add(batch, origin, *known);
+}
+
+void ShapedFieldCache::Add(GlyphBatch& batch, const QPointF& origin, const ShapedField& shaped) {
+    const QPointF topLeft(origin.x(), origin.y() - shaped.ascent);
+    for (const QGlyphRun& run : shaped.runs) {
+        GlyphBatch::FontGlyphs& same = batch.Of(run.rawFont());
+        same.glyphs.append(run.glyphIndexes());
+        for (const QPointF& position : run.positions()) same.positions.append(topLeft + position);
+    }
+}
+
+// The template's glyphs with the digits of `field` put in, straight into the
+// batch.
+void ShapedFieldCache::AddFilled(GlyphBatch& batch, const QPointF& origin, const Template& shape, QStringView field) {
+    QVarLengthArray<std::pair<std::size_t, qsizetype>, 8> starts;  // each run's font in the batch, its first glyph
+    const QPointF topLeft(origin.x(), origin.y() - shape.zeros.ascent);
+    for (const QGlyphRun& run : shape.zeros.runs) {
+        const std::size_t font = batch.Index(run.rawFont());
+        GlyphBatch::FontGlyphs& same = batch.At(font);
+        starts.append({font, same.glyphs.size()});
+        same.glyphs.append(run.glyphIndexes());
+        for (const QPointF& position : run.positions()) same.positions.append(topLeft + position);
+    }
+    auto slot = shape.digits.begin();
+    for (const QChar character : field) {
+        if (!IsDigit(character)) continue;
+        const auto [font, first] = starts[slot->run];
+        batch.At(font).glyphs[first + slot->glyph] = slot->glyphs[static_cast<std::size_t>(character.digitValue())];
+        ++slot;
+    }
 }
 
 ShapedField ShapedFieldCache::Substituted(const Template& shape, const Digits& digits) {

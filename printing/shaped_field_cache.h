@@ -30,6 +30,8 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QList>
+#include <QPointF>
+#include <QRawFont>
 #include <QString>
 #include <QStringView>
 #include <QTextLine>
@@ -42,6 +44,30 @@
 class QPaintDevice;
 
 namespace quillmere {
+
+// Glyphs gathered to be drawn together: for each font, its glyphs and their
+// positions, in the order they were added.
+class GlyphBatch {
+public:
+    struct FontGlyphs {
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        bool operator==(const FontGlyphs&) const = default;
+    };
+
+    [[nodiscard]] bool IsEmpty() const { return fonts_.empty(); }
+    [[nodiscard]] const std::vector<FontGlyphs>& Fonts() const { return fonts_; }
+    // The glyphs of `font`, to add to.
+    FontGlyphs& Of(const QRawFont& font) { return fonts_[Index(font)]; }
+    [[nodiscard]] std::size_t Index(const QRawFont& font);
+    FontGlyphs& At(std::size_t index) { return fonts_[index]; }
+
+    bool operator==(const GlyphBatch&) const = default;
+
+private:
+    std::vector<FontGlyphs> fonts_;
+};
 
 // A field laid out: its glyph runs, positioned as QTextLayout::draw() would
 // draw them with the layout's top-left at (0, 0), and the ascent of its line,
@@ -57,12 +83,15 @@ public:
     // wide enough for four cells a character, so it never wraps.
     ShapedFieldCache(const QFont& font, const QPaintDevice* device, qreal pitch);
 
-    // `field` laid out as a paragraph of its own, in the direction its first
-    // strong character gives, starting at its left edge.
-    [[nodiscard]] ShapedField Shape(QStringView field);
+    // Adds the glyphs of `field` to `batch`: laid out as a paragraph of its
+    // own, in the direction its first strong character gives, starting at
+    // its left edge, its baseline starting at `origin`.
+    void Add(GlyphBatch& batch, const QPointF& origin, QStringView field);
 
     // Without any cache: what a QTextLayout of `field` gives, for comparison.
     [[nodiscard]] ShapedField LayOut(const QString& field) const;
+    // Adds `shaped` to `batch` as Add() does.
+    static void Add(GlyphBatch& batch, const QPointF& origin, const ShapedField& shaped);
 
     // How many QTextLayouts it has made so far: what the cache saves shows here.
     [[nodiscard]] qsizetype LayoutCount() const { return layouts_; }
@@ -86,6 +115,7 @@ private:
 
     using Digits = QVarLengthArray<int, 32>;  // digit values 0 to 9, one per digit of a text
 
+    static void AddFilled(GlyphBatch& batch, const QPointF& origin, const Template& shape, QStringView field);
     [[nodiscard]] std::optional<Template> MakeTemplate(const QString& zeros);
     [[nodiscard]] static std::optional<DigitSlot> FindSlot(const QTextLine& line, const QList<QGlyphRun>& runs,
                                                            int index);
