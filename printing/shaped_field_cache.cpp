@@ -1,7 +1,10 @@
 #include "printing/shaped_field_cache.h"
 
+#include <QPainterPath>
 #include <QPointF>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace quillmere {
 namespace {
@@ -44,6 +47,13 @@ QTextLine LayOutLine(QTextLayout& layout, qreal pitch) {
     return line;
 }
 
+// Whether `glyph` of `font` leaves no ink: a blank, a no-break space, a
+// direction mark. Leaving it out changes nothing on the page and keeps a
+// fallback font that only gives such marks out of the document.
+bool IsBlank(const QRawFont& font, quint32 glyph) {
+    return font.boundingRect(glyph).isEmpty() && font.pathForGlyph(glyph).isEmpty();
+}
+
 }  // namespace
 
 ShapedFieldCache::ShapedFieldCache(const QFont& font, const QPaintDevice* device, qreal pitch)
@@ -82,7 +92,7 @@ void ShapedFieldCache::Add(GlyphBatch& batch, const QPointF& origin, QStringView
     auto known = texts_.constFind(text);
     if (known == texts_.constEnd()) {
         if (texts_.size() >= kMaxTexts) texts_.clear();
-        known = texts_.insert(text, LayOut(text));
+        known = texts_.insert(text, WithoutBlanks(LayOut(text)));
     }
     Add(batch, origin, *known);
 }
@@ -115,6 +125,47 @@ void ShapedFieldCache::AddFilled(GlyphBatch& batch, const QPointF& origin, const
         batch.At(font).glyphs[first + slot->glyph] = slot->glyphs[static_cast<std::size_t>(character.digitValue())];
         ++slot;
     }
+}
+
+ShapedField ShapedFieldCache::WithoutBlanks(ShapedField shaped) {
+    std::vector<DigitSlot> none;
+    DropBlanks(shaped, none);
+    return shaped;
+}
+
+// Leaves out the blank glyphs of `shaped` but those of `digits`, which then
+// tell where their glyphs went; a run left without glyphs goes too.
+void ShapedFieldCache::DropBlanks(ShapedField& shaped, std::vector<DigitSlot>& digits) {
+    QList<QGlyphRun> kept;
+    std::vector<qsizetype> runs(static_cast<std::size_t>(shaped.runs.size()), -1);  // old run to new
+    for (qsizetype run = 0; run < shaped.runs.size(); ++run) {
+        const QGlyphRun& old = shaped.runs[run];
+        const QList<quint32> glyphs = old.glyphIndexes();
+        const QList<QPointF> positions = old.positions();
+        std::vector<qsizetype> moved(static_cast<std::size_t>(glyphs.size()), -1);  // old glyph to new
+        QList<quint32> inkedGlyphs;
+        QList<QPointF> inkedPositions;
+        for (qsizetype glyph = 0; glyph < glyphs.size(); ++glyph) {
+            const bool digit = std::any_of(digits.begin(), digits.end(), [&](const DigitSlot& slot) {
+                return slot.run == run && slot.glyph == glyph;
+            });
+            if (!digit && IsBlank(old.rawFont(), glyphs[glyph])) continue;
+            moved[static_cast<std::size_t>(glyph)] = inkedGlyphs.size();
+            inkedGlyphs.append(glyphs[glyph]);
+            inkedPositions.append(positions[glyph]);
+        }
+        for (DigitSlot& slot : digits) {
+            if (slot.run == run) slot.glyph = moved[static_cast<std::size_t>(slot.glyph)];
+        }
+        if (inkedGlyphs.isEmpty()) continue;
+        QGlyphRun inked = old;
+        inked.setGlyphIndexes(inkedGlyphs);
+        inked.setPositions(inkedPositions);
+        runs[static_cast<std::size_t>(run)] = kept.size();
+        kept.append(inked);
+    }
+    for (DigitSlot& slot : digits) slot.run = runs[static_cast<std::size_t>(slot.run)];
+    shaped.runs = kept;
 }
 
 ShapedField ShapedFieldCache::Substituted(const Template& shape, const Digits& digits) {
@@ -195,6 +246,7 @@ std::optional<ShapedFieldCache::Template> ShapedFieldCache::MakeTemplate(const Q
             if (!Matches(shape, digits, LayOut(Filled(zeros, indexes, digits)))) return std::nullopt;
         }
     }
+    DropBlanks(shape.zeros, shape.digits);
     return shape;
 }
 

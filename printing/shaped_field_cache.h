@@ -90,6 +90,9 @@ public:
 
     // Without any cache: what a QTextLayout of `field` gives, for comparison.
     [[nodiscard]] ShapedField LayOut(const QString& field) const;
+    // `shaped` without the glyphs that leave no ink (blanks, direction
+    // marks), as the cache keeps it.
+    [[nodiscard]] static ShapedField WithoutBlanks(ShapedField shaped);
     // Adds `shaped` to `batch` as Add() does.
     static void Add(GlyphBatch& batch, const QPointF& origin, const ShapedField& shaped);
 
@@ -117,6 +120,7 @@ private:
 
     static void AddFilled(GlyphBatch& batch, const QPointF& origin, const Template& shape, QStringView field);
     [[nodiscard]] std::optional<Template> MakeTemplate(const QString& zeros);
+    static void DropBlanks(ShapedField& shaped, std::vector<DigitSlot>& digits);
     [[nodiscard]] static std::optional<DigitSlot> FindSlot(const QTextLine& line, const QList<QGlyphRun>& runs,
                                                            int index);
     // `zeros` with its digits at `indexes` set to `digits`.
