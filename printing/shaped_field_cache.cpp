@@ -10,10 +10,11 @@ namespace quillmere {
 namespace {
 
 // A decimal digit of the Basic Multilingual Plane: its script's ten digits
-// are the ten code points from its zero on.
+// are the ten code points from its zero on, as Unicode encodes every one.
 bool IsDigit(QChar character) {
-    return character.category() == QChar::Number_DecimalDigit && character.digitValue() >= 0 &&
-           character.digitValue() <= 9;
+    if (character.category() != QChar::Number_DecimalDigit) return false;
+    const int value = character.digitValue();
+    return value >= 0 && value <= 9 && QChar(static_cast<char16_t>(character.unicode() - value)).digitValue() == 0;
 }
 
 char16_t ZeroOf(QChar digit) { return static_cast<char16_t>(digit.unicode() - digit.digitValue()); }
@@ -78,13 +79,14 @@ void ShapedFieldCache::Add(GlyphBatch& batch, const QPointF& origin, QStringView
     bool hasDigits = false;
     const QString zeros = Zeros(field, hasDigits);
     if (hasDigits) {
-        auto known = templates_.constFind(zeros);
-        if (known == templates_.constEnd()) {
-            if (templates_.size() >= kMaxTemplates) templates_.clear();
-            known = templates_.insert(zeros, MakeTemplate(zeros));
+        if (templates_.size() >= kMaxTemplates && !templates_.contains(zeros)) templates_.clear();
+        Seen& seen = templates_[zeros];
+        if (!seen.tried && ++seen.times >= kTemplateAfter) {
+            seen.shape = MakeTemplate(zeros);
+            seen.tried = true;
         }
-        if (known->has_value()) {
-            AddFilled(batch, origin, **known, field);
+        if (seen.shape) {
+            AddFilled(batch, origin, *seen.shape, field);
             return;
         }
     }

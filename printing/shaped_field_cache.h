@@ -102,6 +102,11 @@ public:
     // How many texts and templates the cache holds at most.
     static constexpr qsizetype kMaxTexts = 2048;
     static constexpr qsizetype kMaxTemplates = 512;
+    // A template costs 55 layouts, so it is only made for the texts of one
+    // that has come this often; until then they are laid out one by one.
+    // That keeps a document of few texts to each template from laying out
+    // more than a few times as much as it draws.
+    static constexpr int kTemplateAfter = 16;
 
 private:
     // A digit of a template: where its glyph stands in the runs, and the
@@ -133,7 +138,12 @@ private:
     const QPaintDevice* device_;
     qreal pitch_;
     QHash<QString, ShapedField> texts_;
-    QHash<QString, std::optional<Template>> templates_;  // nullopt: laid out text by text
+    struct Seen {
+        int times = 0;                  // texts of the template met so far
+        bool tried = false;             // whether MakeTemplate() has been called
+        std::optional<Template> shape;  // none: laid out text by text
+    };
+    QHash<QString, Seen> templates_;
     mutable qsizetype layouts_ = 0;
 };
 

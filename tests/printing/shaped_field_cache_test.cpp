@@ -86,10 +86,14 @@ TEST(ShapedFieldCache, GivesTheLayoutsGlyphsAndPositionsInEveryScript) {
                          QStringLiteral(u"१२३४.५६"),
                          QString(QChar(0xd800)) + QStringLiteral(u"12"),
                          QStringLiteral(u"１２３")};
-    for (int n = 0; n < ShapedFieldCache::kMaxTemplates + 10; ++n) {
-        texts.append(QStringLiteral(u"￥") + QString::number(n) + QString(n % 40, u','));
-    }
     for (const QString& text : texts) ExpectSame(cache, reference, text);
+    for (int n = 0; n < ShapedFieldCache::kMaxTemplates + 10; ++n) {
+        QString text = QStringLiteral(u"￥") + QString::number(n % 10);  // then n in letters: a template each
+        for (int rest = n; rest > 0; rest /= 26) text += QChar(u'a' + rest % 26);
+        GlyphBatch unused;
+        for (int time = 1; time < ShapedFieldCache::kTemplateAfter; ++time) cache.Add(unused, QPointF(0, 0), text);
+        ExpectSame(cache, reference, text);
+    }
 }
 
 // The style draws a laid-out field as the layout itself would: same pixels,
