@@ -11,6 +11,8 @@
 //    by its script's zero), and for each digit of the template where its
 //    glyph stands and which glyph each of the ten digits puts there. A text
 //    of that template is then drawn by putting its digits' glyphs in place.
+//    A template costs 55 layouts, so it is made once 16 texts of it have
+//    come (kTemplateAfter); the texts before are laid out one by one.
 // A template is only used when that provably gives what laying out the text
 // itself gives. It is laid out again with its digits all set to 1, to 2 ...
 // to 9, and with every two different digits alternating in them; each of
@@ -21,9 +23,13 @@
 // font and the fallback fonts of the currency signs give. A template that
 // fails goes on being laid out text by text, as does a text without digits.
 //
+// Glyphs that leave no ink (blanks, no-break spaces, direction marks) are
+// left out, as PrinterTextStyle leaves blanks out of its cells: the page is
+// the same, and a fallback font that only gave such a mark stays out of it.
+//
 // Both stores are bounded: one that fills up is emptied and filled anew, so
 // a long document's memory stays flat. The cache belongs to one font on one
-// paint device; the runs are in the device's units.
+// paint device; the glyphs are in the device's units.
 #pragma once
 
 #include <QFont>
@@ -58,7 +64,8 @@ public:
 
     [[nodiscard]] bool IsEmpty() const { return fonts_.empty(); }
     [[nodiscard]] const std::vector<FontGlyphs>& Fonts() const { return fonts_; }
-    // The glyphs of `font`, to add to.
+    // The glyphs of `font`, to add to; Index() gives where they stay while
+    // other fonts join, At() takes them from there.
     FontGlyphs& Of(const QRawFont& font) { return fonts_[Index(font)]; }
     [[nodiscard]] std::size_t Index(const QRawFont& font);
     FontGlyphs& At(std::size_t index) { return fonts_[index]; }
@@ -102,10 +109,9 @@ public:
     // How many texts and templates the cache holds at most.
     static constexpr qsizetype kMaxTexts = 2048;
     static constexpr qsizetype kMaxTemplates = 512;
-    // A template costs 55 layouts, so it is only made for the texts of one
-    // that has come this often; until then they are laid out one by one.
-    // That keeps a document of few texts to each template from laying out
-    // more than a few times as much as it draws.
+    // How many texts of a template come before it is made: a document with
+    // few texts to each template then lays out at most about four times as
+    // often as it would without the cache.
     static constexpr int kTemplateAfter = 16;
 
 private:

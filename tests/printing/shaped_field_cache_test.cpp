@@ -104,9 +104,12 @@ TEST(ShapedFieldCache, AFieldDrawnFromTheCacheCoversTheLayoutsPixels) {
     canvas.setDotsPerMeterY(11811);
     const PrinterTextStyle style(BodyFont(), &canvas);
     const qreal baseline = 40;
-    for (const QString& text : {QStringLiteral(u"١٬٥٦٢٫٥٠\u00a0ج.م.\u200f"), QStringLiteral(u"￥18,750"),
-                                QStringLiteral(u"₹2,50,000.00"), QStringLiteral(u"١٥/٠١/٢٠٠٧")}) {
+    for (const QString& text :
+         {QStringLiteral(u"١٬٥٦٢٫٥٠\u00a0ج.م.\u200f"), QStringLiteral(u"￥18,750"), QStringLiteral(u"₹2,50,000.00"),
+          QStringLiteral(u"١٥/٠١/٢٠٠٧"), QStringLiteral(u"ج.م.\u200f")}) {
         SCOPED_TRACE(text.toStdString());
+        PrinterTextStyle::CellRun unused;  // enough texts of its template to make one
+        for (int time = 1; time < ShapedFieldCache::kTemplateAfter; ++time) style.AddLaidOut(unused, 0, text);
         canvas.fill(Qt::white);
         {
             QPainter painter(&canvas);
@@ -114,7 +117,7 @@ TEST(ShapedFieldCache, AFieldDrawnFromTheCacheCoversTheLayoutsPixels) {
             PrinterTextStyle::CellRun run;
             ASSERT_TRUE(style.AddToCells(run, 0, u"01/15/2007"));
             style.AddLaidOut(run, 20, text);
-            style.AddLaidOut(run, 40, text);  // the second time, from the cache
+            style.AddLaidOut(run, 40, text);
             style.DrawCells(painter, QPointF(0, baseline), run);
         }
         const QImage cached = canvas.copy();
