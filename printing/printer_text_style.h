@@ -43,7 +43,9 @@ public:
     [[nodiscard]] qreal Pitch() const { return pitch_; }
 
     // The glyphs of a line's fields, drawn together: one run for each font,
-    // which keeps a line to one or two text objects in a PDF.
+    // so a line is one or two text objects in a PDF, not one for each field
+    // and script. A PDF reader gets the same text from it: each glyph keeps
+    // its place, only the order of fonts within a line is another.
     class CellRun {
     public:
         [[nodiscard]] bool IsEmpty() const { return glyphs_.IsEmpty(); }
