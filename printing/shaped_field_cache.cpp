@@ -71,7 +71,9 @@ std::size_t GlyphBatch::Index(const QRawFont& font) {
     for (std::size_t index = 0; index < fonts_.size(); ++index) {
         if (fonts_[index].font == font) return index;
     }
-    fonts_.push_back({font, {}, {}});
+    FontGlyphs& added = fonts_.emplace_back(FontGlyphs{font, {}, {}});
+    added.glyphs.reserve(kGlyphsAtOnce);  // a report line's glyphs, without growing step by step
+    added.positions.reserve(kGlyphsAtOnce);
     return fonts_.size() - 1;
 }
 

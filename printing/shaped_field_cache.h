@@ -73,6 +73,7 @@ public:
     bool operator==(const GlyphBatch&) const = default;
 
 private:
+    static constexpr qsizetype kGlyphsAtOnce = 128;
     std::vector<FontGlyphs> fonts_;
 };
 

@@ -29,10 +29,10 @@ QFont BodyFont() {
     return font;
 }
 
-// Every cell text of a 100-year schedule in `locale`, whole and cut to its
+// Every cell text of a 50-year schedule in `locale`, whole and cut to its
 // field as the report prints it.
 std::set<QString> FieldTexts(const char* locale) {
-    testing::FakeLoanWindow window("250000", "1200", "6.5");
+    testing::FakeLoanWindow window("250000", "600", "6.5");
     CalculateSchedule(window, LocaleMoneyFormatter(QLocale(QString::fromLatin1(locale))));
     std::set<QString> texts;
     for (int row = 1; row < window.grid.Rows(); ++row) {
