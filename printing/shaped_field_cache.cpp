@@ -122,9 +122,9 @@ void ShapedFieldCache::AddFilled(GlyphBatch& batch, const QPointF& origin, const
         same.glyphs.append(run.glyphIndexes());
         for (const QPointF& position : run.positions()) same.positions.append(topLeft + position);
     }
-    auto slot = shape.digits.begin();
+    auto slot = shape.digits.begin();  // the field has a digit for each, being a text of the template
     for (const QChar character : field) {
-        if (!IsDigit(character)) continue;
+        if (!IsDigit(character) || slot == shape.digits.end()) continue;
         const auto [font, first] = starts[slot->run];
         batch.At(font).glyphs[first + slot->glyph] = slot->glyphs[static_cast<std::size_t>(character.digitValue())];
         ++slot;
