@@ -4,9 +4,9 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPointF>
-#include <QTextLayout>
 
 #include <array>
+#include <optional>
 
 namespace quillmere {
 namespace {
@@ -30,19 +30,24 @@ bool NeedsLayout(QChar character) {
     }
 }
 
+// The advance of a blank in `raw`, when `font` is fixed-pitch and has one.
+std::optional<qreal> FixedPitch(const QFont& font, const QRawFont& raw) {
+    if (!QFontInfo(font).fixedPitch() || !raw.isValid()) return std::nullopt;
+    const QList<quint32> blank = raw.glyphIndexesForString(QStringLiteral(" "));
+    if (blank.size() != 1) return std::nullopt;
+    return raw.advancesForGlyphIndexes(blank).constFirst().x();
+}
+
 }  // namespace
 
 PrinterTextStyle::PrinterTextStyle(const QFont& font, const QPaintDevice* device)
-    : font_(font, device), metrics_(font_, device), raw_(QRawFont::fromFont(font_)) {
-    pitch_ = metrics_.averageCharWidth();
-    if (QFontInfo(font_).fixedPitch() && raw_.isValid()) {
-        const QList<quint32> blank = raw_.glyphIndexesForString(QStringLiteral(" "));
-        if (blank.size() == 1) {
-            pitch_ = raw_.advancesForGlyphIndexes(blank).constFirst().x();
-            fixedPitch_ = true;
-        }
-    }
-}
+    : font_(font, device),
+      metrics_(font_, device),
+      raw_(QRawFont::fromFont(font_)),
+      device_(device),
+      fixedPitch_(FixedPitch(font_, raw_).has_value()),
+      pitch_(FixedPitch(font_, raw_).value_or(metrics_.averageCharWidth())),
+      shaped_(font_, device, pitch_) {}
 
 bool PrinterTextStyle::AddToCells(CellRun& run, qsizetype cell, QStringView field) const {
     if (!fixedPitch_) return false;
@@ -62,38 +67,27 @@ bool PrinterTextStyle::AddToCells(CellRun& run, qsizetype cell, QStringView fiel
     for (int i = 0; i < count; ++i) {
         if (glyphs[i] == 0 && field[i] != u' ') return false;  // a character the font lacks: fallback finds it
     }
+    GlyphBatch::FontGlyphs& cells = run.glyphs_.Of(raw_);
     for (int i = 0; i < count; ++i) {
         if (field[i] == u' ') continue;  // a blank leaves no ink
-        run.glyphs_.append(glyphs[i]);
-        run.positions_.append(QPointF(pitch_ * static_cast<qreal>(cell + i), 0));
+        cells.glyphs.append(glyphs[i]);
+        cells.positions.append(QPointF(pitch_ * static_cast<qreal>(cell + i), 0));
     }
     return true;
 }
 
-void PrinterTextStyle::DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const {
-    if (run.IsEmpty()) return;
-    QGlyphRun glyphs;
-    glyphs.setRawFont(raw_);
-    glyphs.setGlyphIndexes(run.glyphs_);
-    glyphs.setPositions(run.positions_);
-    painter.drawGlyphRun(origin, glyphs);
+void PrinterTextStyle::AddLaidOut(CellRun& run, qsizetype cell, QStringView field) const {
+    shaped_.Add(run.glyphs_, QPointF(pitch_ * static_cast<qreal>(cell), 0), field);
 }
 
-// A paragraph of its own, in the direction its first strong character
-// gives, always starting at the field's left edge.
-void PrinterTextStyle::DrawLaidOut(QPainter& painter, const QPointF& origin, QStringView field) const {
-    const QString text = field.toString();
-    QTextLayout layout(text, font_, painter.device());
-    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(pitch_ * static_cast<qreal>(4 * text.size() + 8));
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    layout.draw(&painter, QPointF(origin.x(), origin.y() - line.ascent()));
+void PrinterTextStyle::DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const {
+    for (const GlyphBatch::FontGlyphs& same : run.glyphs_.Fonts()) {
+        QGlyphRun glyphs;
+        glyphs.setRawFont(same.font);
+        glyphs.setGlyphIndexes(same.glyphs);
+        glyphs.setPositions(same.positions);
+        painter.drawGlyphRun(origin, glyphs);
+    }
 }
 
 }  // namespace quillmere

@@ -11,13 +11,17 @@
 //  - anything else (right-to-left text, a currency sign from a fallback
 //    font, a combining mark) is laid out as a paragraph of its own, in its
 //    own reading order, with the font's fallback and shaping. A glyph wider
-//    than a cell then widens its field, never the next one.
+//    than a cell then widens its field, never the next one. Its glyphs come
+//    from the style's ShapedFieldCache, so a text or a run of amounts that
+//    differ in their digits only is shaped once.
 #pragma once
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRawFont>
 #include <QStringView>
+
+#include "printing/shaped_field_cache.h"
 
 class QPainter;
 class QPaintDevice;
@@ -27,6 +31,8 @@ namespace quillmere {
 
 class PrinterTextStyle {
 public:
+    // Drawing through a painter on `device` uses the style's cache; `device`
+    // must outlive the style.
     PrinterTextStyle(const QFont& font, const QPaintDevice* device);
 
     [[nodiscard]] const QFont& Font() const { return font_; }
@@ -36,34 +42,38 @@ public:
     // in a fixed-pitch font, the average character width in any other.
     [[nodiscard]] qreal Pitch() const { return pitch_; }
 
-    // The glyphs of a line's simple fields, each on its character cell,
-    // drawn together as one run.
+    // The glyphs of a line's fields, drawn together: one run for each font,
+    // so a line is one or two text objects in a PDF, not one for each field
+    // and script. A PDF reader gets the same text from it: each glyph keeps
+    // its place, only the order of fonts within a line is another.
     class CellRun {
     public:
-        [[nodiscard]] bool IsEmpty() const { return glyphs_.isEmpty(); }
+        [[nodiscard]] bool IsEmpty() const { return glyphs_.IsEmpty(); }
 
     private:
         friend class PrinterTextStyle;
-        QList<quint32> glyphs_;
-        QList<QPointF> positions_;
+        GlyphBatch glyphs_;
     };
 
     // Adds `field`, starting at character cell `cell`, to `run` when it can
     // be drawn one glyph to a cell; false (and `run` unchanged) when it
-    // needs DrawLaidOut().
+    // needs laying out (AddLaidOut()).
     bool AddToCells(CellRun& run, qsizetype cell, QStringView field) const;
-    // Draws `run` with the baseline of cell 0 at `origin`; the painter's
-    // font must be Font().
+    // Adds `field` laid out as a paragraph of its own, starting at the left
+    // edge of character cell `cell`, to `run`. Its glyphs are laid out for
+    // the style's device, so `run` must be drawn on that device.
+    void AddLaidOut(CellRun& run, qsizetype cell, QStringView field) const;
+    // Draws `run` with the baseline of cell 0 at `origin`.
     void DrawCells(QPainter& painter, const QPointF& origin, const CellRun& run) const;
-    // Draws `field` as a paragraph of its own, its baseline starting at `origin`.
-    void DrawLaidOut(QPainter& painter, const QPointF& origin, QStringView field) const;
 
 private:
     QFont font_;
     QFontMetricsF metrics_;
     QRawFont raw_;
-    qreal pitch_ = 0;
-    bool fixedPitch_ = false;
+    const QPaintDevice* device_;
+    bool fixedPitch_;
+    qreal pitch_;
+    mutable ShapedFieldCache shaped_;  // drawing a field fills it; it never changes what is drawn
 };
 
 }  // namespace quillmere

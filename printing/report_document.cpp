@@ -161,9 +161,7 @@ void ReportDocument::DrawLine(QPainter& painter, const Line& line, double top) c
     const double baseline = top + style.Ascent();
     PrinterTextStyle::CellRun cells;
     ForEachField(line.text, columnSets_[static_cast<std::size_t>(line.columns)], [&](qsizetype cell, QStringView text) {
-        if (!style.AddToCells(cells, cell, text)) {
-            style.DrawLaidOut(painter, QPointF(style.Pitch() * static_cast<double>(cell), baseline), text);
-        }
+        if (!style.AddToCells(cells, cell, text)) style.AddLaidOut(cells, cell, text);
     });
     style.DrawCells(painter, QPointF(0, baseline), cells);
 }
