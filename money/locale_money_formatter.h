@@ -59,6 +59,11 @@ public:
     // it would not write (other grouping, a stray character, ...).
     [[nodiscard]] std::optional<MoneyAmount> Parse(std::string_view text) const;
 
+    // The locale whose money texts these are.
+    [[nodiscard]] const QLocale& Locale() const { return locale_; }
+    // Minor units in one whole unit: 100 for cents, 1 for a currency without decimals.
+    [[nodiscard]] std::int64_t MinorPerUnit() const { return minorPerUnit_; }
+
     // Whether amounts are written from the learnt pattern, without QLocale.
     [[nodiscard]] bool UsesLearntPattern() const { return pattern_.has_value(); }
 
