@@ -79,7 +79,8 @@ void BM_SaveLongestScheduleCsv(benchmark::State& state) {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("schedule.csv"));
     for (auto _ : state) {
-        if (!SaveScheduleCsv(path, longest.window.GridStore()).isEmpty()) state.SkipWithError("the save failed");
+        if (!SaveScheduleFile(path, ScheduleFileType::ShownCsv, longest.window.GridStore(), *UsMoney(), {}).isEmpty())
+            state.SkipWithError("the save failed");
     }
     state.counters["rows"] = longest.window.GridStore().Rows();
 }
