@@ -1,5 +1,9 @@
 #include "export/values_csv.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
 #include "schedule/schedule_csv.h"
 
 namespace quillmere {
@@ -20,12 +24,19 @@ std::string PlainAmount(MoneyAmount amount) {
     return text;
 }
 
+std::string IsoDate(QDate date) {
+    // Written by hand: QDate::toString goes through printf, ten thousand times per long schedule.
+    std::array<char, 16> text{};
+    const int length = std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.year(), date.month(), date.day());
+    return {text.data(), static_cast<std::size_t>(std::max(length, 0))};
+}
+
 std::string PlainValue(const CellValue& cell) {
     switch (cell.kind) {
         case CellValue::Kind::Money:
             return PlainAmount(cell.money);
         case CellValue::Kind::Date:
-            return cell.date.toString(Qt::ISODate).toStdString();
+            return IsoDate(cell.date);
         case CellValue::Kind::Integer:
             return std::to_string(cell.integer);
         case CellValue::Kind::Text:
