@@ -23,7 +23,7 @@ QString SaveWorkbook(const QString& path, const ScheduleValues& values, const Sp
     QTemporaryFile workbook(QDir(QDir::tempPath()).filePath(QStringLiteral("quillmere-XXXXXX.xlsx")));
     if (!workbook.open()) return workbook.errorString();
     workbook.close();
-    const QString failure = WriteScheduleWorkbook(workbook.fileName(), values, formats, terms);
+    QString failure = WriteScheduleWorkbook(workbook.fileName(), values, formats, terms);
     if (!failure.isEmpty()) return failure;
     if (!workbook.open()) return workbook.errorString();
     const QByteArray bytes = workbook.readAll();
