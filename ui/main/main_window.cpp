@@ -82,7 +82,13 @@ public:
         window_.hooks_.showInformation(&window_, FromUtf8(text), FromUtf8(title));
     }
 
-    bool DispatchPendingEvents() override { return window_.fill_.BetweenRows(); }
+    // Before the first row the loan's terms are known: from then on a save or
+    // a copy (the fill lets the user act between rows) reads this loan's.
+    bool DispatchPendingEvents() override {
+        if (!termsPublished_) window_.loanTerms_ = Terms();
+        termsPublished_ = true;
+        return window_.fill_.BetweenRows();
+    }
     ScheduleGrid& Grid() override { return window_.grid_; }
 
 private:
@@ -107,6 +113,7 @@ private:
     frmMain& window_;
     mutable std::array<std::string, 4> lastTexts_;
     mutable int firstPaymentYear_ = 0;
+    bool termsPublished_ = false;
 };
 
 frmMain::frmMain(PlatformHooks& hooks, QWidget* parent)
@@ -204,9 +211,7 @@ void frmMain::cmdCalculate_Click() { fill_.Calculate(); }
 
 void frmMain::Calculate() {
     CalculationView view(*this);
-    if (CalculateSchedule(view, *money_) != CalculationOutcome::Completed) return;
-    loanTerms_ = view.Terms();
-    AnnounceResult();
+    if (CalculateSchedule(view, *money_) == CalculationOutcome::Completed) AnnounceResult();
 }
 
 // "Monthly payment $340.02, 3 payments": heard at once, wherever the focus is.
