@@ -49,8 +49,13 @@ void AppendCell(std::string& html, const CellValue& cell, const SpreadsheetForma
         return;
     }
     const std::string number = CellNumber(cell);
-    html += "<td sdval=\"" + number + "\" sdnum=\"1033;1033;" + HtmlEscaped(*code) + "\" x:num=\"" + number +
-            "\" style=\"mso-number-format:" + HtmlEscaped(CssString(*code)) + "\">" + HtmlEscaped(cell.text) + "</td>";
+    html += "<td sdval=\"" + number + "\"";
+    // Calc's HTML import reads sdval only beside an sdnum, and takes only its
+    // own built-in formats: the ISO date, the same in every locale, and for
+    // numbers "General" in the user's own notation.
+    html += cell.kind == CellValue::Kind::Date ? " sdnum=\"1033;1033;YYYY-MM-DD\"" : " sdnum=\"1033;0;General\"";
+    html += " x:num=\"" + number + "\" style=\"mso-number-format:" + HtmlEscaped(CssString(*code)) + "\">" +
+            HtmlEscaped(cell.text) + "</td>";
 }
 
 }  // namespace

@@ -2,10 +2,11 @@
 // spreadsheets that read the cells' values paste numbers and dates.
 //
 // Every cell shows the grid's text and carries its value twice: for
-// LibreOffice as sdval (the number) and sdnum (its format code, written for
-// en-US, 1033), for Excel as x:num and the format in mso-number-format. An
-// amount's value is the plain number of its text, a date's the spreadsheet's
-// day number (see ScheduleValues). "Year Totals" and "Totals" rows are bold.
+// LibreOffice as sdval (the number) and sdnum (Calc's ISO date format for a
+// date, its "General" for a number), for Excel as x:num and the format of SpreadsheetFormats in
+// mso-number-format. An amount's value is the plain number of its text, a
+// date's the spreadsheet's day number (see ScheduleValues). "Year Totals"
+// and "Totals" rows are bold.
 #pragma once
 
 #include <string>

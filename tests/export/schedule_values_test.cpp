@@ -100,12 +100,14 @@ TEST(ScheduleValues, ClipboardTableCarriesTheValues) {
     const ScheduleValues values = ReadScheduleValues(grid, UsMoney(), 2007);
     const std::string html = ScheduleHtmlTable(values, FormatsFor(UsMoney()), GridCellRange{1, 3, 0, 2});
     EXPECT_NE(html.find("<tr><th>Date</th><th>Number</th><th>Payment</th></tr>"), std::string::npos);
-    EXPECT_NE(html.find("<td sdval=\"39401\" sdnum=\"1033;1033;m&quot;/&quot;d&quot;/&quot;yyyy\" x:num=\"39401\" "
+    EXPECT_NE(html.find("<td sdval=\"39401\" sdnum=\"1033;1033;YYYY-MM-DD\" x:num=\"39401\" "
                         "style=\"mso-number-format:&quot;m\\0022 /\\0022 d\\0022 /\\0022 yyyy&quot;\">11/15/07</td>"),
               std::string::npos);
     EXPECT_NE(
-        html.find("<td sdval=\"340.02\" sdnum=\"1033;1033;&quot;$&quot;#,##0.00;&quot;($&quot;#,##0.00&quot;)&quot;\" "
-                  "x:num=\"340.02\" style=\"mso-number-format:&quot;\\0022 $\\0022 #,##0.00;"),
+        html.find(
+            "<td sdval=\"340.02\" sdnum=\"1033;0;General\" x:num=\"340.02\" "
+            "style=\"mso-number-format:&quot;\\0022 $\\0022 #,##0.00;\\0022 ($\\0022 #,##0.00\\0022 )\\0022 &quot;\">"
+            "$340.02</td>"),
         std::string::npos);
     EXPECT_NE(html.find("<tr style=\"font-weight:bold\"><td>Year Totals</td><td></td>"), std::string::npos);
     EXPECT_EQ(html.find("Balance"), std::string::npos);   // only the selected columns

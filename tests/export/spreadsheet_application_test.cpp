@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "export/schedule_files.h"
+#include "export/schedule_html.h"
+#include "export/spreadsheet_formats.h"
 #include "tests/export/export_fixtures.h"
 
 namespace quillmere {
@@ -56,7 +58,9 @@ public:
     Calc() : soffice_(QStandardPaths::findExecutable(QStringLiteral("soffice"))) {}
     [[nodiscard]] bool Installed() const { return !soffice_.isEmpty(); }
 
-    CalcRows Open(const QString& file, const char* locale) {
+    // `filter`: the import filter, where Calc is to read `file` as a web page
+    // pasted into it rather than open it as a document of its own.
+    CalcRows Open(const QString& file, const char* locale, const QString& filter = QString()) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         const QString name = QString::fromLatin1(locale) + QStringLiteral(".UTF-8");
@@ -64,10 +68,16 @@ public:
         environment.insert(QStringLiteral("LANG"), name);
         process.setProcessEnvironment(environment);
         const QString out = profile_.filePath(QString::fromLatin1(locale));
-        process.start(soffice_, {QStringLiteral("-env:UserInstallation=") +
-                                     QUrl::fromLocalFile(profile_.filePath(QStringLiteral("profile"))).toString(),
-                                 QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("fods"),
-                                 QStringLiteral("--outdir"), out, file});
+        QStringList arguments{QStringLiteral("-env:UserInstallation=") +
+                                  QUrl::fromLocalFile(profile_.filePath(QStringLiteral("profile"))).toString(),
+                              QStringLiteral("--headless"),
+                              QStringLiteral("--convert-to"),
+                              QStringLiteral("fods"),
+                              QStringLiteral("--outdir"),
+                              out,
+                              file};
+        if (!filter.isEmpty()) arguments << QStringLiteral("--infilter=") + filter;
+        process.start(soffice_, arguments);
         EXPECT_TRUE(process.waitForFinished(180000));
         QFile converted(QDir(out).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".fods")));
         EXPECT_TRUE(converted.open(QIODevice::ReadOnly)) << converted.fileName().toStdString();
@@ -127,6 +137,13 @@ TEST(SpreadsheetApplication, CalcOpensTheWorkbookAndTheValuesCsvAsNumbersAndDate
         // locale.
         const bool periodLocale = QLocale(QString::fromLatin1(name)).decimalPoint() == QStringLiteral(".");
         ExpectValues(grid, money, calc.Open(csv, name), periodLocale);
+        // The clipboard's table, as Calc reads a pasted one.
+        const QString html = dir.filePath(QStringLiteral("%1.html").arg(QString::fromLatin1(name)));
+        const ScheduleValues values = ReadScheduleValues(grid, money, terms.firstPaymentYear);
+        ASSERT_EQ(SaveFileSafely(html, QByteArray::fromStdString(ScheduleHtmlTable(
+                                           values, FormatsFor(money), GridCellRange{1, grid.Rows() - 1, 0, 6}))),
+                  QString());
+        ExpectValues(grid, money, calc.Open(html, name, QStringLiteral("HTML (StarCalc)")), true);
     }
 }
 

@@ -361,7 +361,7 @@ private slots:
         // Beside the text, the same cells as an HTML table of values.
         const QString html = QApplication::clipboard()->mimeData()->html();
         QVERIFY(html.contains(QStringLiteral("<th>Interest</th><th>Applied</th></tr>")));
-        QVERIFY(html.contains(QStringLiteral("<td sdval=\"330.02\" sdnum=\"1033;1033;")));
+        QVERIFY(html.contains(QStringLiteral("<td sdval=\"330.02\" sdnum=\"1033;0;General\" x:num=\"330.02\"")));
         QVERIFY(html.contains(QStringLiteral("x:num=\"663.34\"")));
         QVERIFY(!html.contains(QStringLiteral("Balance")));
         // Beyond the store nothing is read; a tab inside a cell can't split it.
