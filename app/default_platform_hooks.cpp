@@ -21,6 +21,11 @@ void ShowInformationBox(QWidget* owner, const QString& text, const QString& titl
     box.exec();
 }
 
+void ShowWarningBox(QWidget* owner, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
 void PrintSchedule(QWidget* owner, const ScheduleGrid& grid) {
     // A failed or cancelled print ends silently: the user simply gets no pages.
     static_cast<void>(PrintScheduleWithDialog(owner, grid));
@@ -81,11 +86,13 @@ PlatformHooks DefaultPlatformHooks() {
     PlatformHooks hooks;
     hooks.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     hooks.showInformation = ShowInformationBox;
+    hooks.showWarning = ShowWarningBox;
     hooks.runModal = [](QDialog& dialog) { dialog.exec(); };
     hooks.printSchedule = PrintSchedule;
     hooks.previewSchedule = PreviewScheduleWithDialog;
-    hooks.chooseSaveFile = [](QWidget* owner, const QString& title, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(owner, title, suggested, filter);
+    hooks.chooseSaveFile = [](QWidget* owner, const QString& title, const QString& suggested, const QString& filters,
+                              QString* selectedFilter) {
+        return QFileDialog::getSaveFileName(owner, title, suggested, filters, selectedFilter);
     };
     hooks.exitProgram = LeaveProgram;
     return hooks;

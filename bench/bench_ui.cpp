@@ -72,18 +72,37 @@ struct LongestSchedule {
     }
 };
 
-// Save Schedule As... of the longest schedule: the CSV written and moved into place.
-void BM_SaveLongestScheduleCsv(benchmark::State& state) {
+// Save Schedule As... of the longest schedule, as each of the dialog's file
+// types: the file written and moved into place.
+void SaveLongestSchedule(benchmark::State& state, ScheduleFileType type, const char* name) {
     LongestSchedule longest(state);
     if (!longest.shown) return;
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("schedule.csv"));
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    const std::unique_ptr<LocaleMoneyFormatter> money = UsMoney();
+    const LoanTerms terms{250000, 7.5, 2007};
     for (auto _ : state) {
-        if (!SaveScheduleCsv(path, longest.window.GridStore()).isEmpty()) state.SkipWithError("the save failed");
+        if (!SaveScheduleFile(path, type, longest.window.GridStore(), *money, terms).isEmpty()) {
+            state.SkipWithError("the save failed");
+        }
     }
     state.counters["rows"] = longest.window.GridStore().Rows();
 }
+
+void BM_SaveLongestScheduleCsv(benchmark::State& state) {
+    SaveLongestSchedule(state, ScheduleFileType::ShownCsv, "schedule.csv");
+}
 BENCHMARK(BM_SaveLongestScheduleCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SaveLongestScheduleValuesCsv(benchmark::State& state) {
+    SaveLongestSchedule(state, ScheduleFileType::ValuesCsv, "values.csv");
+}
+BENCHMARK(BM_SaveLongestScheduleValuesCsv)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SaveLongestScheduleWorkbook(benchmark::State& state) {
+    SaveLongestSchedule(state, ScheduleFileType::Workbook, "schedule.xlsx");
+}
+BENCHMARK(BM_SaveLongestScheduleWorkbook)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Show Chart... on the longest schedule: its texts read back and the chart
 // drawn once.

@@ -18,7 +18,8 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The shared libraries (Qt among them) come from dpkg-shlibdeps. What it
+# The shared libraries (Qt, libxlsxwriter and zlib among them) come from
+# dpkg-shlibdeps. What it
 # cannot see is what is loaded at run time: the fonts the windows and the
 # printed schedule fall back on. On Debian 12 the X11 platform plugin and the
 # JPEG plugin (for the logo) ship in libqt6gui6, which the libraries already

@@ -73,6 +73,15 @@ private:
     GridObserver* observer_ = nullptr;
 };
 
+// A rectangle of data cells in store rows and columns, both ends included.
+// Data rows start at 1; row 0 is the header row.
+struct GridCellRange {
+    int firstRow = 1;
+    int lastRow = 0;
+    int firstCol = 0;
+    int lastCol = ScheduleGrid::kColumns - 1;
+};
+
 // The header texts of row 0, in column order.
 inline constexpr std::array<std::string_view, ScheduleGrid::kColumns> kScheduleHeaders = {
     "Date", "Number", "Payment", "Interest", "Applied", "Balance", "Notes"};

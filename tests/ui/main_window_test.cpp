@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -52,6 +53,12 @@ const QStringList kWorkedExample = {
 };
 
 QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+
+// The first bytes of a saved file.
+QByteArray FileStart(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(120) : QByteArray();
+}
 
 const QSize kDesignClient(772, 526);
 
@@ -352,6 +359,12 @@ private slots:
         QTest::keyClick(c_->gridOne, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
                  QStringLiteral("Interest\tApplied\n$10.00\t$330.02\n$6.70\t$333.32\n$16.70\t$663.34\n"));
+        // Beside the text, the same cells as an HTML table of values.
+        const QString html = QApplication::clipboard()->mimeData()->html();
+        QVERIFY(html.contains(QStringLiteral("<th>Interest</th><th>Applied</th></tr>")));
+        QVERIFY(html.contains(QStringLiteral("<td sdval=\"330.02\" sdnum=\"1033;0;General\" x:num=\"330.02\"")));
+        QVERIFY(html.contains(QStringLiteral("x:num=\"663.34\"")));
+        QVERIFY(!html.contains(QStringLiteral("Balance")));
         // Beyond the store nothing is read; a tab inside a cell can't split it.
         quillmere::ScheduleGrid grid;
         quillmere::ResetGrid(grid);
@@ -501,19 +514,31 @@ private slots:
         QCOMPARE(menu->pos(), c_->gridOne->viewport()->mapToGlobal(c_->gridOne->visualRect(cell).center()));
         menu->hide();
 
+        // Each of the dialog's file types, the workbook chosen at first; the
+        // suffix is added.
         const QTemporaryDir dir;
-        recorder_->saveAs = dir.filePath(QStringLiteral("loan"));  // the suffix is added
+        recorder_->saveAs = dir.filePath(QStringLiteral("loan"));
         c_->gridOne->setFocus();
         QTest::keyClick(c_->gridOne, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(recorder_->saveAsked.at(0).endsWith(QStringLiteral("Loan Payment Schedule.csv")));
-        QFile saved(dir.filePath(QStringLiteral("loan.csv")));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.readAll().startsWith("Date,Number,Payment,Interest,Applied,Balance,Notes\r\n11/15/07,1,$340.02"));
+        QVERIFY(recorder_->saveAsked.at(0).endsWith(QStringLiteral("Loan Payment Schedule.xlsx")));
+        QCOMPARE(recorder_->saveFirstFilter, QStringLiteral("Excel workbook (*.xlsx)"));
+        QCOMPARE(recorder_->saveFilters, QStringLiteral("Excel workbook (*.xlsx);;CSV for spreadsheets (*.csv);;"
+                                                        "CSV as shown (*.csv)"));
+        QVERIFY(FileStart(dir.filePath(QStringLiteral("loan.xlsx"))).startsWith("PK"));
+        recorder_->saveFilter = QStringLiteral("CSV for spreadsheets (*.csv)");
+        Control<QAction>(*w_, "actSave")->trigger();
+        QVERIFY(FileStart(dir.filePath(QStringLiteral("loan.csv")))
+                    .startsWith("Date,Number,Payment,Interest,Applied,Balance,Notes\r\n2007-11-15,1,340.02,"));
+        recorder_->saveFilter = QStringLiteral("CSV as shown (*.csv)");
+        Control<QAction>(*w_, "actSave")->trigger();
+        QVERIFY(FileStart(dir.filePath(QStringLiteral("loan.csv")))
+                    .startsWith("Date,Number,Payment,Interest,Applied,Balance,Notes\r\n11/15/07,1,$340.02"));
         // A failure is said, with the path and the reason.
         recorder_->saveAs = dir.filePath(QStringLiteral("gone/loan.csv"));
         Control<QAction>(*w_, "actSave")->trigger();
-        QCOMPARE(recorder_->messages.size(), 1);
-        QVERIFY(recorder_->messages[0].startsWith(
+        QCOMPARE(recorder_->warnings.size(), 1);
+        QVERIFY(recorder_->messages.isEmpty());
+        QVERIFY(recorder_->warnings[0].startsWith(
             QStringLiteral("Save Schedule As: The schedule could not be saved to ") + recorder_->saveAs + ": "));
         Control<QAction>(*w_, "actPreview")->trigger();
         QCOMPARE(recorder_->previews, 1);

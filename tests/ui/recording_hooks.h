@@ -16,10 +16,14 @@ struct RecordingHooks {
     bool browserPresent = true;
     QStringList openedUrls;
     QStringList messages;  // each information box as "title: text"
+    QStringList warnings;  // each warning box, likewise
     int prints = 0;
     int previews = 0;
-    QString saveAs;         // what the save dialog answers
-    QStringList saveAsked;  // each save dialog's suggested path
+    QString saveAs;           // what the save dialog answers
+    QString saveFilter;       // the filter it answers; the one chosen at first when empty
+    QString saveFilters;      // the filters the last save dialog offered
+    QString saveFirstFilter;  // and the one chosen at first
+    QStringList saveAsked;    // each save dialog's suggested path
     int exits = 0;
     std::function<void()> onPrint;
     // Runs while a dialog is "modal"; closes it before returning.
@@ -33,6 +37,9 @@ struct RecordingHooks {
         hooks.showInformation = [this](QWidget*, const QString& text, const QString& title) {
             messages << title + QStringLiteral(": ") + text;
         };
+        hooks.showWarning = [this](QWidget*, const QString& text, const QString& title) {
+            warnings << title + QStringLiteral(": ") + text;
+        };
         hooks.runModal = [this](QDialog& dialog) {
             dialog.show();
             if (duringModal) duringModal(dialog);
@@ -42,8 +49,12 @@ struct RecordingHooks {
             if (onPrint) onPrint();
         };
         hooks.previewSchedule = [this](QWidget*, const quillmere::ScheduleGrid&) { ++previews; };
-        hooks.chooseSaveFile = [this](QWidget*, const QString&, const QString& suggested, const QString&) {
+        hooks.chooseSaveFile = [this](QWidget*, const QString&, const QString& suggested, const QString& filters,
+                                      QString* selectedFilter) {
             saveAsked << suggested;
+            saveFilters = filters;
+            saveFirstFilter = *selectedFilter;
+            if (!saveFilter.isEmpty()) *selectedFilter = saveFilter;
             return saveAs;
         };
         hooks.exitProgram = [this] { ++exits; };

@@ -1,5 +1,5 @@
-// The schedule leaving the program: the CSV file read back by a reader of
-// its own, a save that fails half-way, and the chart's data.
+// The schedule leaving the program: the CSV as shown read back by a reader
+// of its own, the save dialog's file types, and the chart's data.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -54,13 +54,14 @@ ScheduleGrid Schedule(const LocaleMoneyFormatter& money, const char* months) {
     return window.grid;
 }
 
-TEST(ScheduleExport, EveryCellReadsBackFromTheCsv) {
+TEST(ScheduleExport, EveryCellReadsBackFromTheCsvAsShown) {
     const QTemporaryDir dir;
     for (const char* locale : {"en_US", "de_DE"}) {
         SCOPED_TRACE(locale);
-        const ScheduleGrid grid = Schedule(LocaleMoneyFormatter(QLocale(QString::fromLatin1(locale))), "360");
+        const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(locale))};
+        const ScheduleGrid grid = Schedule(money, "360");
         const QString path = dir.filePath(QStringLiteral("schedule.csv"));
-        ASSERT_EQ(SaveScheduleCsv(path, grid), QString());
+        ASSERT_EQ(SaveScheduleFile(path, ScheduleFileType::ShownCsv, grid, money, {}), QString());
         const Rows rows = ReadCsv(FileContents(path).toStdString());
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(grid.Rows()));
         for (int row = 0; row < grid.Rows(); ++row) {
@@ -68,24 +69,33 @@ TEST(ScheduleExport, EveryCellReadsBackFromTheCsv) {
             for (int column = 0; column < 7; ++column) EXPECT_EQ(rows[row][column], grid.TextMatrix(row, column));
         }
     }
-    EXPECT_EQ(WithCsvSuffix(QStringLiteral("/tmp/loan")), QStringLiteral("/tmp/loan.csv"));
-    EXPECT_EQ(WithCsvSuffix(QStringLiteral("/tmp/loan.txt")), QStringLiteral("/tmp/loan.txt"));
-    EXPECT_TRUE(SuggestedCsvPath().endsWith(QStringLiteral("/Loan Payment Schedule.csv")));
 }
 
-// The disk fills up half-way: the file that stood there survives, and the
-// reason is told.
-TEST(ScheduleExport, AFailedSaveLeavesTheOldFileAndSaysWhy) {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("schedule.csv"));
-    ASSERT_TRUE(WriteFile(path, "the earlier schedule"));
-    const ScheduleGrid grid = Schedule(LocaleMoneyFormatter(QLocale(QLocale::English, QLocale::UnitedStates)), "9999");
-    QString failure;
-    ASSERT_TRUE(WithFileSizeLimit(rlim_t{64} * 1024, [&] { failure = SaveScheduleCsv(path, grid); }));
-    EXPECT_FALSE(failure.isEmpty());
-    EXPECT_EQ(FileContents(path), QByteArray("the earlier schedule"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.csv")});
-    EXPECT_FALSE(SaveScheduleCsv(dir.filePath(QStringLiteral("no/such/folder.csv")), grid).isEmpty());
+// The dialog's three file types, each with its own suffix, and where it
+// opens: the documents folder, or home where there is none.
+TEST(ScheduleExport, FileTypesAndTheSuggestedPath) {
+    const QStringList filters = ScheduleFileFilters().split(QStringLiteral(";;"));
+    ASSERT_EQ(filters,
+              (QStringList{QStringLiteral("Excel workbook (*.xlsx)"), QStringLiteral("CSV for spreadsheets (*.csv)"),
+                           QStringLiteral("CSV as shown (*.csv)")}));
+    EXPECT_EQ(FileTypeOfFilter(filters[0]), ScheduleFileType::Workbook);
+    EXPECT_EQ(FileTypeOfFilter(filters[1]), ScheduleFileType::ValuesCsv);
+    EXPECT_EQ(FileTypeOfFilter(filters[2]), ScheduleFileType::ShownCsv);
+    EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan"), ScheduleFileType::Workbook), QStringLiteral("/tmp/loan.xlsx"));
+    EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan"), ScheduleFileType::ValuesCsv), QStringLiteral("/tmp/loan.csv"));
+    EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan.txt"), ScheduleFileType::Workbook),
+              QStringLiteral("/tmp/loan.txt"));
+
+    const QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
+    EXPECT_EQ(SuggestedSchedulePath(), home.filePath(QStringLiteral("Loan Payment Schedule.xlsx")));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    EXPECT_EQ(SuggestedSchedulePath(), home.filePath(QStringLiteral("Documents/Loan Payment Schedule.xlsx")));
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 TEST(ScheduleExport, ChartDataOfTheWorkedExample) {

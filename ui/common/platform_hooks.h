@@ -1,6 +1,6 @@
 // PlatformHooks: the program's few ways out of its own windows.
 //
-// Opening a web address, a modal information box, running a window modally,
+// Opening a web address, a modal information or warning box, running a window modally,
 // printing the schedule and ending the program are each one replaceable
 // function. The program uses DefaultPlatformHooks() (app/); tests put
 // recorders in their place, so no test blocks on a modal loop, opens a
@@ -30,6 +30,9 @@ struct PlatformHooks {
     // one OK button; returns once it is closed.
     std::function<void(QWidget* owner, const QString& text, const QString& title)> showInformation;
 
+    // The same box with the warning icon: something the user asked for failed.
+    std::function<void(QWidget* owner, const QString& text, const QString& title)> showWarning;
+
     // Shows `dialog` modally and returns once it has closed.
     std::function<void(QDialog& dialog)> runModal;
 
@@ -41,9 +44,12 @@ struct PlatformHooks {
     // button prints what it shows.
     std::function<void(QWidget* owner, const ScheduleGrid& grid)> previewSchedule;
 
-    // The file dialog asking where to save: `title`, the `suggested` path, a
-    // `filter` ("CSV (*.csv)"). The path chosen, or an empty one on a cancel.
-    std::function<QString(QWidget* owner, const QString& title, const QString& suggested, const QString& filter)>
+    // The file dialog asking where to save: `title`, the `suggested` path, the
+    // `filters` ("CSV (*.csv)", ";;" between several). `selectedFilter`
+    // names the one chosen at first, and then the one the user chose. The
+    // path chosen, or an empty one on a cancel.
+    std::function<QString(QWidget* owner, const QString& title, const QString& suggested, const QString& filters,
+                          QString* selectedFilter)>
         chooseSaveFile;
 
     // Ends the whole program at once for the user: every window disappears,

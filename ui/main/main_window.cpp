@@ -7,11 +7,15 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 
 #include "autoresize/twips.h"
+#include "export/schedule_html.h"
+#include "export/spreadsheet_formats.h"
 #include "money/locale_money_formatter.h"
+#include "schedule/leading_number.h"
 #include "schedule/loan_calculation.h"
 #include "ui/common/about_window.h"
 #include "ui/common/link_label.h"
@@ -47,24 +51,44 @@ class frmMain::CalculationView final : public LoanWindow {
 public:
     explicit CalculationView(frmMain& window) : window_(window) {}
 
-    [[nodiscard]] std::string Text(LoanBox box) const override { return Box(box).text().toStdString(); }
+    [[nodiscard]] std::string Text(LoanBox box) const override {
+        std::string text = Box(box).text().toStdString();
+        lastTexts_[static_cast<std::size_t>(box)] = text;
+        return text;
+    }
     // A box whose text stays the same is left alone: setting it again would
     // move its cursor, drop its undo history and make a screen reader echo it.
     void SetText(LoanBox box, std::string text) override {
         const QString newText = QString::fromStdString(text);
         if (Box(box).text() != newText) Box(box).setText(newText);
+        lastTexts_[static_cast<std::size_t>(box)] = std::move(text);
     }
 
     [[nodiscard]] CalendarDate SelectedDate() const override {
         const QDate date = window_.calCalendar->selectedDate();
+        firstPaymentYear_ = date.year();
         return {date.day(), date.month(), date.year()};
+    }
+
+    // The loan as the calculation used it: each box's text as it last read or
+    // wrote it (the user may type on while a long schedule fills), the
+    // calendar's year as it read it.
+    [[nodiscard]] LoanTerms Terms() const {
+        return {LeadingNumberValue(lastTexts_[static_cast<std::size_t>(LoanBox::Principal)]),
+                LeadingNumberValue(lastTexts_[static_cast<std::size_t>(LoanBox::Rate)]), firstPaymentYear_};
     }
 
     void ShowInformation(std::string_view text, std::string_view title) override {
         window_.hooks_.showInformation(&window_, FromUtf8(text), FromUtf8(title));
     }
 
-    bool DispatchPendingEvents() override { return window_.fill_.BetweenRows(); }
+    // Before the first row the loan's terms are known: from then on a save or
+    // a copy (the fill lets the user act between rows) reads this loan's.
+    bool DispatchPendingEvents() override {
+        if (!termsPublished_) window_.loanTerms_ = Terms();
+        termsPublished_ = true;
+        return window_.fill_.BetweenRows();
+    }
     ScheduleGrid& Grid() override { return window_.grid_; }
 
 private:
@@ -87,6 +111,9 @@ private:
     }
 
     frmMain& window_;
+    mutable std::array<std::string, 4> lastTexts_;
+    mutable int firstPaymentYear_ = 0;
+    bool termsPublished_ = false;
 };
 
 frmMain::frmMain(PlatformHooks& hooks, QWidget* parent)
@@ -167,9 +194,17 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::ResetGrid() { quillmere::ResetGrid(grid_); }
 
+// Plain text for any program, and an HTML table whose cells carry their
+// values for a spreadsheet.
 void frmMain::CopySchedule() {
-    const std::string text = ScheduleClipboardText(grid_, gridOne->selectionModel()->selectedIndexes());
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    const QModelIndexList selected = gridOne->selectionModel()->selectedIndexes();
+    const GridCellRange cells =
+        BoundingCells(selected).value_or(GridCellRange{1, grid_.Rows() - 1, 0, ScheduleGrid::kColumns - 1});
+    auto* data = new QMimeData;  // the clipboard takes it
+    data->setText(QString::fromStdString(ScheduleClipboardText(grid_, cells)));
+    const ScheduleValues values = ReadScheduleValues(grid_, *money_, loanTerms_.firstPaymentYear);
+    data->setHtml(QString::fromStdString(ScheduleHtmlTable(values, FormatsFor(*money_), cells)));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void frmMain::cmdCalculate_Click() { fill_.Calculate(); }
@@ -217,13 +252,16 @@ void frmMain::cmdPrint_Click() { fill_.Print(); }
 
 void frmMain::SaveSchedule() {
     const QString title = QStringLiteral("Save Schedule As");
-    QString path = hooks_.chooseSaveFile(this, title, SuggestedCsvPath(), QStringLiteral("CSV (*.csv)"));
+    const QString filters = ScheduleFileFilters();
+    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
+    QString path = hooks_.chooseSaveFile(this, title, SuggestedSchedulePath(), filters, &filter);
     if (path.isEmpty()) return;
-    path = WithCsvSuffix(path);
-    const QString failure = SaveScheduleCsv(path, grid_);
+    const ScheduleFileType type = FileTypeOfFilter(filter);
+    path = WithSuffixOf(path, type);
+    const QString failure = SaveScheduleFile(path, type, grid_, *money_, loanTerms_);
     if (failure.isEmpty()) return;
     // The user asked for a file: a failure is said, never passed over.
-    hooks_.showInformation(this, QStringLiteral("The schedule could not be saved to %1: %2").arg(path, failure), title);
+    hooks_.showWarning(this, QStringLiteral("The schedule could not be saved to %1: %2").arg(path, failure), title);
 }
 
 void frmMain::PreviewSchedule() { hooks_.previewSchedule(this, grid_); }

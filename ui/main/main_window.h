@@ -31,6 +31,7 @@
 #include <array>
 #include <memory>
 
+#include "export/schedule_workbook.h"
 #include "schedule/schedule_grid.h"
 #include "ui/main/schedule_fill.h"
 
@@ -117,10 +118,11 @@ private:
     // entries' shortcuts work while the grid has the focus.
     void BuildGridMenu();
     // Ctrl+C in the grid: the selected cells, or the whole schedule when
-    // none is selected, as tab-separated text with the column headers.
+    // none is selected, as tab-separated text with the column headers and
+    // as an HTML table of values.
     void CopySchedule();
-    // Save Schedule As... (Ctrl+S): the schedule as a CSV file; a failure
-    // is told in an information box.
+    // Save Schedule As... (Ctrl+S): the schedule as a workbook or a CSV file
+    // of values or of texts; a failure is told in a warning box.
     void SaveSchedule();
     void PreviewSchedule();
     // Show Chart...: the chart window, which follows the grid from then on.
@@ -169,6 +171,7 @@ private:
     std::unique_ptr<const LocaleMoneyFormatter> money_;
     AboutWindow* about_ = nullptr;
     ScheduleGrid grid_;
+    LoanTerms loanTerms_;  // of the schedule in the grid
     ScheduleTableModel* gridModel_ = nullptr;
     ResultAnnouncer* announcer_ = nullptr;  // tells a screen reader each result
     QMenu* gridMenu_ = nullptr;

@@ -17,15 +17,6 @@
 
 namespace quillmere {
 
-// A rectangle of data cells in store rows and columns, both ends included.
-// Data rows start at 1; row 0, the header row, is added by the text itself.
-struct GridCellRange {
-    int firstRow = 1;
-    int lastRow = 0;
-    int firstCol = 0;
-    int lastCol = ScheduleGrid::kColumns - 1;
-};
-
 // Every row of the store: the header row, then all data rows.
 [[nodiscard]] std::string ScheduleClipboardText(const ScheduleGrid& grid);
 

@@ -2,36 +2,46 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
-#include <string>
-
-#include "schedule/schedule_csv.h"
+#include <array>
+#include <utility>
 
 namespace quillmere {
+namespace {
 
-QString SaveScheduleCsv(const QString& path, const ScheduleGrid& grid) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const std::string text = ScheduleCsvText(grid);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+const std::array<std::pair<QString, ScheduleFileType>, 3> kFilters = {{
+    {QStringLiteral("Excel workbook (*.xlsx)"), ScheduleFileType::Workbook},
+    {QStringLiteral("CSV for spreadsheets (*.csv)"), ScheduleFileType::ValuesCsv},
+    {QStringLiteral("CSV as shown (*.csv)"), ScheduleFileType::ShownCsv},
+}};
+
+}  // namespace
+
+QString ScheduleFileFilters() {
+    QStringList filters;
+    for (const auto& filter : kFilters) filters << filter.first;
+    return filters.join(QStringLiteral(";;"));
+}
+
+ScheduleFileType FileTypeOfFilter(const QString& filter) {
+    for (const auto& [text, type] : kFilters) {
+        if (text == filter) return type;
     }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return ScheduleFileType::Workbook;
 }
 
-QString SuggestedCsvPath() {
+QString SuggestedSchedulePath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Loan Payment Schedule.csv"));
+    // A dialog handed a folder that doesn't exist opens in the working
+    // directory instead, which is rarely where the user keeps anything.
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Loan Payment Schedule.xlsx"));
 }
 
-QString WithCsvSuffix(const QString& path) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
+QString WithSuffixOf(const QString& path, ScheduleFileType type) {
+    if (!QFileInfo(path).suffix().isEmpty()) return path;
+    return path + (type == ScheduleFileType::Workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv"));
 }
 
 }  // namespace quillmere

@@ -1,23 +1,28 @@
-// Saving the schedule as a CSV file (see schedule/schedule_csv.h).
+// The save dialog's side of "Save Schedule As…": its file types, the path it
+// suggests and the suffix a chosen path gets. The files themselves are
+// written by export/schedule_files.h.
 #pragma once
 
 #include <QString>
 
+#include "export/schedule_files.h"
+
 namespace quillmere {
 
-class ScheduleGrid;
+// The dialog's filters, ";;" between them, the workbook's first:
+// "Excel workbook (*.xlsx)", "CSV for spreadsheets (*.csv)" and
+// "CSV as shown (*.csv)".
+[[nodiscard]] QString ScheduleFileFilters();
 
-// Writes the schedule's CSV to `path`: beside it under a temporary name
-// first, moved over it only once complete, so a failure leaves whatever
-// stood there untouched and no temporary file behind. The system's reason
-// for a failure, or an empty text when the file was written.
-[[nodiscard]] QString SaveScheduleCsv(const QString& path, const ScheduleGrid& grid);
+// The file type of one of those filters; the workbook for any other text.
+[[nodiscard]] ScheduleFileType FileTypeOfFilter(const QString& filter);
 
-// The path the save dialog suggests: "Loan Payment Schedule.csv" in the
-// user's documents folder (or home, where there is none).
-[[nodiscard]] QString SuggestedCsvPath();
+// The path the save dialog suggests: "Loan Payment Schedule.xlsx" in the
+// user's documents folder (or home, where there is none or it doesn't exist).
+[[nodiscard]] QString SuggestedSchedulePath();
 
-// `path` with ".csv" added when it has no suffix of its own.
-[[nodiscard]] QString WithCsvSuffix(const QString& path);
+// `path` with the type's suffix (".xlsx" or ".csv") added when it has no
+// suffix of its own.
+[[nodiscard]] QString WithSuffixOf(const QString& path, ScheduleFileType type);
 
 }  // namespace quillmere

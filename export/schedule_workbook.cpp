@@ -1,0 +1,190 @@
+#include "export/schedule_workbook.h"
+
+#include <QString>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+
+namespace quillmere {
+namespace {
+
+constexpr double kMinimumColumnWidth = 8.43;  // the spreadsheets' default, in characters
+constexpr double kColumnPadding = 2;
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
+};
+using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
+
+// The workbook's cell formats, plain and bold.
+struct CellFormats {
+    CellFormats(lxw_workbook* workbook, const SpreadsheetFormats& codes) {
+        for (const bool bold : {false, true}) {
+            Styles& styles = bold ? boldStyles : plain;
+            styles.text = Add(workbook, nullptr, bold);
+            styles.money = Add(workbook, codes.money.c_str(), bold);
+            styles.date = Add(workbook, codes.date.c_str(), bold);
+            styles.integer = Add(workbook, codes.integer.c_str(), bold);
+        }
+        percent = Add(workbook, codes.percent.c_str(), false);
+    }
+
+    struct Styles {
+        lxw_format* text = nullptr;
+        lxw_format* money = nullptr;
+        lxw_format* date = nullptr;
+        lxw_format* integer = nullptr;
+
+        [[nodiscard]] lxw_format* For(CellValue::Kind kind) const {
+            switch (kind) {
+                case CellValue::Kind::Money:
+                    return money;
+                case CellValue::Kind::Date:
+                    return date;
+                case CellValue::Kind::Integer:
+                    return integer;
+                case CellValue::Kind::Text:
+                case CellValue::Kind::Empty:
+                    break;
+            }
+            return text;
+        }
+    };
+    Styles plain;
+    Styles boldStyles;
+    lxw_format* percent = nullptr;
+
+private:
+    static lxw_format* Add(lxw_workbook* workbook, const char* code, bool bold) {
+        lxw_format* format = workbook_add_format(workbook);
+        if (format == nullptr) return nullptr;
+        if (code != nullptr) format_set_num_format(format, code);
+        if (bold) format_set_bold(format);
+        return format;
+    }
+};
+
+void WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const CellValue& cell, lxw_format* format) {
+    switch (cell.kind) {
+        case CellValue::Kind::Money:
+            worksheet_write_number(sheet, row, col, cell.money.ToDouble(), format);
+            break;
+        case CellValue::Kind::Date:
+            worksheet_write_number(sheet, row, col, static_cast<double>(SpreadsheetDateSerial(cell.date)), format);
+            break;
+        case CellValue::Kind::Integer:
+            worksheet_write_number(sheet, row, col, static_cast<double>(cell.integer), format);
+            break;
+        case CellValue::Kind::Text:
+            worksheet_write_string(sheet, row, col, cell.text.c_str(), format);
+            break;
+        case CellValue::Kind::Empty:
+            break;
+    }
+}
+
+// Characters of a text as a spreadsheet counts them: one per code point.
+double TextWidth(const std::string& text) {
+    return static_cast<double>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;  // not a continuation byte
+    }));
+}
+
+// Every column as wide as its widest text; a date shows its year in four
+// digits where the grid has two.
+std::array<double, ScheduleGrid::kColumns> ColumnWidths(const ScheduleValues& values) {
+    std::array<double, ScheduleGrid::kColumns> widths{};
+    for (std::size_t col = 0; col < widths.size(); ++col) widths[col] = TextWidth(values.headers[col]);
+    for (const ScheduleRowValues& row : values.rows) {
+        for (std::size_t col = 0; col < widths.size(); ++col) {
+            const CellValue& cell = row.cells[col];
+            const double width = TextWidth(cell.text) + (cell.kind == CellValue::Kind::Date ? 2 : 0);
+            widths[col] = std::max(widths[col], width);
+        }
+    }
+    for (double& width : widths) width = std::max(width + kColumnPadding, kMinimumColumnWidth);
+    return widths;
+}
+
+void WriteScheduleSheet(lxw_worksheet* sheet, const ScheduleValues& values, const CellFormats& formats) {
+    const std::array<double, ScheduleGrid::kColumns> widths = ColumnWidths(values);
+    for (std::size_t col = 0; col < widths.size(); ++col) {
+        const auto column = static_cast<lxw_col_t>(col);
+        worksheet_set_column(sheet, column, column, widths[col], nullptr);
+    }
+    worksheet_freeze_panes(sheet, 1, 2);
+    for (std::size_t col = 0; col < values.headers.size(); ++col) {
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(col), values.headers[col].c_str(),
+                               formats.boldStyles.text);
+    }
+    lxw_row_t sheetRow = 1;
+    for (const ScheduleRowValues& row : values.rows) {
+        const CellFormats::Styles& styles = row.IsTotals() ? formats.boldStyles : formats.plain;
+        for (std::size_t col = 0; col < row.cells.size(); ++col) {
+            const CellValue& cell = row.cells[col];
+            WriteCell(sheet, sheetRow, static_cast<lxw_col_t>(col), cell, styles.For(cell.kind));
+        }
+        ++sheetRow;
+    }
+}
+
+// The loan: a label in the first column, its value beside it.
+void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const CellFormats& formats,
+                    const LoanTerms& terms) {
+    constexpr double kLabelWidth = 18;
+    constexpr double kValueWidth = 22;
+    worksheet_set_column(sheet, 0, 0, kLabelWidth, nullptr);
+    worksheet_set_column(sheet, 1, 1, kValueWidth, nullptr);
+    const ScheduleRowValues* first = values.FirstPayment();
+    const ScheduleRowValues* last = values.LastPayment();
+    const ScheduleRowValues* totals = values.Totals();
+    lxw_row_t row = 0;
+    const auto line = [&](const char* label, const CellValue* value, double number, lxw_format* format) {
+        worksheet_write_string(sheet, row, 0, label, formats.boldStyles.text);
+        if (value != nullptr) {
+            WriteCell(sheet, row, 1, *value, formats.plain.For(value->kind));
+        } else if (first != nullptr) {
+            worksheet_write_number(sheet, row, 1, number, format);
+        }
+        ++row;
+    };
+    const auto cell = [](const ScheduleRowValues* source, int col) {
+        return source == nullptr ? nullptr : &source->cells[static_cast<std::size_t>(col)];
+    };
+    line("Principal", nullptr, terms.principal, formats.plain.money);
+    line("Months", cell(last, kColNumber), 0, nullptr);
+    line("Annual rate", nullptr, terms.annualRatePercent / 100, formats.percent);
+    line("First payment", cell(first, kColDate), 0, nullptr);
+    line("Monthly payment", cell(first, kColPayment), 0, nullptr);
+    line("Total interest", cell(totals, kColInterest), 0, nullptr);
+}
+
+}  // namespace
+
+QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values, const SpreadsheetFormats& formats,
+                              const LoanTerms& terms) {
+    const std::string file = path.toStdString();
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    WorkbookHandle workbook(workbook_new_opt(file.c_str(), &options));
+    if (!workbook) return QStringLiteral("the workbook could not be started");
+    std::string title = "Loan Payment Schedule";
+    lxw_doc_properties properties{};
+    properties.title = title.data();
+    workbook_set_properties(workbook.get(), &properties);
+    const CellFormats cellFormats(workbook.get(), formats);
+    lxw_worksheet* schedule = workbook_add_worksheet(workbook.get(), "Schedule");
+    lxw_worksheet* loan = workbook_add_worksheet(workbook.get(), "Loan");
+    if (schedule == nullptr || loan == nullptr) return QStringLiteral("the workbook's sheets could not be added");
+    WriteScheduleSheet(schedule, values, cellFormats);
+    WriteLoanSheet(loan, values, cellFormats, terms);
+    const lxw_error closed = workbook_close(workbook.release());
+    if (closed != LXW_NO_ERROR) return QString::fromUtf8(lxw_strerror(closed));
+    return {};
+}
+
+}  // namespace quillmere

@@ -1,0 +1,37 @@
+// The schedule as an Excel workbook (.xlsx), written with libxlsxwriter.
+//
+// Sheet "Schedule": the grid's header row and rows, every value typed: each
+// amount a number in the locale's money format, the payment number an
+// integer, the payment date a date in the locale's short format with a
+// four-digit year (see SpreadsheetFormats); labels and anything else text.
+// "Year Totals" and "Totals" rows are bold. The header row and the Date and
+// Number columns are frozen, as in the grid, and every column is as wide as
+// its widest text. Sheet "Loan": the loan's principal, months, annual rate,
+// first payment date, monthly payment and total interest, typed likewise.
+// The document's title is "Loan Payment Schedule".
+//
+// Rows are streamed to the file as they are written (libxlsxwriter's
+// constant-memory mode), so even the longest schedule needs little memory.
+#pragma once
+
+#include <QString>
+
+#include "export/schedule_values.h"
+#include "export/spreadsheet_formats.h"
+
+namespace quillmere {
+
+// What the grid doesn't hold about the loan: the principal and annual rate
+// the schedule was calculated with, and the first payment's full year.
+struct LoanTerms {
+    double principal = 0;
+    double annualRatePercent = 0;  // 6.5 for 6.5%
+    int firstPaymentYear = 0;
+};
+
+// Writes the workbook to `path` (straight into it: see SaveScheduleFile()
+// for a safe save). The reason for a failure, or an empty text.
+[[nodiscard]] QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
+                                            const SpreadsheetFormats& formats, const LoanTerms& terms);
+
+}  // namespace quillmere

@@ -1,0 +1,38 @@
+// Number format codes that make a spreadsheet show the schedule's values as
+// the grid shows them.
+//
+// The codes are the ones .xlsx files and Excel's HTML carry: "0" and "#,##0"
+// for digits, "." and "," standing for the decimal point and the grouping of
+// whoever opens the file, and literal text in double quotes. An amount shows
+// the locale's currency text around its number (symbol, spacing, sign or
+// brackets for a negative amount) with the currency's decimals and grouped
+// thousands; a date the locale's short date format, its year in four digits.
+// The digits themselves are the spreadsheet's (Latin).
+#pragma once
+
+#include <QLocale>
+
+#include <string>
+
+namespace quillmere {
+
+class LocaleMoneyFormatter;
+
+struct SpreadsheetFormats {
+    std::string money;    // '"$"#,##0.00;"-$"#,##0.00'
+    std::string date;     // "m/d/yyyy"
+    std::string integer;  // "0"
+    std::string percent;  // "0.0###%"
+};
+
+// The formats for amounts `money` writes and dates in its locale.
+[[nodiscard]] SpreadsheetFormats FormatsFor(const LocaleMoneyFormatter& money);
+
+// The money format alone, from the texts `money` writes for one unit and
+// minus one unit.
+[[nodiscard]] std::string MoneyFormatCode(const LocaleMoneyFormatter& money);
+
+// The locale's short date format as a format code, with a four-digit year.
+[[nodiscard]] std::string DateFormatCode(const QLocale& locale);
+
+}  // namespace quillmere

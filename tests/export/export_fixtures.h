@@ -1,0 +1,31 @@
+// Schedules to export, calculated as the window calculates them, and a way
+// to read a saved workbook's parts without a spreadsheet.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+#include "money/locale_money_formatter.h"
+#include "tests/schedule/fake_loan_window.h"
+
+namespace quillmere {
+
+// The loan calculated on `first` with amounts in `locale`'s money.
+inline ScheduleGrid CalculatedGrid(const LocaleMoneyFormatter& money, const char* principal, const char* months,
+                                   const char* rate, CalendarDate first = {15, 11, 2007}) {
+    testing::FakeLoanWindow window(principal, months, rate);
+    window.date = first;
+    CalculateSchedule(window, money);
+    return window.grid;
+}
+
+// One part of a zip file ("xl/worksheets/sheet1.xml"), as unzip reads it;
+// empty where it can't.
+inline QByteArray ZipPart(const QString& zip, const QString& part) {
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), zip, part});
+    if (!unzip.waitForFinished(60000) || unzip.exitCode() != 0) return {};
+    return unzip.readAllStandardOutput();
+}
+
+}  // namespace quillmere

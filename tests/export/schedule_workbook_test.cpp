@@ -1,0 +1,216 @@
+// The workbook read back without a spreadsheet: an .xlsx is a zip of XML, so
+// its sheets' cells, the styles they point to, the frozen panes and the
+// document's title are read from the parts themselves.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <vector>
+
+#include "export/schedule_files.h"
+#include "export/spreadsheet_formats.h"
+#include "tests/common/full_disk.h"
+#include "tests/export/export_fixtures.h"
+
+namespace quillmere {
+namespace {
+
+struct SheetCell {
+    std::string type;   // "inlineStr" for text, empty for a number
+    std::string value;  // the number, or the text
+    int style = 0;
+};
+
+struct CellStyle {
+    std::string format;  // the number format's code; "General" for none
+    bool bold = false;
+};
+
+// A sheet's cells by reference ("C2"), and its frozen pane's attributes.
+struct Sheet {
+    std::map<std::string, SheetCell> cells;
+    std::map<std::string, std::string> pane;
+    std::vector<double> widths;
+};
+
+std::string Attribute(const QXmlStreamReader& xml, const char* name) {
+    return xml.attributes().value(QLatin1String(name)).toString().toStdString();
+}
+
+Sheet ReadSheet(const QByteArray& part) {
+    Sheet sheet;
+    QXmlStreamReader xml(part);
+    SheetCell* cell = nullptr;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QStringView name = xml.name();
+        if (name == u"c") {
+            cell = &sheet.cells[Attribute(xml, "r")];
+            cell->type = Attribute(xml, "t");
+            cell->style = std::stoi("0" + Attribute(xml, "s"));
+        } else if ((name == u"v" || name == u"t") && cell != nullptr) {
+            cell->value = xml.readElementText().toStdString();
+        } else if (name == u"pane") {
+            for (const auto& attribute : xml.attributes()) {
+                sheet.pane[attribute.name().toString().toStdString()] = attribute.value().toString().toStdString();
+            }
+        } else if (name == u"col") {
+            sheet.widths.push_back(std::stod(Attribute(xml, "width")));
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return sheet;
+}
+
+std::vector<CellStyle> ReadStyles(const QByteArray& part) {
+    std::map<std::string, std::string> codes{{"0", "General"}};
+    std::vector<bool> boldFonts;
+    std::vector<CellStyle> styles;
+    QXmlStreamReader xml(part);
+    bool inCellXfs = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == u"cellXfs") inCellXfs = false;
+        if (!xml.isStartElement()) continue;
+        const QStringView name = xml.name();
+        if (name == u"numFmt") codes[Attribute(xml, "numFmtId")] = Attribute(xml, "formatCode");
+        if (name == u"font") boldFonts.push_back(false);
+        if (name == u"b") boldFonts.back() = true;
+        if (name == u"cellXfs") inCellXfs = true;
+        if (name == u"xf" && inCellXfs) {
+            styles.push_back({codes[Attribute(xml, "numFmtId")],
+                              boldFonts.at(static_cast<std::size_t>(std::stoi(Attribute(xml, "fontId"))))});
+        }
+    }
+    return styles;
+}
+
+// A saved workbook's schedule sheet, loan sheet and styles.
+struct Workbook {
+    Sheet schedule;
+    Sheet loan;
+    std::vector<CellStyle> styles;
+    QByteArray workbookPart;
+    QByteArray properties;
+
+    [[nodiscard]] const CellStyle& StyleOf(const SheetCell& cell) const {
+        return styles.at(static_cast<std::size_t>(cell.style));
+    }
+};
+
+Workbook SaveAndRead(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const LoanTerms& terms) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("schedule.xlsx"));
+    EXPECT_EQ(SaveScheduleFile(path, ScheduleFileType::Workbook, grid, money, terms), QString());
+    return {ReadSheet(ZipPart(path, QStringLiteral("xl/worksheets/sheet1.xml"))),
+            ReadSheet(ZipPart(path, QStringLiteral("xl/worksheets/sheet2.xml"))),
+            ReadStyles(ZipPart(path, QStringLiteral("xl/styles.xml"))),
+            ZipPart(path, QStringLiteral("xl/workbook.xml")), ZipPart(path, QStringLiteral("docProps/core.xml"))};
+}
+
+std::string Ref(int col, int row) { return std::string(1, static_cast<char>('A' + col)) + std::to_string(row); }
+
+TEST(ScheduleWorkbook, TheWorkedExampleAsTypedCells) {
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    const Workbook book = SaveAndRead(CalculatedGrid(money, "1000", "3", "12"), money, {1000, 12, 2007});
+    const SpreadsheetFormats formats = FormatsFor(money);
+    const auto expectCell = [&](const Sheet& sheet, const char* ref, const char* value, const std::string& format,
+                                bool bold) {
+        SCOPED_TRACE(ref);
+        const SheetCell& cell = sheet.cells.at(ref);
+        EXPECT_EQ(cell.value, value);
+        EXPECT_EQ(cell.type, format == "General" ? "inlineStr" : "");
+        EXPECT_EQ(book.StyleOf(cell).format, format);
+        EXPECT_EQ(book.StyleOf(cell).bold, bold);
+    };
+    expectCell(book.schedule, "A1", "Date", "General", true);
+    expectCell(book.schedule, "A2", "39401", formats.date, false);  // 11/15/07
+    expectCell(book.schedule, "B2", "1", "0", false);
+    expectCell(book.schedule, "C2", "340.02", formats.money, false);
+    expectCell(book.schedule, "F5", "0", formats.money, false);
+    expectCell(book.schedule, "A4", "Year Totals", "General", true);
+    expectCell(book.schedule, "E4", "663.34", formats.money, true);
+    expectCell(book.schedule, "B7", "Totals", "General", true);
+    expectCell(book.schedule, "C7", "1020.07", formats.money, true);
+    EXPECT_EQ(book.schedule.cells.count("A7"), 0U);
+    EXPECT_EQ(book.schedule.cells.count("G2"), 0U);  // no empty strings
+
+    const std::map<std::string, std::string> frozen{
+        {"xSplit", "2"}, {"ySplit", "1"}, {"topLeftCell", "C2"}, {"activePane", "bottomRight"}, {"state", "frozen"}};
+    EXPECT_EQ(book.schedule.pane, frozen);
+    ASSERT_EQ(book.schedule.widths.size(), 7U);
+    EXPECT_GE(book.schedule.widths[0], 12.0);  // "11/15/2007"
+    EXPECT_GE(book.schedule.widths[2], 9.0);   // "$1,020.07"
+
+    expectCell(book.loan, "A1", "Principal", "General", true);
+    expectCell(book.loan, "B1", "1000", formats.money, false);
+    expectCell(book.loan, "B2", "3", "0", false);
+    expectCell(book.loan, "B3", "0.12", formats.percent, false);
+    expectCell(book.loan, "B4", "39401", formats.date, false);
+    expectCell(book.loan, "B5", "340.02", formats.money, false);
+    expectCell(book.loan, "B6", "20.07", formats.money, false);
+    EXPECT_TRUE(book.workbookPart.contains(R"(<sheet name="Schedule")"));
+    EXPECT_TRUE(book.workbookPart.contains(R"(<sheet name="Loan")"));
+    EXPECT_TRUE(book.properties.contains("<dc:title>Loan Payment Schedule</dc:title>"));
+}
+
+// Every cell of a 30-year schedule, in locales with other separators, the
+// symbol after the number and a currency without decimals.
+TEST(ScheduleWorkbook, EveryCellOfALongScheduleInFourLocales) {
+    for (const char* name : {"en_US", "de_DE", "fr_FR", "ja_JP"}) {
+        SCOPED_TRACE(name);
+        const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(name))};
+        const ScheduleGrid grid = CalculatedGrid(money, "250000", "360", "6.5", {31, 1, 2026});
+        const Workbook book = SaveAndRead(grid, money, {250000, 6.5, 2026});
+        const SpreadsheetFormats formats = FormatsFor(money);
+        QDate expectedDate(2026, 1, 31);
+        for (int row = 1; row < grid.Rows(); ++row) {
+            const bool totals = grid.TextMatrix(row, kColDate) == kYearTotalsMarker ||
+                                grid.TextMatrix(row, kColNumber) == kTotalsMarker;
+            for (int col = kColPayment; col <= kColBalance; ++col) {
+                const std::string& text = grid.TextMatrix(row, col);
+                if (text.empty()) continue;
+                const SheetCell& cell = book.schedule.cells.at(Ref(col, row + 1));
+                ASSERT_EQ(cell.type, "") << text;
+                EXPECT_DOUBLE_EQ(std::stod(cell.value), money.Parse(text)->ToDouble()) << text;
+                EXPECT_EQ(book.StyleOf(cell).format, formats.money);
+                EXPECT_EQ(book.StyleOf(cell).bold, totals);
+            }
+            if (totals) continue;
+            const SheetCell& date = book.schedule.cells.at(Ref(kColDate, row + 1));
+            // The 31st in every month, or the month's last day where it has none.
+            EXPECT_EQ(date.value, std::to_string(SpreadsheetDateSerial(expectedDate))) << grid.TextMatrix(row, 0);
+            EXPECT_EQ(book.StyleOf(date).format, formats.date);
+            expectedDate = FittedDate(expectedDate.addMonths(1).year(), expectedDate.addMonths(1).month(), 31);
+        }
+        EXPECT_EQ(book.loan.cells.at("B2").value, "360");
+    }
+}
+
+// The disk fills up half-way through each kind of file: the file that stood
+// there survives, the reason is told, and no temporary file is left.
+TEST(ScheduleWorkbook, AFailedSaveLeavesTheOldFile) {
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ScheduleGrid grid = CalculatedGrid(money, "250000", "9999", "6.5");
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("schedule.xlsx"));
+    for (const ScheduleFileType type :
+         {ScheduleFileType::Workbook, ScheduleFileType::ValuesCsv, ScheduleFileType::ShownCsv}) {
+        ASSERT_TRUE(WriteFile(path, "the earlier schedule"));
+        QString failure;
+        ASSERT_TRUE(WithFileSizeLimit(rlim_t{64} * 1024, [&] {
+            failure = SaveScheduleFile(path, type, grid, money, {250000, 6.5, 2007});
+        }));
+        EXPECT_FALSE(failure.isEmpty());
+        EXPECT_EQ(FileContents(path), QByteArray("the earlier schedule"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.xlsx")});
+    }
+    EXPECT_FALSE(SaveScheduleFile(dir.filePath(QStringLiteral("no/such/folder.xlsx")), ScheduleFileType::Workbook, grid,
+                                  money, {})
+                     .isEmpty());
+}
+
+}  // namespace
+}  // namespace quillmere
