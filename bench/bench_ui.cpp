@@ -80,7 +80,7 @@ void SaveLongestSchedule(benchmark::State& state, ScheduleFileType type, const c
     const QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(name));
     const std::unique_ptr<LocaleMoneyFormatter> money = UsMoney();
-    const LoanTerms terms{250000, 7.5, 2007};
+    const WorkbookLoan terms{250000, 7.5, 2007};
     for (auto _ : state) {
         if (!SaveScheduleFile(path, type, longest.window.GridStore(), *money, terms).isEmpty()) {
             state.SkipWithError("the save failed");

@@ -19,7 +19,7 @@ QByteArray Bytes(const std::string& text) { return {text.data(), static_cast<qsi
 // libxlsxwriter writes to a file name of its own choosing only, so the
 // workbook is made in the temporary folder and then saved like any file.
 QString SaveWorkbook(const QString& path, const ScheduleValues& values, const SpreadsheetFormats& formats,
-                     const LoanTerms& terms) {
+                     const WorkbookLoan& terms) {
     QTemporaryFile workbook(QDir(QDir::tempPath()).filePath(QStringLiteral("quillmere-XXXXXX.xlsx")));
     if (!workbook.open()) return workbook.errorString();
     workbook.close();
@@ -34,7 +34,7 @@ QString SaveWorkbook(const QString& path, const ScheduleValues& values, const Sp
 }  // namespace
 
 QString SaveScheduleFile(const QString& path, ScheduleFileType type, const ScheduleGrid& grid,
-                         const LocaleMoneyFormatter& money, const LoanTerms& terms) {
+                         const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
     switch (type) {
         case ScheduleFileType::Workbook:
             return SaveWorkbook(path, ReadScheduleValues(grid, money, terms.firstPaymentYear), FormatsFor(money),

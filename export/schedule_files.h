@@ -25,7 +25,7 @@ enum class ScheduleFileType { Workbook, ValuesCsv, ShownCsv };
 // Writes `grid` to `path` as `type`. The system's reason for a failure, or an
 // empty text when the file was written.
 [[nodiscard]] QString SaveScheduleFile(const QString& path, ScheduleFileType type, const ScheduleGrid& grid,
-                                       const LocaleMoneyFormatter& money, const LoanTerms& terms);
+                                       const LocaleMoneyFormatter& money, const WorkbookLoan& terms);
 
 // Writes `bytes` to `path` safely, as above. The reason for a failure, or an
 // empty text.

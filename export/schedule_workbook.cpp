@@ -134,7 +134,7 @@ void WriteScheduleSheet(lxw_worksheet* sheet, const ScheduleValues& values, cons
 
 // The loan: a label in the first column, its value beside it.
 void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const CellFormats& formats,
-                    const LoanTerms& terms) {
+                    const WorkbookLoan& terms) {
     constexpr double kLabelWidth = 18;
     constexpr double kValueWidth = 22;
     worksheet_set_column(sheet, 0, 0, kLabelWidth, nullptr);
@@ -166,7 +166,7 @@ void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const Ce
 }  // namespace
 
 QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values, const SpreadsheetFormats& formats,
-                              const LoanTerms& terms) {
+                              const WorkbookLoan& terms) {
     const std::string file = path.toStdString();
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;

@@ -23,7 +23,7 @@ namespace quillmere {
 
 // What the grid doesn't hold about the loan: the principal and annual rate
 // the schedule was calculated with, and the first payment's full year.
-struct LoanTerms {
+struct WorkbookLoan {
     double principal = 0;
     double annualRatePercent = 0;  // 6.5 for 6.5%
     int firstPaymentYear = 0;
@@ -32,6 +32,6 @@ struct LoanTerms {
 // Writes the workbook to `path` (straight into it: see SaveScheduleFile()
 // for a safe save). The reason for a failure, or an empty text.
 [[nodiscard]] QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
-                                            const SpreadsheetFormats& formats, const LoanTerms& terms);
+                                            const SpreadsheetFormats& formats, const WorkbookLoan& terms);
 
 }  // namespace quillmere

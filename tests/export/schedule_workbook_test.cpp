@@ -100,7 +100,7 @@ struct Workbook {
     }
 };
 
-Workbook SaveAndRead(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const LoanTerms& terms) {
+Workbook SaveAndRead(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("schedule.xlsx"));
     EXPECT_EQ(SaveScheduleFile(path, ScheduleFileType::Workbook, grid, money, terms), QString());

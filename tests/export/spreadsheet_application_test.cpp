@@ -127,7 +127,7 @@ TEST(SpreadsheetApplication, CalcOpensTheWorkbookAndTheValuesCsvAsNumbersAndDate
         const ScheduleGrid grid = CalculatedGrid(money, "250000", "360", "6.5", {31, 1, 2026});
         const QString workbook = dir.filePath(QStringLiteral("%1.xlsx").arg(QString::fromLatin1(name)));
         const QString csv = dir.filePath(QStringLiteral("%1.csv").arg(QString::fromLatin1(name)));
-        const LoanTerms terms{250000, 6.5, 2026};
+        const WorkbookLoan terms{250000, 6.5, 2026};
         ASSERT_EQ(SaveScheduleFile(workbook, ScheduleFileType::Workbook, grid, money, terms), QString());
         ASSERT_EQ(SaveScheduleFile(csv, ScheduleFileType::ValuesCsv, grid, money, terms), QString());
         ExpectValues(grid, money, calc.Open(workbook, name), true);

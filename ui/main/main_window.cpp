@@ -73,7 +73,7 @@ public:
     // The loan as the calculation used it: each box's text as it last read or
     // wrote it (the user may type on while a long schedule fills), the
     // calendar's year as it read it.
-    [[nodiscard]] LoanTerms Terms() const {
+    [[nodiscard]] WorkbookLoan Terms() const {
         return {LeadingNumberValue(lastTexts_[static_cast<std::size_t>(LoanBox::Principal)]),
                 LeadingNumberValue(lastTexts_[static_cast<std::size_t>(LoanBox::Rate)]), firstPaymentYear_};
     }

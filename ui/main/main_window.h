@@ -171,7 +171,7 @@ private:
     std::unique_ptr<const LocaleMoneyFormatter> money_;
     AboutWindow* about_ = nullptr;
     ScheduleGrid grid_;
-    LoanTerms loanTerms_;  // of the schedule in the grid
+    WorkbookLoan loanTerms_;  // of the schedule in the grid
     ScheduleTableModel* gridModel_ = nullptr;
     ResultAnnouncer* announcer_ = nullptr;  // tells a screen reader each result
     QMenu* gridMenu_ = nullptr;
