@@ -7,11 +7,13 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QPointer>
 #include <QTableView>
 #include <QTimer>
 
 #include "ui/common/accessible_line_edit.h"
+#include "ui/main/accessible_context_menu.h"
 #include "ui/main/accessible_table.h"
 #include "ui/main/result_announcer.h"
 #include "ui/main/schedule_grid_view.h"
@@ -140,6 +142,10 @@ QAccessibleInterface* MakeAdapter(const QString& /*className*/, QObject* object)
     if (QCalendarWidget* calendar = CalendarOfDays(object)) {
         return new CalendarDaysAccessible(static_cast<QTableView*>(object), *calendar);
     }
+    if (auto* menu = qobject_cast<QMenu*>(object);
+        menu != nullptr && qobject_cast<ScheduleGridView*>(menu->parentWidget()) != nullptr) {
+        return new AccessibleContextMenu(menu);
+    }
     if (auto* calendar = qobject_cast<QCalendarWidget*>(object)) {
         return new CalendarGroup(calendar);
     }
@@ -174,6 +180,19 @@ bool IsCaretOrSelection(QAccessible::Event type) {
     return type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged;
 }
 
+// A menu that closes while its owner kept the keyboard focus all along (as
+// when the window manager left the window active) gets no focus event from
+// Qt for the owner, and a screen reader would stay on the vanished entry. The
+// owner's focus is told again, on its current cell where it is a table.
+void HandBackFocus(QAccessibleEvent& menuEnd) {
+    PassOn(&menuEnd);
+    auto* menu = qobject_cast<QWidget*>(menuEnd.object());
+    QWidget* owner = menu != nullptr ? menu->parentWidget() : nullptr;
+    if (owner == nullptr || !owner->hasFocus()) return;
+    QAccessibleEvent focus(owner, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
 // Qt tells a box's caret and selection events from its focus-in handler,
 // before the focus event of the same move. Orca then takes the box as
 // focused without a word, or says its selection twice. So the focus event is
@@ -189,6 +208,10 @@ bool IsCaretOrSelection(QAccessible::Event type) {
 void TellFocusFirst(QAccessibleEvent* event) {
     QObject* object = event->object();
     const QAccessible::Event type = event->type();
+    if (type == QAccessible::PopupMenuEnd && object != nullptr && object == focusTold) {
+        HandBackFocus(*event);
+        return;
+    }
     if (type == QAccessible::Focus) {
         // A menu tells its entries' focus on itself, by their numbers.
         if (object != nullptr && object == focusTold && event->child() < 0) return;
