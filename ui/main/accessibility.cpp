@@ -193,6 +193,13 @@ void HandBackFocus(QAccessibleEvent& menuEnd) {
     QAccessible::updateAccessibility(&focus);
 }
 
+// An emptied box has no caret or selection worth a word; Orca would say
+// "Text unselected" as Clear empties the box with the focus.
+bool IsEmptyBox(const QObject& object) {
+    const auto* box = qobject_cast<const QLineEdit*>(&object);
+    return box != nullptr && box->text().isEmpty();
+}
+
 // Qt tells a box's caret and selection events from its focus-in handler,
 // before the focus event of the same move. Orca then takes the box as
 // focused without a word, or says its selection twice. So the focus event is
@@ -217,7 +224,7 @@ void TellFocusFirst(QAccessibleEvent* event) {
         if (object != nullptr && object == focusTold && event->child() < 0) return;
         focusTold = object;
     } else if (IsCaretOrSelection(type) && object != nullptr && object->isWidgetType()) {
-        if (object != QApplication::focusWidget()) return;
+        if (object != QApplication::focusWidget() || IsEmptyBox(*object)) return;
         if (object != focusTold) {
             focusTold = object;
             QAccessibleEvent focus(object, QAccessible::Focus);
