@@ -6,8 +6,9 @@
 # says after each step. Takes about forty seconds. ORCA_DEBUG_FILE=FILE also
 # keeps Orca's whole debug log.
 #
-# Orca and xdotool are for development only (packages-dev.txt); exits 77,
-# saying why, where they are missing.
+# Orca and xdotool are for development only (`sh scripts/install-deps.sh
+# scripts/packages-dev.txt` installs them); exits 77, saying why, where they
+# are missing.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
