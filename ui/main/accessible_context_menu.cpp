@@ -25,7 +25,7 @@ public:
     MenuEntry(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
 
     [[nodiscard]] bool isValid() const override { return !menu_.isNull() && !action_.isNull(); }
-    [[nodiscard]] QObject* object() const override { return action_; }
+    [[nodiscard]] QObject* object() const override { return action_.data(); }
     [[nodiscard]] QWindow* window() const override { return isValid() ? menu_->window()->windowHandle() : nullptr; }
     [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
     [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
