@@ -69,20 +69,22 @@ class SpeechLog:
         except FileNotFoundError:
             return []
 
-    def new_after(self, action, quiet=1.0, longest=6.0):
+    def new_after(self, action, quiet=1.0, longest=6.0, until_spoken=False):
         """Runs action, then waits until Orca has been quiet for `quiet`
-        seconds (at most `longest`) and returns what it said meanwhile."""
+        seconds (at most `longest`; `until_spoken`: counted from its first
+        word) and returns what it said meanwhile."""
         action()
         start = last_change = time.time()
         count = len(self.lines())
-        while time.time() - last_change < quiet and time.time() - start < longest:
+        while time.time() - start < longest and (
+                time.time() - last_change < quiet or (until_spoken and count == self.seen)):
             time.sleep(0.1)
             now = len(self.lines())
             if now != count:
                 count, last_change = now, time.time()
         said = self.lines()[self.seen:]
         self.seen += len(said)
-        return [Utterance(line) for line in said]
+        return [spoken_text(line) for line in said]
 
 
 # What Orca says, "SPEECH OUTPUT: 'text'" with at most a voice after it; the
@@ -90,7 +92,7 @@ class SpeechLog:
 SPOKEN = re.compile(r"^SPEECH OUTPUT: '(.*)'(?: voice=\w+)?$")
 
 
-def Utterance(line):
+def spoken_text(line):
     return SPOKEN.match(line.rstrip("\n")).group(1)
 
 
@@ -116,7 +118,12 @@ def xdotool(command):
 
 
 def main():
-    prefs = tempfile.mkdtemp(prefix="orca-tour-")
+    with tempfile.TemporaryDirectory(prefix="orca-tour-") as prefs:
+        return tour(prefs)
+
+
+def tour(prefs):
+    """Runs the tour with Orca's settings and speech log in `prefs`."""
     speech = SpeechLog(os.path.join(prefs, "speech.log"))
     debug = ["--debug-file", os.environ["ORCA_DEBUG_FILE"]] if os.environ.get("ORCA_DEBUG_FILE") else []
     orca = subprocess.Popen([sys.executable, os.path.join(HERE, "orca-speech-log.py"), speech.path,
@@ -133,7 +140,9 @@ def main():
         env = dict(os.environ, LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
         app = subprocess.Popen([APP], env=env)
         for what, command in TOUR:
-            said = speech.new_after(xdotool(command), quiet=2.0 if command is None else 1.0)
+            # A step without keys waits for the program to speak up.
+            said = (speech.new_after(xdotool(command)) if command is not None else
+                    speech.new_after(lambda: None, quiet=2.0, longest=30.0, until_spoken=True))
             print("== " + what)
             for utterance in said:
                 print("   " + utterance)
