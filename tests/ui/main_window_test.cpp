@@ -448,7 +448,10 @@ private slots:
         QCOMPARE(grid->focusChild()->tableCellInterface()->rowIndex(), 5);
     }
 
-    // A filled box is read whole, and the calendar names its days, weekdays and arrows.
+    // A filled box is read whole, and the calendar names its days, weekdays
+    // and arrows. The calendar is named once (its label on screen says the
+    // same); its days are a list named by the month shown, so a screen reader
+    // reads one day a move, without its weekday's column before it.
     void screenReaderHearsBoxesAndCalendarWhole() {
         c_->txtPrincipal->setText(QStringLiteral("1000"));
         QAccessibleTextInterface* text = Accessible(c_->txtPrincipal)->textInterface();
@@ -463,14 +466,20 @@ private slots:
         c_->calCalendar->setSelectedDate(QDate(2026, 12, 6));
         QAccessibleInterface* calendar = Accessible(c_->calCalendar);
         QCOMPARE(calendar->role(), QAccessible::Grouping);
+        QCOMPARE(calendar->text(QAccessible::Name), QStringLiteral("First payment date"));
+        QVERIFY(calendar->relations(QAccessible::Label).isEmpty());
         QAccessibleInterface* days = Accessible(c_->calCalendar->DayGrid());
-        QCOMPARE(days->text(QAccessible::Name), QStringLiteral("First payment date"));
+        QCOMPARE(days->role(), QAccessible::List);
+        QCOMPARE(days->text(QAccessible::Name), QStringLiteral("December 2026"));
         QAccessibleTableInterface* weeks = days->tableInterface();
         QCOMPARE(std::pair(weeks->rowCount(), weeks->columnCount()), std::pair(6, 7));
         QCOMPARE(days->focusChild()->text(QAccessible::Name), QStringLiteral("Sunday, 6 December 2026"));
         QCOMPARE(weeks->columnDescription(0), QStringLiteral("Sunday"));
         QCOMPARE(weeks->columnDescription(6), QStringLiteral("Saturday"));
         QCOMPARE(weeks->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("Sunday, 29 November 2026"));
+        QVERIFY(weeks->cellAt(0, 0)->tableCellInterface()->columnHeaderCells().isEmpty());
+        c_->calCalendar->setSelectedDate(QDate(2027, 1, 31));
+        QCOMPARE(days->text(QAccessible::Name), QStringLiteral("January 2027"));
         for (const auto& [part, name] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
                                          {"qt_calendar_nextmonth", "Next month"},
                                          {"qt_calendar_yearedit", "Year"}}) {
@@ -542,6 +551,41 @@ private slots:
             QStringLiteral("Save Schedule As: The schedule could not be saved to ") + recorder_->saveAs + ": "));
         Control<QAction>(*w_, "actPreview")->trigger();
         QCOMPARE(recorder_->previews, 1);
+    }
+
+    // From the keyboard the grid's menu opens on its first entry. A screen
+    // reader meets it as a child of the current cell (so closing it comes
+    // back there, not to the window), its entries by their texts and
+    // shortcuts, and pressing one runs it.
+    void gridMenuIsHeardFromTheCell() {
+        CalculateWorkedExample();
+        auto* menu = Control<QMenu>(*w_, "gridMenu");
+        c_->gridOne->setFocus();
+        const QModelIndex cell = c_->gridOne->model()->index(1, 2);
+        c_->gridOne->setCurrentIndex(cell);
+        QTest::keyClick(c_->gridOne, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->activeAction(), Control<QAction>(*w_, "actCopy"));
+
+        QAccessibleInterface* popup = Accessible(menu);
+        QCOMPARE(popup->role(), QAccessible::PopupMenu);
+        QCOMPARE(popup->parent()->role(), QAccessible::Cell);
+        QCOMPARE(popup->parent()->text(QAccessible::Name), cell.data().toString());
+        QCOMPARE(popup->childCount(), 4);
+        QVERIFY(popup->focusChild() == popup->child(0) && popup->child(0)->state().focused);
+        QAccessibleInterface* save = popup->child(1);
+        QCOMPARE(save->role(), QAccessible::MenuItem);
+        QCOMPARE(save->text(QAccessible::Name), QStringLiteral("Save Schedule As\u2026"));
+        QCOMPARE(save->text(QAccessible::Accelerator), QKeySequence(Qt::CTRL | Qt::Key_S).toString());
+        QVERIFY(!save->state().focused && !save->state().invisible);
+        QCOMPARE(popup->indexOfChild(save), 1);
+        QCOMPARE(popup->child(4), nullptr);
+        QCOMPARE(popup->indexOfChild(nullptr), -1);
+
+        popup->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(recorder_->previews, 1);
+        QVERIFY(save->state().invisible);
     }
 
     // The chart follows the grid: recalculated, then cleared.

@@ -52,6 +52,15 @@ private slots:
         QVERIFY(Form()->windowFlags().testFlag(Qt::FramelessWindowHint));
     }
 
+    // Orca passes over the short labels, so the window's description says
+    // the product's name and the version shown.
+    void describesItselfWithItsVersion() {
+        const QString description = QAccessible::queryAccessibleInterface(Form())->text(QAccessible::Description);
+        QVERIFY2(description.contains(QStringLiteral("Quillmere Loan Calculator, ") +
+                                      Control<QLabel>(*Form(), "lblVersion")->text()),
+                 qPrintable(description));
+    }
+
     void handsOverOnTheFifthTick() {
         QCOMPARE(Form()->size(), QSize(489, 276));
         // The logo keeps its size and is drawn from the picture for the screen;

@@ -2,12 +2,18 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QHash>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMenu>
+#include <QPointer>
 #include <QTableView>
+#include <QTimer>
 
 #include "ui/common/accessible_line_edit.h"
+#include "ui/main/accessible_context_menu.h"
 #include "ui/main/accessible_table.h"
 #include "ui/main/result_announcer.h"
 #include "ui/main/schedule_grid_view.h"
@@ -45,6 +51,13 @@ public:
     [[nodiscard]] int DataRows() const override { return kCalendarWeeks; }
     [[nodiscard]] int DataColumns() const override { return kDaysInWeek; }
 
+    // A list, not a table, though it keeps its rows and columns: Orca reads
+    // a whole row of a table on every move between rows, seven dates where
+    // the listener wants the one day now selected. A day's date says its
+    // weekday, so the weekday's column isn't said before it.
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::List; }
+    [[nodiscard]] bool CellsHaveColumnHeaders() const override { return false; }
+
     [[nodiscard]] QString CellName(int row, int column) const override {
         const QDate date = DateAt(row, column);
         return date.isValid() ? calendar_.locale().toString(date, QLocale::LongFormat) : QString();
@@ -53,8 +66,13 @@ public:
         const int day = (calendar_.firstDayOfWeek() - 1 + column) % kDaysInWeek + 1;
         return calendar_.locale().standaloneDayName(day, QLocale::LongFormat);
     }
+    // The days are named by the month they show: the calendar around them
+    // already says what the date is for.
     [[nodiscard]] QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && View()->accessibleName().isEmpty()) return calendar_.accessibleName();
+        if (t == QAccessible::Name && View()->accessibleName().isEmpty()) {
+            return calendar_.locale().toString(QDate(calendar_.yearShown(), calendar_.monthShown(), 1),
+                                               QStringLiteral("MMMM yyyy"));
+        }
         return AccessibleTable::text(t);
     }
 
@@ -72,6 +90,17 @@ private:
     }
 
     QCalendarWidget& calendar_;
+};
+
+// The calendar: a group named once. Its label on screen ("Select First
+// Payment Date") says what its name says; Orca would speak both.
+class CalendarGroup final : public QAccessibleWidget {
+public:
+    explicit CalendarGroup(QCalendarWidget* calendar) : QAccessibleWidget(calendar, QAccessible::Grouping) {}
+    [[nodiscard]] QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        return QAccessibleWidget::relations(match & ~QAccessible::Relation(QAccessible::Label));
+    }
 };
 
 // A view whose cells another table already lists: nothing of its own.
@@ -113,8 +142,12 @@ QAccessibleInterface* MakeAdapter(const QString& /*className*/, QObject* object)
     if (QCalendarWidget* calendar = CalendarOfDays(object)) {
         return new CalendarDaysAccessible(static_cast<QTableView*>(object), *calendar);
     }
+    if (auto* menu = qobject_cast<QMenu*>(object);
+        menu != nullptr && qobject_cast<ScheduleGridView*>(menu->parentWidget()) != nullptr) {
+        return new AccessibleContextMenu(menu);
+    }
     if (auto* calendar = qobject_cast<QCalendarWidget*>(object)) {
-        return new QAccessibleWidget(calendar, QAccessible::Grouping);
+        return new CalendarGroup(calendar);
     }
     if (auto* box = qobject_cast<QLineEdit*>(object);
         box != nullptr && box->objectName() != QLatin1String("qt_spinbox_lineedit")) {
@@ -140,16 +173,116 @@ void PassOn(QAccessibleEvent* event) {
     QAccessible::installUpdateHandler(RemapTableEvent);
 }
 
+// What the focus event was last told for, until it loses the focus.
+QPointer<QObject> focusTold;
+
+bool IsCaretOrSelection(QAccessible::Event type) {
+    return type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged;
+}
+
+// A menu that closes while its owner kept the keyboard focus all along (as
+// when the window manager left the window active) gets no focus event from
+// Qt for the owner, and a screen reader would stay on the vanished entry. The
+// owner's focus is told again, on its current cell where it is a table.
+void HandBackFocus(QAccessibleEvent& menuEnd) {
+    PassOn(&menuEnd);
+    auto* menu = qobject_cast<QWidget*>(menuEnd.object());
+    QWidget* owner = menu != nullptr ? menu->parentWidget() : nullptr;
+    if (owner == nullptr || !owner->hasFocus()) return;
+    QAccessibleEvent focus(owner, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+// An emptied box has no caret or selection worth a word; Orca would say
+// "Text unselected" as Clear empties the box with the focus.
+bool IsEmptyBox(const QObject& object) {
+    const auto* box = qobject_cast<const QLineEdit*>(&object);
+    return box != nullptr && box->text().isEmpty();
+}
+
+// Qt tells a box's caret and selection events from its focus-in handler,
+// before the focus event of the same move. Orca then takes the box as
+// focused without a word, or says its selection twice. So the focus event is
+// told first, once: ahead of the first caret or selection event of the
+// widget that has the focus, and Qt's own one after it is not told again.
+//
+// The caret and selection of a box without the focus are not told at all:
+// Orca reads the box's state only later, when the focus may have come to it
+// (Clear empties the boxes, then focuses the first), and takes the box as
+// focused without a word; and a box that loses the focus loses its
+// selection too, which Orca would call "Text unselected" before the new
+// focus.
+void TellFocusFirst(QAccessibleEvent* event) {
+    QObject* object = event->object();
+    const QAccessible::Event type = event->type();
+    if (type == QAccessible::PopupMenuEnd && object != nullptr && object == focusTold) {
+        HandBackFocus(*event);
+        return;
+    }
+    if (type == QAccessible::Focus) {
+        // A menu tells its entries' focus on itself, by their numbers.
+        if (object != nullptr && object == focusTold && event->child() < 0) return;
+        focusTold = object;
+    } else if (IsCaretOrSelection(type) && object != nullptr && object->isWidgetType()) {
+        if (object != QApplication::focusWidget() || IsEmptyBox(*object)) return;
+        if (object != focusTold) {
+            focusTold = object;
+            QAccessibleEvent focus(object, QAccessible::Focus);
+            PassOn(&focus);
+        }
+    }
+    PassOn(event);
+}
+
+// Whether each window was last told active.
+QHash<QObject*, bool> toldActive;
+
+bool IsActivation(QAccessibleEvent* event) {
+    if (event->type() != QAccessible::StateChanged || event->object() == nullptr) return false;
+    QAccessible::State onlyActive;
+    onlyActive.active = true;
+    return static_cast<QAccessibleStateChangeEvent*>(event)->changedStates() == onlyActive;
+}
+
+// Qt tells a window's activation as a change of its active state, which the
+// AT-SPI bridge reads from the window as it is when told: a window coming up
+// is told inactive, and one under a popup menu, opened or closed, is told
+// activated again, so Orca reads its title and the way down to the focus
+// anew, about ten utterances before the menu or the cell. So the activation
+// is told once it has settled, and only when it changed.
+void TellActivationOnceSettled(QObject* window) {
+    QTimer::singleShot(0, window, [window] {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
+        if (iface == nullptr) return;
+        const bool active = iface->state().active;
+        const auto told = toldActive.constFind(window);
+        if (told != toldActive.cend() && *told == active) return;
+        if (told == toldActive.cend()) {
+            QObject::connect(window, &QObject::destroyed, [](QObject* gone) { toldActive.remove(gone); });
+        }
+        toldActive.insert(window, active);
+        QAccessible::State changed;
+        changed.active = true;
+        QAccessibleStateChangeEvent event(window, changed);
+        PassOn(&event);
+    });
+}
+
 // Qt's item views tell focus and selection by a child number that counts a
 // header row and a header column; our tables count cells alone. Such events
 // are told again on the cell itself. The fixed columns' view tells nothing.
 void RemapTableEvent(QAccessibleEvent* event) {
     QObject* object = event->object();
     auto* view = qobject_cast<QTableView*>(object);
-    if (view == nullptr) {
-        PassOn(event);
+    if (IsActivation(event)) {
+        TellActivationOnceSettled(event->object());
         return;
     }
+    if (view == nullptr) {
+        TellFocusFirst(event);
+        return;
+    }
+    if (event->type() == QAccessible::Focus) focusTold = view;
     if (IsFixedColumnsView(view)) return;
     auto* table = dynamic_cast<AccessibleTable*>(QAccessible::queryAccessibleInterface(view));
     const QAccessible::Event type = event->type();
@@ -175,6 +308,10 @@ void RemapTableEvent(QAccessibleEvent* event) {
 void InstallAccessibility() {
     QAccessible::installFactory(MakeAdapter);
     nextHandler = QAccessible::installUpdateHandler(RemapTableEvent);
+    // A widget that loses the focus is told again when it gets it back.
+    QObject::connect(qApp, &QApplication::focusChanged, [](QWidget* old, QWidget* /*now*/) {
+        if (old != nullptr && old == focusTold) focusTold = nullptr;
+    });
     // Qt looks an item view's event up by its own child number before any
     // handler sees it, and warns when that number is past our last cell, on
     // nearly every cell move. The event is remapped and told right; the

@@ -71,7 +71,7 @@ public:
 
     [[nodiscard]] bool isSelected() const override { return state().selected; }
     [[nodiscard]] QList<QAccessibleInterface*> columnHeaderCells() const override {
-        QAccessibleInterface* header = table_.ColumnHeader(column_);
+        QAccessibleInterface* header = table_.CellsHaveColumnHeaders() ? table_.ColumnHeader(column_) : nullptr;
         return header != nullptr ? QList<QAccessibleInterface*>{header} : QList<QAccessibleInterface*>{};
     }
     [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }

@@ -44,6 +44,9 @@ public:
     // What a cell and a column header say.
     [[nodiscard]] virtual QString CellName(int row, int column) const;
     [[nodiscard]] virtual QString ColumnHeaderName(int column) const;
+    // Whether a cell names its column header; a table whose cells say their
+    // column themselves answers no, so it isn't said twice.
+    [[nodiscard]] virtual bool CellsHaveColumnHeaders() const { return true; }
     // Where a cell stands on the screen; empty when it isn't shown.
     [[nodiscard]] virtual QRect CellRect(int row, int column) const;
     // The same for a cell that `shownIn`, this table's view or one beside

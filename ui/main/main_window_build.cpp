@@ -16,6 +16,7 @@
 #include "autoresize/extender.h"
 #include "autoresize/form_container.h"
 #include "autoresize/property_bag.h"
+#include "ui/common/context_menu.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
 #include "ui/main/main_window.h"
@@ -153,7 +154,7 @@ void frmMain::BuildGridMenu() {
     add("actChart", "Show Chart\u2026", QKeySequence(), &frmMain::ShowChart);
     gridOne->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(gridOne, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { gridMenu_->popup(gridOne->viewport()->mapToGlobal(at)); });
+            [this](const QPoint& at) { OpenContextMenu(*gridMenu_, gridOne->viewport()->mapToGlobal(at)); });
 }
 
 void frmMain::BuildLinks() {

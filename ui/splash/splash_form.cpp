@@ -148,9 +148,12 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
 }
 
 void SplashForm::DescribeControls() {
-    // The window has no title; a screen reader still says which it is.
+    // The window has no title; a screen reader still says which it is. Orca
+    // reads a window's description but passes over its short labels, so the
+    // description carries the name and version.
     SetAccessibleText(*this, "Quillmere Loan Calculator",
-                      "The product name, version and home page; any key or a click on the banner goes on");
+                      "Quillmere Loan Calculator, Version " QUILLMERE_VERSION_TEXT
+                      ". Any key or a click on the banner goes on");
     SetAccessibleText(*Frame1, "Banner", "A click here goes on to the loan calculator");
     SetAccessibleText(*Image1, "Quillmere logo", "The maker's logo");
     SetAccessibleText(*lblAuther, nullptr, "Attribution");
