@@ -78,7 +78,12 @@ public:
                                       QStringLiteral("-s"), dir_.filePath("cups-files.conf")});
         if (!daemon_.waitForStarted()) return Unavailable{QStringLiteral("cupsd did not start"), true};
         qputenv("CUPS_SERVER", Socket().toLocal8Bit());
-        for (int tries = 0; Run("lpstat", {QStringLiteral("-r")}) != 0; ++tries) {
+        // lpstat -r succeeds either way; only its words tell whether cupsd
+        // listens yet, which a busy machine can delay.
+        const auto answering = [this] {
+            return Run("lpstat", {QStringLiteral("-r")}) == 0 && said_ == QStringLiteral("scheduler is running");
+        };
+        for (int tries = 0; !answering(); ++tries) {
             if (tries == 50 || daemon_.state() != QProcess::Running)
                 return Unavailable{QStringLiteral("cupsd is not answering"), true};
             QTest::qWait(100);
@@ -87,7 +92,7 @@ public:
                             QStringLiteral("-v"), QStringLiteral("file://") + Output(), QStringLiteral("-P"),
                             QString::fromLatin1(kGenericPdfPpd)}) != 0 ||
             Run("lpadmin", {QStringLiteral("-d"), QString::fromLatin1(kQueue)}) != 0) {
-            return Unavailable{QStringLiteral("no PDF queue could be made"), true};
+            return Unavailable{QStringLiteral("no PDF queue could be made: ") + said_, true};
         }
         return std::nullopt;
     }
@@ -121,15 +126,22 @@ private:
         QFile file(dir_.filePath(QString::fromLatin1(name)));
         if (file.open(QIODevice::WriteOnly)) file.write(text.toUtf8());
     }
-    static int Run(const char* tool, const QStringList& arguments) {
+    // The tool's exit code; what it said goes to said_.
+    int Run(const char* tool, const QStringList& arguments) {
         QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment untranslated = QProcessEnvironment::systemEnvironment();
+        untranslated.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));  // its words are read
+        process.setProcessEnvironment(untranslated);
         process.start(Find(tool), arguments);
         process.waitForFinished();
+        said_ = QString::fromLocal8Bit(process.readAll()).trimmed();
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
     QTemporaryDir dir_{QDir::tempPath() + QStringLiteral("/print-cups-XXXXXX")};
     QProcess daemon_;
+    QString said_;  // what the last tool said
 };
 
 PrivateCups* cups = nullptr;
