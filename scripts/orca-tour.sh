@@ -3,7 +3,7 @@
 # synthesizer. Starts a private X display, session bus and accessibility bus
 # (tests/app/with-atspi.sh), Orca on them and the program (build/ by
 # default), drives a fixed keyboard tour with xdotool and prints what Orca
-# says after each step. Takes about forty seconds. ORCA_DEBUG_FILE=FILE also
+# says after each step. Takes about fifty seconds. ORCA_DEBUG_FILE=FILE also
 # keeps Orca's whole debug log.
 #
 # Orca and xdotool are for development only (`sh scripts/install-deps.sh

@@ -12,6 +12,8 @@ import sys
 import unittest
 
 DATE = re.compile(r"^\w+, \w+ \d{1,2}, \d{4}\.$")  # "Monday, December 14, 2026."
+YEAR = re.compile(r"^\d{4}\.$")  # "2027."
+AMOUNT = re.compile(r"^\$\d{1,3}(,\d{3})*\.\d\d\.$")  # "$14,916.49."
 
 
 def run_tour():
@@ -67,6 +69,33 @@ class OrcaTour(unittest.TestCase):
         closing = " ".join(self.said("Close the menu (Escape)"))
         self.assertNotIn("Quillmere Loan Calculator", closing)
         self.assertNotIn("table with", closing)
+
+    def test_the_chart_opens_by_its_title_reads_a_cell_a_move_and_closes_back_to_the_schedule(self):
+        for opening in ("Show Chart (Return)", "Show Chart again"):
+            said = self.said(opening)
+            self.assertIn("Loan Chart frame.", said, opening)
+            self.assertIn("Paid each year.", said, opening)
+            self.assertRegex(said[-4], YEAR, (opening, said))
+        # Down reads the next year's row, as Orca reads a table's row; Right
+        # then the one amount beside it under its heading. Neither repeats
+        # the window. The years follow the first payment date, today's.
+        first_year = int(self.said("Show Chart (Return)")[-4].rstrip("."))
+        year, interest, *_ = self.said("Years Down")
+        self.assertEqual(year, f"{first_year + 1}.")
+        self.assertRegex(interest, AMOUNT)
+        self.assertEqual(self.said("Years Right"), ["Interest column header " + interest])
+        for step in ("Years Down", "Years Right"):
+            said = " ".join(self.said(step))
+            self.assertNotIn("Loan Chart", said, step)
+            self.assertNotIn("table with", said, step)
+        # The chart is gone once the main window and its schedule are heard,
+        # and the rest of the tour goes on from the schedule.
+        for closing in ("Close the chart (Escape)", "Close the chart (Ctrl+W)"):
+            said = self.said(closing)
+            self.assertEqual(said[0], "Quillmere Loan Calculator frame.", (closing, said))
+            self.assertIn("Payment schedule.", said, closing)
+            self.assertNotIn("Loan Chart frame.", said, closing)
+        self.assertIn("Clear push button.", self.said("Shift+Tab to Clear"))
 
     def test_splash_and_about_say_the_version(self):
         version = "Version " + os.environ["VERSION_TEXT"]

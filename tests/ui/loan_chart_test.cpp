@@ -4,6 +4,7 @@
 #include "ui/main/loan_chart.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
@@ -169,18 +170,22 @@ private slots:
         QCOMPARE(window->text(QAccessible::Description), LoanChartData{}.Summary());
     }
 
-    // Escape and Ctrl+W close the window, wherever the focus is in it.
+    // Escape and Ctrl+W close the window, wherever the focus is in it, and
+    // the window it was opened from has the keyboard again.
     void escapeAndCtrlWClose() {
         const LocaleMoneyFormatter money(LocaleNamed("en_US"));
-        LoanChart chart(money, nullptr);
+        QWidget owner;
+        owner.show();
+        LoanChart chart(money, &owner);
         chart.Show(Loan(money, "1000", "3"));
         for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             chart.show();
             chart.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&chart));
+            QTRY_COMPARE(QApplication::activeWindow(), &chart);
             chart.YearsTable().setFocus();
             QTest::keySequence(&chart.YearsTable(), keys);
             QTRY_VERIFY(chart.isHidden());
+            QTRY_COMPARE(QApplication::activeWindow(), &owner);
         }
     }
 

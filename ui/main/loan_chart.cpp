@@ -123,6 +123,14 @@ void LoanChart::FitColumns() {
     }
 }
 
+// Where no window manager hands the focus on (a bare X server, some kiosk
+// sessions), it would stay with the closed window: the keys would reach no
+// window and a screen reader would fall silent.
+void LoanChart::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (isActiveWindow() && parentWidget() != nullptr) parentWidget()->activateWindow();
+}
+
 const LoanChartData& LoanChart::Data() const { return plot_->Data(); }
 
 const QString& LoanChart::HoverText() const { return plot_->HoverText(); }

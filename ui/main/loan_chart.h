@@ -9,7 +9,8 @@
 //
 // A screen reader meets a window named by its title whose description is the
 // loan's summary, holding the chart and the table. Escape and Ctrl+W close
-// it. It can't be made smaller than what keeps the chart's labels whole.
+// it, and the keyboard focus goes back to the window it was opened from. It
+// can't be made smaller than what keeps the chart's labels whole.
 #pragma once
 
 #include <QWidget>
@@ -41,6 +42,9 @@ public:
 
     [[nodiscard]] LoanChartPlot& Plot() const { return *plot_; }
     [[nodiscard]] QTableView& YearsTable() const { return *table_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void SizeToScreen();
