@@ -230,6 +230,24 @@ private slots:
             QVERIFY(c_->gridOne->viewport()->rect().contains(c_->gridOne->visualRect(current)));
         }
         QCOMPARE(fixed->geometry().width(), c_->gridOne->ColumnWidth(0) + c_->gridOne->ColumnWidth(1));
+        // Home, Ctrl+Home and a move left out of the first scrolling column
+        // show the row from its start again, Payment beside the fixed columns.
+        const QModelIndex payment = model->index(5, 2);
+        const auto back = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(c_->gridOne, key, modifiers);
+            return std::pair(sideways->value(), inView(c_->gridOne, c_->gridOne->currentIndex().row(), 2));
+        };
+        QCOMPARE(back(Qt::Key_Home, Qt::NoModifier), std::pair(0, true));
+        QCOMPARE(c_->gridOne->currentIndex().column(), 0);
+        QTest::keyClick(c_->gridOne, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(back(Qt::Key_Home, Qt::ControlModifier), std::pair(0, true));
+        QCOMPARE(c_->gridOne->currentIndex(), model->index(0, 0));
+        c_->gridOne->setCurrentIndex(payment);
+        sideways->setValue(sideways->maximum());  // scrolled away with the mouse
+        QCOMPARE(back(Qt::Key_Left, Qt::NoModifier), std::pair(0, true));
+        QTest::keyClick(c_->gridOne, Qt::Key_End);
+        QTest::keyClick(c_->gridOne, Qt::Key_Left);  // within the scrolling columns: stays
+        QVERIFY(sideways->value() > 0);
         // The first column in view is whole, never cut at its start.
         const int first = c_->gridOne->columnAt(0);
         QCOMPARE(c_->gridOne->columnViewportPosition(first), 0);
@@ -250,6 +268,28 @@ private slots:
         QTest::keyClick(c_->gridOne, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 1),
                  QStringLiteral("Date\tNumber\tPayment\n11/15/07\t1\t$1,580.17"));
+    }
+
+    // The fixed columns are drawn as the rest of the grid in every locale and
+    // at every scale: its font, header font, row and header heights, and a
+    // date column wide enough for "Year Totals" in that font.
+    void fixedColumnsLookLikeTheGrid() {
+        Calculate("1000", "3", "12");
+        const QTableView& fixed = c_->gridOne->FixedColumns();
+        const QTableView& grid = *c_->gridOne;
+        for (const QSize size : {kDesignClient, QSize(kDesignClient.width() * 2, kDesignClient.height()),
+                                 kDesignClient * 1.5, QSize(420, 271)}) {
+            ResizeClient(size);
+            QCoreApplication::sendPostedEvents();
+            const QString at = QStringLiteral("at %1x%2").arg(size.width()).arg(size.height());
+            QVERIFY2(fixed.font() == grid.font(), qPrintable(at));
+            QVERIFY2(fixed.horizontalHeader()->font() == grid.horizontalHeader()->font(), qPrintable(at));
+            QCOMPARE(QFontInfo(fixed.font()).family(), QFontInfo(grid.font()).family());
+            QCOMPARE(fixed.rowHeight(0), grid.rowHeight(0));
+            QCOMPARE(fixed.horizontalHeader()->height(), grid.horizontalHeader()->height());
+            QVERIFY2(fixed.fontMetrics().horizontalAdvance(QStringLiteral("Year Totals")) < fixed.columnWidth(0),
+                     qPrintable(at));
+        }
     }
 
     // Half the design size still shows the month name, the year and all

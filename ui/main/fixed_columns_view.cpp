@@ -1,13 +1,36 @@
 #include "ui/main/fixed_columns_view.h"
 
 #include <QEvent>
+#include <QHeaderView>
 
 #include <utility>
 
 namespace quillmere {
 
-FixedColumnsView::FixedColumnsView(QWidget* grid, std::function<void()> fontChanging)
-    : QTableView(grid), fontChanging_(std::move(fontChanging)) {}
+FixedColumnsView::FixedColumnsView(QTableView& grid, std::function<void()> fontChanging)
+    : QTableView(&grid), grid_(grid), fontChanging_(std::move(fontChanging)) {
+    FollowGridFonts();
+    grid_.installEventFilter(this);
+    grid_.horizontalHeader()->installEventFilter(this);
+}
+
+void FixedColumnsView::FollowGridFonts() {
+    setFont(grid_.font());
+    horizontalHeader()->setFont(grid_.horizontalHeader()->font());
+}
+
+// The grid hears of a new font after its children have it, this view
+// among them, but only here before it acts on it itself.
+bool FixedColumnsView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        if (watched == &grid_) {
+            setFont(grid_.font());
+        } else if (watched == grid_.horizontalHeader()) {
+            horizontalHeader()->setFont(grid_.horizontalHeader()->font());
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
 
 void FixedColumnsView::HoldGeometries(bool hold) {
     held_ = hold;
