@@ -8,13 +8,16 @@
 #include <QLayout>
 #include <QMetaProperty>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -57,6 +60,18 @@ bool IsDocked(const QStatusBar& bar) {
     return layout != nullptr && layout->indexOf(&bar) >= 0;
 }
 
+bool IsPlace(Known known) {
+    return known == Known::Left || known == Known::Top || known == Known::Width || known == Known::Height;
+}
+
+// Most controls carry no dynamic properties at all, so their list is looked
+// at before the (slower) lookup by name.
+bool IsSelfSizing(const QWidget& widget) {
+    return widget.dynamicPropertyNames().contains(kAutoSizeProperty) && widget.property(kAutoSizeProperty).toBool();
+}
+
+QVariant GetSelfSizedKnown(const QWidget& widget, Known known);
+
 QVariant GetKnown(const QObject& control, Known known) {
     if (known == Known::Tag) {
         return QString();
@@ -68,6 +83,9 @@ QVariant GetKnown(const QObject& control, Known known) {
     const QWidget* widget = PlacedWidget(&control);
     if (widget == nullptr) {
         return {};
+    }
+    if (IsPlace(known) && IsSelfSizing(*widget)) {
+        return GetSelfSizedKnown(*widget, known);
     }
     switch (known) {
         case Known::Left:
@@ -139,19 +157,121 @@ int ContentExtent(const QWidget& widget, Qt::Orientation orientation) {
                       : metrics.height() + margins.top() + margins.bottom();
 }
 
-// How much wider or taller than its scaled place a self-sizing control may
-// grow to keep its content whole: enough for type hinted at a new size.
-constexpr double kAutoSizeSlack = 1.2;
+// Where a self-sizing control was put, which its geometry may overrun to
+// keep its content whole, with the geometry it took there. A geometry set
+// any other way (a move, adjustSize()) counts as its place again.
+struct SelfSizedPlace {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    QRect geometry;
 
-// A self-sizing control takes its content's size where that is close to its
-// scaled place. Where the content is much larger (its font held at the
-// smallest readable size in a small window) it keeps its place and cuts the
-// content, rather than running over its neighbours.
-void SetAutoSize(QWidget& widget, Qt::Orientation orientation, int pixels) {
-    const bool horizontal = orientation == Qt::Horizontal;
-    const int wanted = ContentExtent(widget, orientation);
-    const int size = wanted <= pixels * kAutoSizeSlack ? wanted : pixels;
-    widget.resize(horizontal ? size : widget.width(), horizontal ? widget.height() : size);
+    friend bool operator==(const SelfSizedPlace&, const SelfSizedPlace&) = default;
+};
+
+// The dynamic property that keeps a self-sizing control's place.
+constexpr char kPlaceProperty[] = "AutoSizePlace";
+
+SelfSizedPlace PlaceOf(const QWidget& widget) {
+    const QVariant stored = widget.property(kPlaceProperty);
+    if (stored.isValid()) {
+        const auto place = stored.value<SelfSizedPlace>();
+        if (place.geometry == widget.geometry()) return place;
+    }
+    const QRect geometry = widget.geometry();
+    return {geometry.x(), geometry.y(), geometry.width(), geometry.height(), geometry};
+}
+
+// Which edge of its place a control's content keeps to along one direction.
+enum class Anchor { Start, Centre, End };
+
+Anchor AnchorOf(const QWidget& widget, Qt::Orientation orientation) {
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const Qt::Alignment declared = label != nullptr ? label->alignment() : Qt::AlignLeading | Qt::AlignVCenter;
+    if (orientation == Qt::Vertical) {
+        if (declared.testFlag(Qt::AlignTop)) return Anchor::Start;
+        return declared.testFlag(Qt::AlignBottom) ? Anchor::End : Anchor::Centre;
+    }
+    // Right to left, leading text keeps to the right.
+    const Qt::Alignment visual = QStyle::visualAlignment(widget.layoutDirection(), declared);
+    if (visual.testFlag(Qt::AlignHCenter)) return Anchor::Centre;
+    return visual.testFlag(Qt::AlignRight) ? Anchor::End : Anchor::Start;
+}
+
+// The stretch a self-sizing control covers along one direction: its place,
+// grown to `wanted` where that is more. It grows away from the edge its
+// content keeps to, evenly to both sides when the content is centred, so the
+// content stays where its place shows it; and the growth stays inside the
+// container's `room` [0, room), unless the place itself lies outside (parked
+// on a tab page), which it then keeps.
+std::pair<int, int> GrownSpan(int start, int length, int wanted, Anchor anchor, int room) {
+    if (wanted <= length) return {start, length};
+    const qint64 end = qint64(start) + length;
+    qint64 grown = anchor == Anchor::Start ? start
+                   : anchor == Anchor::End ? end - wanted
+                                           : start - (wanted - length) / 2;
+    grown = std::min(grown, std::max<qint64>(room, end) - wanted);
+    grown = std::max(grown, std::min<qint64>(0, start));
+    // Kept where its far edge can still be counted in pixels.
+    grown = std::min<qint64>(grown, std::numeric_limits<int>::max() - qint64(wanted));
+    return {static_cast<int>(grown), wanted};
+}
+
+// Places a self-sizing control at `place`: at least the place's size, more
+// where its content needs more room along `measured`; along the other
+// direction it keeps the length it has.
+void PlaceSelfSized(QWidget& widget, SelfSizedPlace place, std::optional<Qt::Orientation> measured) {
+    const QSize room = widget.parentWidget() != nullptr ? widget.parentWidget()->size() : widget.size();
+    const auto wanted = [&](Qt::Orientation orientation, int kept) {
+        return measured == orientation ? ContentExtent(widget, orientation) : kept;
+    };
+    const auto [x, width] = GrownSpan(place.left, place.width, wanted(Qt::Horizontal, widget.width()),
+                                      AnchorOf(widget, Qt::Horizontal), room.width());
+    const auto [y, height] = GrownSpan(place.top, place.height, wanted(Qt::Vertical, widget.height()),
+                                       AnchorOf(widget, Qt::Vertical), room.height());
+    widget.setGeometry(x, y, width, height);
+    place.geometry = widget.geometry();
+    widget.setProperty(kPlaceProperty, QVariant::fromValue(place));
+}
+
+// A self-sizing control never takes less than its scaled place, and more
+// only where its content would be cut (its font held at the smallest
+// readable size in a small window, or a wider font than the one it was
+// designed with). Its content then stays whole, where the place shows it.
+// A self-sizing control reports its place, so that a value read and
+// written back leaves it where it is.
+QVariant GetSelfSizedKnown(const QWidget& widget, Known known) {
+    const SelfSizedPlace place = PlaceOf(widget);
+    const int pixels = known == Known::Left    ? place.left
+                       : known == Known::Top   ? place.top
+                       : known == Known::Width ? place.width
+                                               : place.height;
+    return double(PixelsToTwips(pixels));
+}
+
+bool SetSelfSizedKnown(QWidget& widget, Known known, int pixels) {
+    SelfSizedPlace place = PlaceOf(widget);
+    switch (known) {
+        case Known::Left:
+            place.left = pixels;
+            PlaceSelfSized(widget, place, std::nullopt);
+            return true;
+        case Known::Top:
+            place.top = pixels;
+            PlaceSelfSized(widget, place, std::nullopt);
+            return true;
+        case Known::Width:
+            place.width = pixels;
+            PlaceSelfSized(widget, place, Qt::Horizontal);
+            return true;
+        case Known::Height:
+            place.height = pixels;
+            PlaceSelfSized(widget, place, Qt::Vertical);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool SetKnown(QObject& control, Known known, const QVariant& value) {
@@ -166,9 +286,8 @@ bool SetKnown(QObject& control, Known known, const QVariant& value) {
         return false;
     }
     const int pixels = TwipsToPixels(number);
-    if ((known == Known::Width || known == Known::Height) && widget->property(kAutoSizeProperty).toBool()) {
-        SetAutoSize(*widget, known == Known::Width ? Qt::Horizontal : Qt::Vertical, pixels);
-        return true;
+    if (IsPlace(known) && IsSelfSizing(*widget)) {
+        return SetSelfSizedKnown(*widget, known, pixels);
     }
     switch (known) {
         case Known::Left:

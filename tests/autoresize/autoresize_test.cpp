@@ -1,6 +1,7 @@
 // The layout control on a small test window: what it records at the first show,
 // how it rescales, the minimum size, the aspect ratio and its stored properties.
 #include "autoresize/auto_resize.h"
+#include "autoresize/control_properties.h"
 #include "autoresize/extender.h"
 #include "autoresize/form_container.h"
 #include "autoresize/host_window.h"
@@ -83,6 +84,53 @@ QList<QVariant> Snapshot(const Host& host) {
     return state;
 }
 
+// Labels sizing themselves to their text, as the program's windows place
+// them, on a 400 x 250 pixel window: text kept to the left, centred at the
+// window's left edge, and kept to the right near its right edge.
+struct LabelHost {
+    QWidget window;
+    QLabel* leading = Sized("Principal Amount:", Qt::AlignLeft, 600, 300);
+    QLabel* centred = Sized("Select First Payment Date", Qt::AlignHCenter, 0, 1200);
+    QLabel* trailing = Sized("Interest", Qt::AlignRight, 4800, 2400);
+    AutoResize* resize = new AutoResize(&window);
+
+    LabelHost() {
+        window.setFont(QFont(window.font().family(), 10));
+        for (QLabel* label : Labels()) {
+            label->adjustSize();
+            label->setProperty(kAutoSizeProperty, true);
+        }
+        window.resize(400, 250);
+        FormContainer::Of(window).SetUserMode(true);
+        FormContainer::Of(window).AddControls({leading, centred, trailing, resize});
+        resize->UserControl_InitProperties();
+        resize->UserControl_ReadProperties(PropertyBag());
+        resize->SetWMin(0);
+        resize->SetHMin(0);
+        window.show();
+    }
+
+    QLabel* Sized(const char* text, Qt::Alignment alignment, int left, int top) {
+        auto* label = new QLabel(QString::fromLatin1(text), &window);
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->move(TwipsToPixels(left), TwipsToPixels(top));
+        return label;
+    }
+    [[nodiscard]] QList<QLabel*> Labels() const { return {leading, centred, trailing}; }
+    [[nodiscard]] QList<QRect> Geometries() const {
+        QList<QRect> geometries;
+        for (const QLabel* label : Labels()) geometries << label->geometry();
+        return geometries;
+    }
+};
+
+// Where the layout places a control recorded at `design` (pixels).
+QRect Scaled(const QRect& design, double horizontal, double vertical) {
+    const auto scaled = [](int pixels, double factor) { return float(factor) * float(PixelsToTwips(pixels)); };
+    return TwipsRect(scaled(design.x(), horizontal), scaled(design.y(), vertical), scaled(design.width(), horizontal),
+                     scaled(design.height(), vertical));
+}
+
 }  // namespace
 
 class AutoResizeTest final : public QObject {
@@ -157,6 +205,59 @@ private slots:
         QTRY_VERIFY(host.window.isMaximized());
         QVERIFY(host.Outer().height() != TwipsToPixels(window.Width() * 0.75));
         QCOMPARE(host.frame->width(), TwipsToPixels(2250 * (window.ScaleWidth() / 6000)));
+    }
+
+    // A label sizing itself to its text scales as every control does; it
+    // grows past its place only to keep its text whole, and then so its text
+    // stays where the place shows it, on the window.
+    void ScalesSelfSizingLabelsWithTheWindow() {
+        LabelHost host;
+        const QList<QRect> design = host.Geometries();
+        for (const auto& [horizontal, vertical] : {std::pair(2.0, 1.0), std::pair(1.5, 1.2)}) {
+            host.window.resize(int(400 * horizontal), int(250 * vertical));
+            for (int i = 0; i < design.size(); ++i) {
+                const QRect place = Scaled(design[i], horizontal, vertical);
+                const QRect label = host.Labels()[i]->geometry();
+                QCOMPARE(std::pair(label.x(), label.width()), std::pair(place.x(), place.width()));
+                // A font's height does not scale exactly with its size.
+                QVERIFY(label.top() <= place.top() && label.bottom() >= place.bottom());
+            }
+        }
+
+        // Too small for the smallest readable font: the text stays whole.
+        host.window.resize(160, 100);
+        const double factor = 0.4;
+        const auto textWidth = [](const QLabel* label) {
+            return label->fontMetrics().horizontalAdvance(label->text());
+        };
+        for (const QLabel* label : host.Labels()) {
+            QCOMPARE(label->font().pointSizeF(), 6.0);
+            QVERIFY(label->width() >= textWidth(label));
+            QVERIFY(label->x() >= 0 && label->geometry().right() < host.window.width());
+        }
+        const QRect leading = Scaled(design[0], factor, factor);
+        QCOMPARE(host.leading->x(), leading.x());
+        QVERIFY(host.leading->width() > leading.width());
+        QCOMPARE(host.centred->x(), 0);  // growing evenly would have left the window
+        const QRect trailing = Scaled(design[2], factor, factor);
+        QCOMPARE(host.trailing->geometry().right(), trailing.right());
+
+        // A centred label away from the edge grows evenly to both sides.
+        const QRect place = TwipsRect(1500, 1200, 300, 195);
+        for (const char* side : {"Left", "Top", "Width", "Height"}) {
+            const int values[] = {place.x(), place.y(), place.width(), place.height()};
+            SetProperty(host.centred, side, PixelsToTwips(values[QByteArray("LTWH").indexOf(side[0])]));
+        }
+        QVERIFY(std::abs(host.centred->geometry().center().x() - place.center().x()) <= 1);
+        // It reports its place, so that writing back what it reports moves nothing.
+        QCOMPARE(GetProperty(host.centred, "Left").toInt(), PixelsToTwips(place.x()));
+        const QRect grown = host.centred->geometry();
+        for (const char* side : {"Width", "Left", "Width"})
+            SetProperty(host.centred, side, GetProperty(host.centred, side));
+        QCOMPARE(host.centred->geometry(), grown);
+
+        host.window.resize(400, 250);
+        QCOMPARE(host.Geometries(), design);
     }
 
     void LeavesTheLayoutAloneInTheDesignerDisabledOrMinimized() {

@@ -2,6 +2,8 @@
 // the grid view and its copy for spreadsheets, the flashing prompt, the link
 // bar, and what a screen reader reads of it all.
 #include "ui/main/main_window.h"
+#include "autoresize/auto_resize.h"
+#include "autoresize/form_container.h"
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -613,6 +616,43 @@ private slots:
         QVERIFY(w_->frameGeometry().width() >= quillmere::TwipsToPixels(4800));
         QVERIFY(w_->frameGeometry().height() >= quillmere::TwipsToPixels(3000));
         QCOMPARE(c_->txtPrincipal->font().pointSizeF(), 6.0);  // never too small to read
+    }
+
+    // Every control's Left and Width scale with the window's width, labels
+    // sized to their text too: the calendar's caption stays centred over
+    // the calendar, and the payment's caption over its box.
+    void placesFollowTheWidth() {
+        const auto& layouts = w_->findChild<quillmere::AutoResize*>()->Layouts();
+        const quillmere::FormContainer& controls = quillmere::FormContainer::Of(*w_);
+        const auto centre = [](const QWidget* widget) { return widget->geometry().center().x(); };
+        // Where a label's text stands, from its alignment.
+        const auto textCentre = [](const QLabel* label) {
+            const QSize text(label->fontMetrics().horizontalAdvance(label->text()), label->height());
+            const QRect drawn = QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->rect());
+            return label->mapToParent(drawn.center()).x();
+        };
+        const int calendarOffset = textCentre(c_->lblCalendar) - centre(c_->calCalendar);
+        const int paymentOffset = textCentre(c_->lblPayment) - centre(c_->txtPayment);
+        QVERIFY(std::abs(calendarOffset) <= 4 && std::abs(paymentOffset) <= 4);
+        for (const auto& [horizontal, vertical] : {std::pair(2.0, 1.0), std::pair(1.5, 1.2)}) {
+            ResizeClient(QSize(int(kDesignClient.width() * horizontal), int(kDesignClient.height() * vertical)));
+            int placed = 0;
+            for (const quillmere::ControlLayout& layout : layouts) {
+                const auto* control = qobject_cast<const QWidget*>(controls.Control(layout.CtlIndex));
+                if (control == nullptr || control->isWindow()) continue;
+                const float h = float(horizontal);
+                QCOMPARE(std::pair(control->objectName(), control->x()),
+                         std::pair(control->objectName(), quillmere::TwipsToPixels(h * layout.LeftX1)));
+                QCOMPARE(std::pair(control->objectName(), control->width()),
+                         std::pair(control->objectName(), quillmere::TwipsToPixels(h * layout.WidthX2)));
+                ++placed;
+            }
+            QCOMPARE(placed, 19);
+            // Where the design puts a caption's text from the centre of its
+            // control, scaled.
+            QVERIFY(std::abs(textCentre(c_->lblCalendar) - centre(c_->calCalendar) - horizontal * calendarOffset) <= 2);
+            QVERIFY(std::abs(textCentre(c_->lblPayment) - centre(c_->txtPayment) - horizontal * paymentOffset) <= 2);
+        }
     }
 
     void linksOpenTheHomePage() {
