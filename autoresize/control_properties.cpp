@@ -210,7 +210,7 @@ std::pair<int, int> GrownSpan(int start, int length, int wanted, Anchor anchor, 
     const qint64 end = qint64(start) + length;
     qint64 grown = anchor == Anchor::Start ? start
                    : anchor == Anchor::End ? end - wanted
-                                           : start - (wanted - length) / 2;
+                                           : start - (qint64(wanted) - length) / 2;
     grown = std::min(grown, std::max<qint64>(room, end) - wanted);
     grown = std::max(grown, std::min<qint64>(0, start));
     // Kept where its far edge can still be counted in pixels.
@@ -235,10 +235,6 @@ void PlaceSelfSized(QWidget& widget, SelfSizedPlace place, std::optional<Qt::Ori
     widget.setProperty(kPlaceProperty, QVariant::fromValue(place));
 }
 
-// A self-sizing control never takes less than its scaled place, and more
-// only where its content would be cut (its font held at the smallest
-// readable size in a small window, or a wider font than the one it was
-// designed with). Its content then stays whole, where the place shows it.
 // A self-sizing control reports its place, so that a value read and
 // written back leaves it where it is.
 QVariant GetSelfSizedKnown(const QWidget& widget, Known known) {
@@ -250,6 +246,10 @@ QVariant GetSelfSizedKnown(const QWidget& widget, Known known) {
     return double(PixelsToTwips(pixels));
 }
 
+// A self-sizing control never takes less than its scaled place, and more
+// only where its content would be cut (its font held at the smallest
+// readable size in a small window, or a wider font than the one it was
+// designed with). Its content then stays whole, where the place shows it.
 bool SetSelfSizedKnown(QWidget& widget, Known known, int pixels) {
     SelfSizedPlace place = PlaceOf(widget);
     switch (known) {
