@@ -19,8 +19,9 @@ void FixedColumnsView::FollowGridFonts() {
     horizontalHeader()->setFont(grid_.horizontalHeader()->font());
 }
 
-// The grid hears of a new font after its children have it, this view
-// among them, but only here before it acts on it itself.
+// A filter sees the grid's new font before the grid acts on it, so this view
+// takes it first and, through fontChanging, holds the grid's layout for the
+// rest of the pass.
 bool FixedColumnsView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         if (watched == &grid_) {

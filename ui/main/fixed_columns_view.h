@@ -41,9 +41,8 @@ public:
     // asked to meanwhile.
     void HoldGeometries(bool hold);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void updateGeometries() override;
 
