@@ -119,8 +119,8 @@ void ScheduleGridView::SetColumnWidth(int column, int width) {
 }
 
 void ScheduleGridView::ApplyMetrics() {
-    // The headers and the fixed columns inherit the grid's font, and have it
-    // by now: a font reaches the children before the parent hears of it.
+    // The headers and the fixed columns have the grid's font by now: a font
+    // reaches the children, and the fixed columns' filter, before the grid.
     const int rowHeight = TwipsToPixels(kRowHeightTwips * Scale());
     for (QTableView* view : {static_cast<QTableView*>(this), static_cast<QTableView*>(fixed_)}) {
         if (view->verticalHeader()->defaultSectionSize() != rowHeight) {
@@ -206,8 +206,8 @@ void ScheduleGridView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) ApplyMetrics();
 }
 
-// The fixed columns hear of a new font first (a font reaches the children
-// before the parent), so either view may start the deferral.
+// The fixed columns hear of a new font first (they watch the grid's), so
+// either view may start the deferral.
 void ScheduleGridView::DeferGeometries() {
     if (deferGeometries_) return;
     deferGeometries_ = true;
