@@ -641,10 +641,9 @@ private slots:
                 const auto* control = qobject_cast<const QWidget*>(controls.Control(layout.CtlIndex));
                 if (control == nullptr || control->isWindow()) continue;
                 const float h = float(horizontal);
-                QCOMPARE(std::pair(control->objectName(), control->x()),
-                         std::pair(control->objectName(), quillmere::TwipsToPixels(h * layout.LeftX1)));
-                QCOMPARE(std::pair(control->objectName(), control->width()),
-                         std::pair(control->objectName(), quillmere::TwipsToPixels(h * layout.WidthX2)));
+                QCOMPARE(std::tuple(control->objectName(), control->x(), control->width()),
+                         std::tuple(control->objectName(), quillmere::TwipsToPixels(h * layout.LeftX1),
+                                    quillmere::TwipsToPixels(h * layout.WidthX2)));
                 ++placed;
             }
             QCOMPARE(placed, 19);
