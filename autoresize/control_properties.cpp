@@ -17,7 +17,6 @@
 #include <cstring>
 #include <limits>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -66,8 +65,24 @@ bool IsPlace(Known known) {
 
 // Most controls carry no dynamic properties at all, so their list is looked
 // at before the (slower) lookup by name.
+bool HasDynamicProperty(const QObject& control, const char* name) {
+    const QList<QByteArray> names = control.dynamicPropertyNames();
+    return std::any_of(names.begin(), names.end(), [name](const QByteArray& dynamic) { return dynamic == name; });
+}
+
 bool IsSelfSizing(const QWidget& widget) {
-    return widget.dynamicPropertyNames().contains(kAutoSizeProperty) && widget.property(kAutoSizeProperty).toBool();
+    return HasDynamicProperty(widget, kAutoSizeProperty) && widget.property(kAutoSizeProperty).toBool();
+}
+
+// The dynamic property that keeps the place of a self-sizing control that
+// has outgrown it.
+constexpr char kPlaceProperty[] = "AutoSizePlace";
+
+// A self-sizing control that fills its place just moves; one grown past
+// it moves its place.
+bool IsSelfSizedMove(const QWidget& widget, Known known) {
+    return (known == Known::Left || known == Known::Top) && HasDynamicProperty(widget, kPlaceProperty) &&
+           IsSelfSizing(widget);
 }
 
 QVariant GetSelfSizedKnown(const QWidget& widget, Known known);
@@ -158,8 +173,9 @@ int ContentExtent(const QWidget& widget, Qt::Orientation orientation) {
 }
 
 // Where a self-sizing control was put, which its geometry may overrun to
-// keep its content whole, with the geometry it took there. A geometry set
-// any other way (a move, adjustSize()) counts as its place again.
+// keep its content whole, with the geometry it took there. Kept only while
+// it overruns its place; a geometry set any other way (a move,
+// adjustSize()) counts as its place again.
 struct SelfSizedPlace {
     int left = 0;
     int top = 0;
@@ -170,12 +186,9 @@ struct SelfSizedPlace {
     friend bool operator==(const SelfSizedPlace&, const SelfSizedPlace&) = default;
 };
 
-// The dynamic property that keeps a self-sizing control's place.
-constexpr char kPlaceProperty[] = "AutoSizePlace";
-
 SelfSizedPlace PlaceOf(const QWidget& widget) {
-    const QVariant stored = widget.property(kPlaceProperty);
-    if (stored.isValid()) {
+    if (HasDynamicProperty(widget, kPlaceProperty)) {
+        const QVariant stored = widget.property(kPlaceProperty);
         const auto place = stored.value<SelfSizedPlace>();
         if (place.geometry == widget.geometry()) return place;
     }
@@ -218,21 +231,20 @@ std::pair<int, int> GrownSpan(int start, int length, int wanted, Anchor anchor, 
     return {static_cast<int>(grown), wanted};
 }
 
-// Places a self-sizing control at `place`: at least the place's size, more
-// where its content needs more room along `measured`; along the other
-// direction it keeps the length it has.
-void PlaceSelfSized(QWidget& widget, SelfSizedPlace place, std::optional<Qt::Orientation> measured) {
+// Places a self-sizing control at `place`, at least `wanted` large.
+void PlaceSelfSized(QWidget& widget, SelfSizedPlace place, QSize wanted) {
     const QSize room = widget.parentWidget() != nullptr ? widget.parentWidget()->size() : widget.size();
-    const auto wanted = [&](Qt::Orientation orientation, int kept) {
-        return measured == orientation ? ContentExtent(widget, orientation) : kept;
-    };
-    const auto [x, width] = GrownSpan(place.left, place.width, wanted(Qt::Horizontal, widget.width()),
-                                      AnchorOf(widget, Qt::Horizontal), room.width());
-    const auto [y, height] = GrownSpan(place.top, place.height, wanted(Qt::Vertical, widget.height()),
-                                       AnchorOf(widget, Qt::Vertical), room.height());
+    const auto [x, width] =
+        GrownSpan(place.left, place.width, wanted.width(), AnchorOf(widget, Qt::Horizontal), room.width());
+    const auto [y, height] =
+        GrownSpan(place.top, place.height, wanted.height(), AnchorOf(widget, Qt::Vertical), room.height());
     widget.setGeometry(x, y, width, height);
     place.geometry = widget.geometry();
-    widget.setProperty(kPlaceProperty, QVariant::fromValue(place));
+    if (x != place.left || y != place.top || width != place.width || height != place.height) {
+        widget.setProperty(kPlaceProperty, QVariant::fromValue(place));
+    } else if (HasDynamicProperty(widget, kPlaceProperty)) {
+        widget.setProperty(kPlaceProperty, QVariant());
+    }
 }
 
 // A self-sizing control reports its place, so that a value read and
@@ -250,28 +262,30 @@ QVariant GetSelfSizedKnown(const QWidget& widget, Known known) {
 // only where its content would be cut (its font held at the smallest
 // readable size in a small window, or a wider font than the one it was
 // designed with). Its content then stays whole, where the place shows it.
+// Along the other direction it keeps the length it has.
 bool SetSelfSizedKnown(QWidget& widget, Known known, int pixels) {
     SelfSizedPlace place = PlaceOf(widget);
+    QSize wanted = widget.size();
     switch (known) {
         case Known::Left:
             place.left = pixels;
-            PlaceSelfSized(widget, place, std::nullopt);
-            return true;
+            break;
         case Known::Top:
             place.top = pixels;
-            PlaceSelfSized(widget, place, std::nullopt);
-            return true;
+            break;
         case Known::Width:
             place.width = pixels;
-            PlaceSelfSized(widget, place, Qt::Horizontal);
-            return true;
+            wanted.setWidth(ContentExtent(widget, Qt::Horizontal));
+            break;
         case Known::Height:
             place.height = pixels;
-            PlaceSelfSized(widget, place, Qt::Vertical);
-            return true;
+            wanted.setHeight(ContentExtent(widget, Qt::Vertical));
+            break;
         default:
             return false;
     }
+    PlaceSelfSized(widget, place, wanted);
+    return true;
 }
 
 bool SetKnown(QObject& control, Known known, const QVariant& value) {
@@ -286,7 +300,8 @@ bool SetKnown(QObject& control, Known known, const QVariant& value) {
         return false;
     }
     const int pixels = TwipsToPixels(number);
-    if (IsPlace(known) && IsSelfSizing(*widget)) {
+    if (IsSelfSizedMove(*widget, known) ||
+        ((known == Known::Width || known == Known::Height) && IsSelfSizing(*widget))) {
         return SetSelfSizedKnown(*widget, known, pixels);
     }
     switch (known) {
@@ -319,11 +334,6 @@ int MetaPropertyIndex(const QMetaObject& meta, const char* name) {
     auto found = indices.find(key);
     if (found == indices.end()) found = indices.emplace(std::move(key), meta.indexOfProperty(name)).first;
     return found->second;
-}
-
-bool HasDynamicProperty(const QObject& control, const char* name) {
-    const QList<QByteArray> names = control.dynamicPropertyNames();
-    return std::any_of(names.begin(), names.end(), [name](const QByteArray& dynamic) { return dynamic == name; });
 }
 
 }  // namespace
