@@ -8,12 +8,14 @@
 #include <QLayout>
 #include <QMetaProperty>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <string>
 #include <utility>
@@ -57,6 +59,34 @@ bool IsDocked(const QStatusBar& bar) {
     return layout != nullptr && layout->indexOf(&bar) >= 0;
 }
 
+bool IsPlace(Known known) {
+    return known == Known::Left || known == Known::Top || known == Known::Width || known == Known::Height;
+}
+
+// Most controls carry no dynamic properties at all, so their list is looked
+// at before the (slower) lookup by name.
+bool HasDynamicProperty(const QObject& control, const char* name) {
+    const QList<QByteArray> names = control.dynamicPropertyNames();
+    return std::any_of(names.begin(), names.end(), [name](const QByteArray& dynamic) { return dynamic == name; });
+}
+
+bool IsSelfSizing(const QWidget& widget) {
+    return HasDynamicProperty(widget, kAutoSizeProperty) && widget.property(kAutoSizeProperty).toBool();
+}
+
+// The dynamic property that keeps the place of a self-sizing control that
+// has outgrown it.
+constexpr char kPlaceProperty[] = "AutoSizePlace";
+
+// A self-sizing control that fills its place just moves; one grown past
+// it moves its place.
+bool IsSelfSizedMove(const QWidget& widget, Known known) {
+    return (known == Known::Left || known == Known::Top) && HasDynamicProperty(widget, kPlaceProperty) &&
+           IsSelfSizing(widget);
+}
+
+QVariant GetSelfSizedKnown(const QWidget& widget, Known known);
+
 QVariant GetKnown(const QObject& control, Known known) {
     if (known == Known::Tag) {
         return QString();
@@ -68,6 +98,9 @@ QVariant GetKnown(const QObject& control, Known known) {
     const QWidget* widget = PlacedWidget(&control);
     if (widget == nullptr) {
         return {};
+    }
+    if (IsPlace(known) && IsSelfSizing(*widget)) {
+        return GetSelfSizedKnown(*widget, known);
     }
     switch (known) {
         case Known::Left:
@@ -139,19 +172,120 @@ int ContentExtent(const QWidget& widget, Qt::Orientation orientation) {
                       : metrics.height() + margins.top() + margins.bottom();
 }
 
-// How much wider or taller than its scaled place a self-sizing control may
-// grow to keep its content whole: enough for type hinted at a new size.
-constexpr double kAutoSizeSlack = 1.2;
+// Where a self-sizing control was put, which its geometry may overrun to
+// keep its content whole, with the geometry it took there. Kept only while
+// it overruns its place; a geometry set any other way (a move,
+// adjustSize()) counts as its place again.
+struct SelfSizedPlace {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    QRect geometry;
 
-// A self-sizing control takes its content's size where that is close to its
-// scaled place. Where the content is much larger (its font held at the
-// smallest readable size in a small window) it keeps its place and cuts the
-// content, rather than running over its neighbours.
-void SetAutoSize(QWidget& widget, Qt::Orientation orientation, int pixels) {
-    const bool horizontal = orientation == Qt::Horizontal;
-    const int wanted = ContentExtent(widget, orientation);
-    const int size = wanted <= pixels * kAutoSizeSlack ? wanted : pixels;
-    widget.resize(horizontal ? size : widget.width(), horizontal ? widget.height() : size);
+    friend bool operator==(const SelfSizedPlace&, const SelfSizedPlace&) = default;
+};
+
+SelfSizedPlace PlaceOf(const QWidget& widget) {
+    if (HasDynamicProperty(widget, kPlaceProperty)) {
+        const QVariant stored = widget.property(kPlaceProperty);
+        const auto place = stored.value<SelfSizedPlace>();
+        if (place.geometry == widget.geometry()) return place;
+    }
+    const QRect geometry = widget.geometry();
+    return {geometry.x(), geometry.y(), geometry.width(), geometry.height(), geometry};
+}
+
+// Which edge of its place a control's content keeps to along one direction.
+enum class Anchor { Start, Centre, End };
+
+Anchor AnchorOf(const QWidget& widget, Qt::Orientation orientation) {
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const Qt::Alignment declared = label != nullptr ? label->alignment() : Qt::AlignLeading | Qt::AlignVCenter;
+    if (orientation == Qt::Vertical) {
+        if (declared.testFlag(Qt::AlignTop)) return Anchor::Start;
+        return declared.testFlag(Qt::AlignBottom) ? Anchor::End : Anchor::Centre;
+    }
+    // Right to left, leading text keeps to the right.
+    const Qt::Alignment visual = QStyle::visualAlignment(widget.layoutDirection(), declared);
+    if (visual.testFlag(Qt::AlignHCenter)) return Anchor::Centre;
+    return visual.testFlag(Qt::AlignRight) ? Anchor::End : Anchor::Start;
+}
+
+// The stretch a self-sizing control covers along one direction: its place,
+// grown to `wanted` where that is more. It grows away from the edge its
+// content keeps to, evenly to both sides when the content is centred, so the
+// content stays where its place shows it; and the growth stays inside the
+// container's `room` [0, room), unless the place itself lies outside (parked
+// on a tab page), which it then keeps.
+std::pair<int, int> GrownSpan(int start, int length, int wanted, Anchor anchor, int room) {
+    if (wanted <= length) return {start, length};
+    const qint64 end = qint64(start) + length;
+    qint64 grown = anchor == Anchor::Start ? start
+                   : anchor == Anchor::End ? end - wanted
+                                           : start - (qint64(wanted) - length) / 2;
+    grown = std::min(grown, std::max<qint64>(room, end) - wanted);
+    grown = std::max(grown, std::min<qint64>(0, start));
+    // Kept where its far edge can still be counted in pixels.
+    grown = std::min<qint64>(grown, std::numeric_limits<int>::max() - qint64(wanted));
+    return {static_cast<int>(grown), wanted};
+}
+
+// Places a self-sizing control at `place`, at least `wanted` large.
+void PlaceSelfSized(QWidget& widget, SelfSizedPlace place, QSize wanted) {
+    const QSize room = widget.parentWidget() != nullptr ? widget.parentWidget()->size() : widget.size();
+    const auto [x, width] =
+        GrownSpan(place.left, place.width, wanted.width(), AnchorOf(widget, Qt::Horizontal), room.width());
+    const auto [y, height] =
+        GrownSpan(place.top, place.height, wanted.height(), AnchorOf(widget, Qt::Vertical), room.height());
+    widget.setGeometry(x, y, width, height);
+    place.geometry = widget.geometry();
+    if (x != place.left || y != place.top || width != place.width || height != place.height) {
+        widget.setProperty(kPlaceProperty, QVariant::fromValue(place));
+    } else if (HasDynamicProperty(widget, kPlaceProperty)) {
+        widget.setProperty(kPlaceProperty, QVariant());
+    }
+}
+
+// A self-sizing control reports its place, so that a value read and
+// written back leaves it where it is.
+QVariant GetSelfSizedKnown(const QWidget& widget, Known known) {
+    const SelfSizedPlace place = PlaceOf(widget);
+    const int pixels = known == Known::Left    ? place.left
+                       : known == Known::Top   ? place.top
+                       : known == Known::Width ? place.width
+                                               : place.height;
+    return double(PixelsToTwips(pixels));
+}
+
+// A self-sizing control never takes less than its scaled place, and more
+// only where its content would be cut (its font held at the smallest
+// readable size in a small window, or a wider font than the one it was
+// designed with). Its content then stays whole, where the place shows it.
+// Along the other direction it keeps the length it has.
+bool SetSelfSizedKnown(QWidget& widget, Known known, int pixels) {
+    SelfSizedPlace place = PlaceOf(widget);
+    QSize wanted = widget.size();
+    switch (known) {
+        case Known::Left:
+            place.left = pixels;
+            break;
+        case Known::Top:
+            place.top = pixels;
+            break;
+        case Known::Width:
+            place.width = pixels;
+            wanted.setWidth(ContentExtent(widget, Qt::Horizontal));
+            break;
+        case Known::Height:
+            place.height = pixels;
+            wanted.setHeight(ContentExtent(widget, Qt::Vertical));
+            break;
+        default:
+            return false;
+    }
+    PlaceSelfSized(widget, place, wanted);
+    return true;
 }
 
 bool SetKnown(QObject& control, Known known, const QVariant& value) {
@@ -166,9 +300,9 @@ bool SetKnown(QObject& control, Known known, const QVariant& value) {
         return false;
     }
     const int pixels = TwipsToPixels(number);
-    if ((known == Known::Width || known == Known::Height) && widget->property(kAutoSizeProperty).toBool()) {
-        SetAutoSize(*widget, known == Known::Width ? Qt::Horizontal : Qt::Vertical, pixels);
-        return true;
+    if (IsSelfSizedMove(*widget, known) ||
+        ((known == Known::Width || known == Known::Height) && IsSelfSizing(*widget))) {
+        return SetSelfSizedKnown(*widget, known, pixels);
     }
     switch (known) {
         case Known::Left:
@@ -200,11 +334,6 @@ int MetaPropertyIndex(const QMetaObject& meta, const char* name) {
     auto found = indices.find(key);
     if (found == indices.end()) found = indices.emplace(std::move(key), meta.indexOfProperty(name)).first;
     return found->second;
-}
-
-bool HasDynamicProperty(const QObject& control, const char* name) {
-    const QList<QByteArray> names = control.dynamicPropertyNames();
-    return std::any_of(names.begin(), names.end(), [name](const QByteArray& dynamic) { return dynamic == name; });
 }
 
 }  // namespace

@@ -15,11 +15,13 @@
 //               a widget placed in a container, not a window: its place in
 //               twips, relative to the container. A widget that sizes itself
 //               to its content (marked with the dynamic property "AutoSize"
-//               true, as a label that takes the size of its text) takes
-//               its content's size on a write of its Width or Height, as
-//               long as that is at most a fifth larger than the value
-//               written (type hinted at a new size); beyond that the value
-//               written holds, and the content is cut.
+//               true, as a label that takes the size of its text) is placed
+//               at the values written, its place, and never smaller; it
+//               grows beyond its place only where its content would be cut,
+//               away from the edge its content keeps to (evenly to both
+//               sides for centred text, so the text stays where the place
+//               shows it), and without leaving its container for that. Its
+//               reads give its place.
 //   "FontSize"  a widget placed in a container whose font is sized in points:
 //               the size in points; only sizes above 0 are accepted, and
 //               one below 6 points (too small to read) is set as 6. The

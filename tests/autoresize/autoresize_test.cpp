@@ -1,6 +1,7 @@
 // The layout control on a small test window: what it records at the first show,
 // how it rescales, the minimum size, the aspect ratio and its stored properties.
 #include "autoresize/auto_resize.h"
+#include "autoresize/control_properties.h"
 #include "autoresize/extender.h"
 #include "autoresize/form_container.h"
 #include "autoresize/host_window.h"
@@ -83,6 +84,45 @@ QList<QVariant> Snapshot(const Host& host) {
     return state;
 }
 
+// Labels sizing themselves to their text, as the program's windows place
+// them, on a 400 x 250 pixel window: text kept to the left near the right
+// edge, centred in the middle, kept to the right at the left edge.
+struct LabelHost {
+    QWidget window;
+    QList<QLabel*> labels{Sized("Principal Amount:", Qt::AlignLeft, 4000, 300),
+                          Sized("Select First Payment Date", Qt::AlignHCenter, 1500, 1200),
+                          Sized("Interest", Qt::AlignRight, 0, 2400)};
+    AutoResize* resize = new AutoResize(&window);
+
+    LabelHost() {
+        window.setFont(QFont(window.font().family(), 10));
+        for (QLabel* label : labels) {
+            label->adjustSize();
+            label->setProperty(kAutoSizeProperty, true);
+        }
+        window.resize(400, 250);
+        FormContainer::Of(window).SetUserMode(true);
+        FormContainer::Of(window).AddControls({labels[0], labels[1], labels[2], resize});
+        resize->UserControl_ReadProperties(PropertyBag());
+        resize->SetWMin(0);
+        resize->SetHMin(0);
+        window.show();
+    }
+    QLabel* Sized(const char* text, Qt::Alignment alignment, int left, int top) {
+        auto* label = new QLabel(QString::fromLatin1(text), &window);
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->move(TwipsToPixels(left), TwipsToPixels(top));
+        return label;
+    }
+};
+
+// Where the layout places a control recorded at `design` (pixels).
+QRect Scaled(const QRect& design, double horizontal, double vertical) {
+    const auto scaled = [](int pixels, double factor) { return float(factor) * float(PixelsToTwips(pixels)); };
+    return TwipsRect(scaled(design.x(), horizontal), scaled(design.y(), vertical), scaled(design.width(), horizontal),
+                     scaled(design.height(), vertical));
+}
+
 }  // namespace
 
 class AutoResizeTest final : public QObject {
@@ -157,6 +197,48 @@ private slots:
         QTRY_VERIFY(host.window.isMaximized());
         QVERIFY(host.Outer().height() != TwipsToPixels(window.Width() * 0.75));
         QCOMPARE(host.frame->width(), TwipsToPixels(2250 * (window.ScaleWidth() / 6000)));
+    }
+
+    // A label sizing itself to its text scales as every control does; it
+    // grows past its place only to keep its text whole, and then so its text
+    // stays where the place shows it, on the window.
+    void ScalesSelfSizingLabelsWithTheWindow() {
+        LabelHost host;
+        QList<QRect> design;
+        for (const QLabel* label : host.labels) design << label->geometry();
+        for (const auto& [horizontal, vertical] : {std::pair(2.0, 1.0), std::pair(1.5, 1.2)}) {
+            host.window.resize(int(400 * horizontal), int(250 * vertical));
+            for (int i = 0; i < design.size(); ++i) {
+                const QRect place = Scaled(design[i], horizontal, vertical);
+                const QRect label = host.labels[i]->geometry();
+                QCOMPARE(std::pair(label.x(), label.width()), std::pair(place.x(), place.width()));
+                // A font's height does not scale exactly with its size.
+                QVERIFY(label.top() <= place.top() && label.bottom() >= place.bottom());
+            }
+        }
+
+        // Too small for the smallest readable font: the text stays whole,
+        // on the window, and where its place shows it.
+        host.window.resize(160, 100);
+        for (const QLabel* label : host.labels) {
+            QCOMPARE(label->font().pointSizeF(), 6.0);
+            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+            QVERIFY(label->x() >= 0 && label->geometry().right() < host.window.width());
+        }
+        QCOMPARE(host.labels[0]->geometry().right(), host.window.width() - 1);
+        const QRect centred = Scaled(design[1], 0.4, 0.4);
+        QVERIFY(host.labels[1]->width() > centred.width());
+        QVERIFY(std::abs(host.labels[1]->geometry().center().x() - centred.center().x()) <= 1);
+        QCOMPARE(host.labels[2]->x(), 0);
+        // It reports its place, so that writing back what it reports moves nothing.
+        QCOMPARE(GetProperty(host.labels[1], "Left").toInt(), PixelsToTwips(centred.x()));
+        const QRect grown = host.labels[1]->geometry();
+        for (const char* side : {"Width", "Left", "Width"})
+            SetProperty(host.labels[1], side, GetProperty(host.labels[1], side));
+        QCOMPARE(host.labels[1]->geometry(), grown);
+
+        host.window.resize(400, 250);
+        for (int i = 0; i < design.size(); ++i) QCOMPARE(host.labels[i]->geometry(), design[i]);
     }
 
     void LeavesTheLayoutAloneInTheDesignerDisabledOrMinimized() {

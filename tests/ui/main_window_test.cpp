@@ -2,6 +2,8 @@
 // the grid view and its copy for spreadsheets, the flashing prompt, the link
 // bar, and what a screen reader reads of it all.
 #include "ui/main/main_window.h"
+#include "autoresize/auto_resize.h"
+#include "autoresize/form_container.h"
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
@@ -25,6 +27,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -238,6 +241,24 @@ private slots:
             QVERIFY(c_->gridOne->viewport()->rect().contains(c_->gridOne->visualRect(current)));
         }
         QCOMPARE(fixed->geometry().width(), c_->gridOne->ColumnWidth(0) + c_->gridOne->ColumnWidth(1));
+        // Home, Ctrl+Home and a move left out of the first scrolling column
+        // show the row from its start again, Payment beside the fixed columns.
+        const QModelIndex payment = model->index(5, 2);
+        const auto back = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(c_->gridOne, key, modifiers);
+            return std::pair(sideways->value(), inView(c_->gridOne, c_->gridOne->currentIndex().row(), 2));
+        };
+        QCOMPARE(back(Qt::Key_Home, Qt::NoModifier), std::pair(0, true));
+        QCOMPARE(c_->gridOne->currentIndex().column(), 0);
+        QTest::keyClick(c_->gridOne, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(back(Qt::Key_Home, Qt::ControlModifier), std::pair(0, true));
+        QCOMPARE(c_->gridOne->currentIndex(), model->index(0, 0));
+        c_->gridOne->setCurrentIndex(payment);
+        sideways->setValue(sideways->maximum());  // scrolled away with the mouse
+        QCOMPARE(back(Qt::Key_Left, Qt::NoModifier), std::pair(0, true));
+        QTest::keyClick(c_->gridOne, Qt::Key_End);
+        QTest::keyClick(c_->gridOne, Qt::Key_Left);  // within the scrolling columns: stays
+        QVERIFY(sideways->value() > 0);
         // The first column in view is whole, never cut at its start.
         const int first = c_->gridOne->columnAt(0);
         QCOMPARE(c_->gridOne->columnViewportPosition(first), 0);
@@ -258,6 +279,28 @@ private slots:
         QTest::keyClick(c_->gridOne, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 1),
                  QStringLiteral("Date\tNumber\tPayment\n11/15/07\t1\t$1,580.17"));
+    }
+
+    // The fixed columns are drawn as the rest of the grid in every locale and
+    // at every scale: its font, header font, row and header heights, and a
+    // date column wide enough for "Year Totals" in that font.
+    void fixedColumnsLookLikeTheGrid() {
+        Calculate("1000", "3", "12");
+        const QTableView& fixed = c_->gridOne->FixedColumns();
+        const QTableView& grid = *c_->gridOne;
+        for (const QSize size : {kDesignClient, QSize(kDesignClient.width() * 2, kDesignClient.height()),
+                                 kDesignClient * 1.5, QSize(420, 271)}) {
+            ResizeClient(size);
+            QCoreApplication::sendPostedEvents();
+            const QString at = QStringLiteral("at %1x%2").arg(size.width()).arg(size.height());
+            QVERIFY2(fixed.font() == grid.font(), qPrintable(at));
+            QVERIFY2(fixed.horizontalHeader()->font() == grid.horizontalHeader()->font(), qPrintable(at));
+            QCOMPARE(QFontInfo(fixed.font()).family(), QFontInfo(grid.font()).family());
+            QCOMPARE(fixed.rowHeight(0), grid.rowHeight(0));
+            QCOMPARE(fixed.horizontalHeader()->height(), grid.horizontalHeader()->height());
+            QVERIFY2(fixed.fontMetrics().horizontalAdvance(QStringLiteral("Year Totals")) < fixed.columnWidth(0),
+                     qPrintable(at));
+        }
     }
 
     // Half the design size still shows the month name, the year and all
@@ -646,6 +689,42 @@ private slots:
         QVERIFY(w_->frameGeometry().width() >= quillmere::TwipsToPixels(4800));
         QVERIFY(w_->frameGeometry().height() >= quillmere::TwipsToPixels(3000));
         QCOMPARE(c_->txtPrincipal->font().pointSizeF(), 6.0);  // never too small to read
+    }
+
+    // Every control's Left and Width scale with the window's width, labels
+    // sized to their text too: the calendar's caption stays centred over
+    // the calendar, and the payment's caption over its box.
+    void placesFollowTheWidth() {
+        const auto& layouts = w_->findChild<quillmere::AutoResize*>()->Layouts();
+        const quillmere::FormContainer& controls = quillmere::FormContainer::Of(*w_);
+        const auto centre = [](const QWidget* widget) { return widget->geometry().center().x(); };
+        // Where a label's text stands, from its alignment.
+        const auto textCentre = [](const QLabel* label) {
+            const QSize text(label->fontMetrics().horizontalAdvance(label->text()), label->height());
+            const QRect drawn = QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->rect());
+            return label->mapToParent(drawn.center()).x();
+        };
+        const int calendarOffset = textCentre(c_->lblCalendar) - centre(c_->calCalendar);
+        const int paymentOffset = textCentre(c_->lblPayment) - centre(c_->txtPayment);
+        QVERIFY(std::abs(calendarOffset) <= 4 && std::abs(paymentOffset) <= 4);
+        for (const auto& [horizontal, vertical] : {std::pair(2.0, 1.0), std::pair(1.5, 1.2)}) {
+            ResizeClient(QSize(int(kDesignClient.width() * horizontal), int(kDesignClient.height() * vertical)));
+            int placed = 0;
+            for (const quillmere::ControlLayout& layout : layouts) {
+                const auto* control = qobject_cast<const QWidget*>(controls.Control(layout.CtlIndex));
+                if (control == nullptr || control->isWindow()) continue;
+                const float h = float(horizontal);
+                QCOMPARE(std::tuple(control->objectName(), control->x(), control->width()),
+                         std::tuple(control->objectName(), quillmere::TwipsToPixels(h * layout.LeftX1),
+                                    quillmere::TwipsToPixels(h * layout.WidthX2)));
+                ++placed;
+            }
+            QCOMPARE(placed, 19);
+            // Where the design puts a caption's text from the centre of its
+            // control, scaled.
+            QVERIFY(std::abs(textCentre(c_->lblCalendar) - centre(c_->calCalendar) - horizontal * calendarOffset) <= 2);
+            QVERIFY(std::abs(textCentre(c_->lblPayment) - centre(c_->txtPayment) - horizontal * paymentOffset) <= 2);
+        }
     }
 
     void linksOpenTheHomePage() {

@@ -1,13 +1,37 @@
 #include "ui/main/fixed_columns_view.h"
 
 #include <QEvent>
+#include <QHeaderView>
 
 #include <utility>
 
 namespace quillmere {
 
-FixedColumnsView::FixedColumnsView(QWidget* grid, std::function<void()> fontChanging)
-    : QTableView(grid), fontChanging_(std::move(fontChanging)) {}
+FixedColumnsView::FixedColumnsView(QTableView& grid, std::function<void()> fontChanging)
+    : QTableView(&grid), grid_(grid), fontChanging_(std::move(fontChanging)) {
+    FollowGridFonts();
+    grid_.installEventFilter(this);
+    grid_.horizontalHeader()->installEventFilter(this);
+}
+
+void FixedColumnsView::FollowGridFonts() {
+    setFont(grid_.font());
+    horizontalHeader()->setFont(grid_.horizontalHeader()->font());
+}
+
+// A filter sees the grid's new font before the grid acts on it, so this view
+// takes it first and, through fontChanging, holds the grid's layout for the
+// rest of the pass.
+bool FixedColumnsView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        if (watched == &grid_) {
+            setFont(grid_.font());
+        } else if (watched == grid_.horizontalHeader()) {
+            horizontalHeader()->setFont(grid_.horizontalHeader()->font());
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
 
 void FixedColumnsView::HoldGeometries(bool hold) {
     held_ = hold;

@@ -102,6 +102,8 @@ void frmMain::BuildLeftColumn() {
 
     lblPayment = MakeLabel("lblPayment", QStringLiteral("Your total monthly payment"), client);
     lblPayment->setFont(WindowFont(QStringLiteral("Verdana"), 9.75));
+    // Its text stands centred over the box at every width of the window.
+    lblPayment->setAlignment(Qt::AlignCenter);
     PlaceSizedToText(*lblPayment, 600, 4800);
 
     cmdClear = MakeButton("cmdClear", "Clea&r", client);

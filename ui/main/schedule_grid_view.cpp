@@ -70,7 +70,7 @@ ScheduleGridView::ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel
 }
 
 void ScheduleGridView::BuildFixedColumns() {
-    fixed_ = new FixedColumnsView(this, [this] { DeferGeometries(); });
+    fixed_ = new FixedColumnsView(*this, [this] { DeferGeometries(); });
     fixed_->setObjectName(QStringLiteral("gridOneFixedColumns"));
     fixed_->setModel(model());
     fixed_->setSelectionModel(selectionModel());
@@ -119,8 +119,8 @@ void ScheduleGridView::SetColumnWidth(int column, int width) {
 }
 
 void ScheduleGridView::ApplyMetrics() {
-    // The headers and the fixed columns inherit the grid's font, and have it
-    // by now: a font reaches the children before the parent hears of it.
+    // The headers and the fixed columns have the grid's font by now: a font
+    // reaches the children, and the fixed columns' filter, before the grid.
     const int rowHeight = TwipsToPixels(kRowHeightTwips * Scale());
     for (QTableView* view : {static_cast<QTableView*>(this), static_cast<QTableView*>(fixed_)}) {
         if (view->verticalHeader()->defaultSectionSize() != rowHeight) {
@@ -206,8 +206,8 @@ void ScheduleGridView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) ApplyMetrics();
 }
 
-// The fixed columns hear of a new font first (a font reaches the children
-// before the parent), so either view may start the deferral.
+// The fixed columns hear of a new font first (they watch the grid's), so
+// either view may start the deferral.
 void ScheduleGridView::DeferGeometries() {
     if (deferGeometries_) return;
     deferGeometries_ = true;
@@ -312,19 +312,30 @@ void ScheduleGridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int from = currentIndex().column();
     const QModelIndex to = moveCursor(*action, modifiers);
     if (modifiers.testFlag(Qt::ShiftModifier)) {
         ExtendSelectionTo(to);
+        event->accept();
     } else if (!modifiers.testFlag(Qt::ControlModifier) && to.isValid() && to.column() < kFixedColumns) {
         // The grid would select whatever cell lies under the hidden column's
         // empty rectangle, so a plain move into a fixed column is made here.
         selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
         scrollTo(to);
+        event->accept();
     } else {
         QTableView::keyPressEvent(event);
-        return;
     }
-    event->accept();
+    if (to.isValid() && to.column() < kFixedColumns && (*action == MoveHome || from >= kFixedColumns)) {
+        ScrollToStart();
+    }
+}
+
+// Home, or a move left out of the scrolling columns, goes back to the start
+// of the row: the columns beside the fixed ones come back into view too.
+void ScheduleGridView::ScrollToStart() {
+    QScrollBar* sideways = horizontalScrollBar();
+    sideways->setValue(sideways->minimum());
 }
 
 // Shift+cursor: the selection spans from the anchor to `to`, across the

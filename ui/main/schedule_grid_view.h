@@ -8,7 +8,9 @@
 // column at a time, so no amount is ever shown cut at its start. Keyboard
 // navigation, selection and the schedule's copy run across both, since they
 // share one current cell and one selection; the keyboard focus is always in
-// the grid itself. A context menu asked for from the keyboard (the Menu key
+// the grid itself. Home, Ctrl+Home and a move left out of the first
+// scrolling column scroll the grid back to its start, so the row is seen
+// from its beginning. A context menu asked for from the keyboard (the Menu key
 // or Shift+F10) is requested at the current cell.
 //
 // Everything the grid measures follows its font, which the layout control
@@ -66,6 +68,7 @@ private:
     static std::optional<CursorAction> CursorActionOf(int key);
 
     void ExtendSelectionTo(const QModelIndex& to);
+    void ScrollToStart();
     // The current cell's centre, in the viewport's coordinates.
     [[nodiscard]] QPoint CurrentCellPoint() const;
     void BuildFixedColumns();
