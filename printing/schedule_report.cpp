@@ -36,7 +36,8 @@ constexpr std::array<int, 6> kHeaderWordOffsets = {2, -2, 0, -1, -1, -2};
 std::string HeaderText(const std::array<int, 6>& rowColumns) {
     std::string header;
     for (std::size_t col = 0; col < kHeaderWords.size(); ++col) {
-        header.resize(static_cast<std::size_t>(rowColumns[col] + kHeaderWordOffsets[col]), ' ');
+        const int start = rowColumns[col] + kHeaderWordOffsets[col];
+        header.resize(static_cast<std::size_t>(start), ' ');
         header.append(kHeaderWords[col]);
     }
     return header;
