@@ -120,13 +120,16 @@ std::unique_ptr<ReportPreviewDialog> MakeSchedulePreview(QWidget* parent, const 
     // The preview's sheets are measured for a printer set up as the print
     // dialog first shows it, so they are the pages printed unless the
     // dialog changes the paper.
-    QPrinter printer(QPrinter::HighResolution);
-    PrepareForDialog(printer);
-    auto document = std::make_unique<ReportDocument>(printer);
+    // The document keeps the printer: it lays text out for it as it draws.
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrepareForDialog(*printer);
+    const QPageLayout layout = printer->pageLayout();
+    const int dpi = printer->resolution();
+    auto document = std::make_unique<ReportDocument>(std::unique_ptr<const QPaintDevice>(std::move(printer)));
     PrintScheduleReport(*document, grid);
     auto preview = std::make_unique<ReportPreviewDialog>(
-        std::move(document), printer.pageLayout(), printer.resolution(),
-        [&grid](QWidget* over) { return PrintScheduleWithDialog(over, grid); }, parent);
+        std::move(document), layout, dpi, [&grid](QWidget* over) { return PrintScheduleWithDialog(over, grid); },
+        parent);
     preview->setWindowTitle(QStringLiteral("Print Preview"));
     preview->setAccessibleName(QStringLiteral("Print preview of the payment schedule"));
     // Most of the screen shows the whole toolbar, its print button too, and

@@ -62,6 +62,10 @@ ReportDocument::ReportDocument(const QPaintDevice& device)
     : device_(device),
       font_(ReportFont(QString::fromUtf8(kReportFontName.data(), static_cast<qsizetype>(kReportFontName.size())))) {}
 
+ReportDocument::ReportDocument(std::unique_ptr<const QPaintDevice> device) : ReportDocument(*device) {
+    ownDevice_ = std::move(device);
+}
+
 void ReportDocument::SetFontName(std::string_view family) {
     const int points = font_.pointSize();
     const bool bold = font_.bold();

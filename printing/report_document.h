@@ -22,6 +22,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -37,6 +38,10 @@ class ReportDocument : public ReportPrinter {
 public:
     // Measures fonts for `device`, which must outlive this object.
     explicit ReportDocument(const QPaintDevice& device);
+    // Measures fonts for `device` and keeps it: a document kept to be shown
+    // lays its right-to-left and fallback-font text out for that device
+    // whenever a page is drawn, long after the report was collected.
+    explicit ReportDocument(std::unique_ptr<const QPaintDevice> device);
 
     void SetFontName(std::string_view family) override;
     void SetFontSize(int points) override;
@@ -67,6 +72,7 @@ private:
     int CurrentStyle();
     void DrawLine(QPainter& painter, const Line& line, double top) const;
 
+    std::unique_ptr<const QPaintDevice> ownDevice_;  // when the document keeps its device
     const QPaintDevice& device_;
     QFont font_;
     std::vector<PrinterTextStyle> styles_;  // the fonts used so far

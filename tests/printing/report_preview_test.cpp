@@ -17,6 +17,7 @@
 
 #include <memory>
 
+#include "printing/print_schedule.h"
 #include "printing/report_document.h"
 #include "printing/report_preview_view.h"
 #include "printing/schedule_report.h"
@@ -155,6 +156,27 @@ TEST(ReportPreview, PrintClosesThePreviewOnlyOnceItPrinted) {
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(preview->isVisible());
     EXPECT_EQ(preview->result(), QDialog::Accepted);
+}
+
+// The program's own preview of a schedule whose amounts need laying out
+// (right to left): its sheets are drawn long after the report was collected,
+// on the printer the report was measured for.
+TEST(ReportPreview, TheProgramsPreviewDrawsLaidOutTextOnEverySheet) {
+    std::vector<testing::RowTexts> rows(
+        70, {"12/15/07", "1", "\u200f١٬٥٦٢٫٥٠ ج.م.\u200f", "\u200f١٠٫٠٠ ج.م.\u200f", "", "٦٦٩٫٩٨ ج.م."});
+    const ScheduleGrid grid = testing::Grid(rows);
+    const std::unique_ptr<ReportPreviewDialog> preview = MakeSchedulePreview(nullptr, grid);
+    preview->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview.get()));
+    ASSERT_EQ(preview->View().SheetCount(), 2);
+    for (int sheet = 1; sheet <= 2; ++sheet) {
+        const QImage image = preview->View().SheetImage(sheet, 400).convertToFormat(QImage::Format_Grayscale8);
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) inked += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        EXPECT_GT(inked, 100) << "sheet " << sheet;
+    }
 }
 
 // An empty schedule still has its one page, and drawing a sheet that is not
