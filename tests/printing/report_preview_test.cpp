@@ -16,13 +16,13 @@
 #include <QWheelEvent>
 
 #include <memory>
+#include <utility>
 
 #include "printing/print_schedule.h"
 #include "printing/report_document.h"
 #include "printing/report_preview_view.h"
 #include "printing/schedule_report.h"
 #include "tests/printing/report_fixtures.h"
-#include "ui/common/window_look.h"
 
 namespace quillmere {
 namespace {
@@ -194,11 +194,3 @@ TEST(ReportPreview, AnEmptyScheduleHasOnePageAndNoSheetIsOutOfReach) {
 
 }  // namespace
 }  // namespace quillmere
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quillmere::RegisterFontSubstitutions();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
