@@ -44,7 +44,6 @@ PrinterTextStyle::PrinterTextStyle(const QFont& font, const QPaintDevice* device
     : font_(font, device),
       metrics_(font_, device),
       raw_(QRawFont::fromFont(font_)),
-      device_(device),
       fixedPitch_(FixedPitch(font_, raw_).has_value()),
       pitch_(FixedPitch(font_, raw_).value_or(metrics_.averageCharWidth())),
       shaped_(font_, device, pitch_) {}

@@ -70,7 +70,6 @@ private:
     QFont font_;
     QFontMetricsF metrics_;
     QRawFont raw_;
-    const QPaintDevice* device_;
     bool fixedPitch_;
     qreal pitch_;
     mutable ShapedFieldCache shaped_;  // drawing a field fills it; it never changes what is drawn

@@ -51,15 +51,17 @@ QAction* ReportPreviewDialog::AddAction(QToolBar& bar, const QString& name, cons
 void ReportPreviewDialog::AddNavigation(QToolBar& bar) {
     // The arrows point the way the sheets go in the reading direction.
     const bool mirrored = layoutDirection() == Qt::RightToLeft;
-    const auto icon = [&](QStyle::StandardPixmap forward, QStyle::StandardPixmap backward) {
-        return style()->standardIcon(mirrored ? backward : forward, nullptr, this);
+    // A button with its key that shows the sheet `target()` names.
+    const auto addMove = [&](const char* name, QStyle::StandardPixmap forward, QStyle::StandardPixmap backward,
+                             Qt::Key key, auto target) {
+        QAction* action = AddAction(bar, QString::fromLatin1(name), QStringLiteral("%1 page").arg(QLatin1String(name)));
+        action->setIcon(style()->standardIcon(mirrored ? backward : forward, nullptr, this));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, view_, [this, target] { view_->ShowSheet(target()); });
     };
-    QAction* first = AddAction(bar, QStringLiteral("First"), QStringLiteral("First page"));
-    first->setIcon(icon(QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSkipForward));
-    first->setShortcut(Qt::Key_Home);
-    QAction* previous = AddAction(bar, QStringLiteral("Previous"), QStringLiteral("Previous page"));
-    previous->setIcon(icon(QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward));
-    previous->setShortcut(Qt::Key_PageUp);
+    addMove("First", QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSkipForward, Qt::Key_Home, [] { return 1; });
+    addMove("Previous", QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward, Qt::Key_PageUp,
+            [this] { return view_->CurrentSheet() - 1; });
 
     sheetBox_ = new QSpinBox(&bar);
     sheetBox_->setRange(1, std::max(1, view_->SheetCount()));
@@ -70,17 +72,10 @@ void ReportPreviewDialog::AddNavigation(QToolBar& bar) {
     count->setAccessibleName(QStringLiteral("Page count"));
     bar.addWidget(count);
 
-    QAction* next = AddAction(bar, QStringLiteral("Next"), QStringLiteral("Next page"));
-    next->setIcon(icon(QStyle::SP_MediaSeekForward, QStyle::SP_MediaSeekBackward));
-    next->setShortcut(Qt::Key_PageDown);
-    QAction* last = AddAction(bar, QStringLiteral("Last"), QStringLiteral("Last page"));
-    last->setIcon(icon(QStyle::SP_MediaSkipForward, QStyle::SP_MediaSkipBackward));
-    last->setShortcut(Qt::Key_End);
-
-    connect(first, &QAction::triggered, view_, [this] { view_->ShowSheet(1); });
-    connect(previous, &QAction::triggered, view_, [this] { view_->ShowSheet(view_->CurrentSheet() - 1); });
-    connect(next, &QAction::triggered, view_, [this] { view_->ShowSheet(view_->CurrentSheet() + 1); });
-    connect(last, &QAction::triggered, view_, [this] { view_->ShowSheet(view_->SheetCount()); });
+    addMove("Next", QStyle::SP_MediaSeekForward, QStyle::SP_MediaSeekBackward, Qt::Key_PageDown,
+            [this] { return view_->CurrentSheet() + 1; });
+    addMove("Last", QStyle::SP_MediaSkipForward, QStyle::SP_MediaSkipBackward, Qt::Key_End,
+            [this] { return view_->SheetCount(); });
     connect(sheetBox_, &QSpinBox::valueChanged, view_, &ReportPreviewView::ShowSheet);
 }
 

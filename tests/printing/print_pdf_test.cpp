@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
@@ -22,7 +21,6 @@
 #include "tests/common/full_disk.h"
 #include "tests/printing/report_fixtures.h"
 #include "tests/schedule/fake_loan_window.h"
-#include "ui/common/window_look.h"
 
 namespace quillmere {
 namespace {
@@ -330,11 +328,3 @@ TEST(PrintPdf, AFailedFileLeavesTheOldOneAndNoTemporaryFile) {
 
 }  // namespace
 }  // namespace quillmere
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");  // headless, wherever it runs
-    QApplication app(argc, argv);
-    quillmere::RegisterFontSubstitutions();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

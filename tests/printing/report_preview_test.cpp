@@ -16,13 +16,13 @@
 #include <QWheelEvent>
 
 #include <memory>
+#include <utility>
 
 #include "printing/print_schedule.h"
 #include "printing/report_document.h"
 #include "printing/report_preview_view.h"
 #include "printing/schedule_report.h"
 #include "tests/printing/report_fixtures.h"
-#include "ui/common/window_look.h"
 
 namespace quillmere {
 namespace {
@@ -70,28 +70,22 @@ TEST(ReportPreview, KeysButtonsAndThePageBoxMoveBetweenPages) {
     const auto at = [&](int sheet) {
         EXPECT_EQ(view.CurrentSheet(), sheet);
         EXPECT_EQ(box->value(), sheet);
+        EXPECT_EQ(view.accessibleDescription(), QStringLiteral("Page %1 of 7").arg(sheet));
     };
     at(1);
-    QTest::keyClick(&view, Qt::Key_PageUp);  // nothing before the first
-    at(1);
-    QTest::keyClick(&view, Qt::Key_PageDown);
-    at(2);
-    QTest::keyClick(&view, Qt::Key_End);
-    at(7);
-    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("Page 7 of 7"));
-    QTest::keyClick(&view, Qt::Key_PageDown);  // nothing after the last
-    at(7);
-    QTest::keyClick(&view, Qt::Key_PageUp);
-    at(6);
-    QTest::keyClick(&view, Qt::Key_Home);
-    at(1);
-    Button(*preview, "Last page")->click();
-    at(7);
-    Button(*preview, "Previous page")->click();
-    at(6);
-    Button(*preview, "First page")->click();
-    Button(*preview, "Next page")->click();
-    at(2);
+    // Nothing before the first page, nor after the last.
+    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_PageUp, 1},   {Qt::Key_PageDown, 2}, {Qt::Key_End, 7},
+                                            {Qt::Key_PageDown, 7}, {Qt::Key_PageUp, 6},   {Qt::Key_Home, 1}};
+    for (const auto& [key, sheet] : keys) {
+        QTest::keyClick(&view, key);
+        at(sheet);
+    }
+    const std::pair<const char*, int> buttons[] = {
+        {"Last page", 7}, {"Previous page", 6}, {"First page", 1}, {"Next page", 2}};
+    for (const auto& [name, sheet] : buttons) {
+        Button(*preview, name)->click();
+        at(sheet);
+    }
     box->setValue(5);
     EXPECT_EQ(view.CurrentSheet(), 5);
     // Scrolling by hand makes the page in the middle of the view the current one.
@@ -194,11 +188,3 @@ TEST(ReportPreview, AnEmptyScheduleHasOnePageAndNoSheetIsOutOfReach) {
 
 }  // namespace
 }  // namespace quillmere
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quillmere::RegisterFontSubstitutions();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

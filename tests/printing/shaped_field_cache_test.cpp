@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -18,7 +17,6 @@
 #include "printing/report_font.h"
 #include "printing/schedule_report.h"
 #include "tests/schedule/fake_loan_window.h"
-#include "ui/common/window_look.h"
 
 namespace quillmere {
 namespace {
@@ -148,11 +146,3 @@ TEST(ShapedFieldCache, AFieldDrawnFromTheCacheCoversTheLayoutsPixels) {
 
 }  // namespace
 }  // namespace quillmere
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quillmere::RegisterFontSubstitutions();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
