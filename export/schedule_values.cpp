@@ -78,6 +78,13 @@ CellValue NumberCell(const std::string& text) {
     return cell;
 }
 
+// Whether every spreadsheet gives `date` the same number: 1 March 1900 to
+// 31 December 9999. Spreadsheets count 1900 as a leap year, so their numbers
+// of earlier days differ from one to the other; none reaches past 9999.
+bool IsSpreadsheetDate(QDate date) {
+    return date.isValid() && date >= QDate(1900, 3, 1) && date <= QDate(9999, 12, 31);
+}
+
 CellValue DateCell(const std::string& text, PaymentYears& years) {
     CellValue cell = TextCell(text);
     const std::optional<DateText> date = ReadDateText(text);
@@ -155,12 +162,6 @@ ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFor
     PaymentYears years(firstPaymentYear);
     for (int row = 1; row < grid.Rows(); ++row) values.rows.push_back(ReadRow(grid, row, money, years));
     return values;
-}
-
-bool IsSpreadsheetDate(QDate date) {
-    // Spreadsheets count 1900 as a leap year, so their numbers of earlier
-    // days differ from one to the other; none reaches past 9999.
-    return date.isValid() && date >= QDate(1900, 3, 1) && date <= QDate(9999, 12, 31);
 }
 
 QDate FittedDate(int year, int month, int day) {

@@ -69,10 +69,6 @@ struct ScheduleValues {
 // has fewer days; an invalid date for a month or year out of range.
 [[nodiscard]] QDate FittedDate(int year, int month, int day);
 
-// Whether every spreadsheet gives `date` the same number: 1 March 1900 to
-// 31 December 9999. A payment date outside stays text.
-[[nodiscard]] bool IsSpreadsheetDate(QDate date);
-
 // The spreadsheet's number for a date: days since 30 December 1899.
 [[nodiscard]] long long SpreadsheetDateSerial(QDate date);
 

@@ -1,5 +1,7 @@
 #include "export/spreadsheet_formats.h"
 
+#include <QLocale>
+
 #include "money/locale_money_formatter.h"
 
 namespace quillmere {
@@ -22,8 +24,8 @@ std::string SignFormat(const QString& written, const QString& digits, const std:
     return Literal(written.left(at)) + number + Literal(written.mid(at + digits.size()));
 }
 
-}  // namespace
-
+// The money format, from the texts `money` writes for one unit and minus one
+// unit.
 std::string MoneyFormatCode(const LocaleMoneyFormatter& money) {
     int decimals = 0;
     for (std::int64_t unit = money.MinorPerUnit(); unit > 1; unit /= 10) ++decimals;
@@ -37,6 +39,7 @@ std::string MoneyFormatCode(const LocaleMoneyFormatter& money) {
            SignFormat(QString::fromStdString(money.Format(minusOne)), digits, number);
 }
 
+// The locale's short date format as a format code, with a four-digit year.
 std::string DateFormatCode(const QLocale& locale) {
     const QString qt = locale.dateFormat(QLocale::ShortFormat);
     std::string code;
@@ -70,6 +73,8 @@ std::string DateFormatCode(const QLocale& locale) {
     flushLiteral();
     return code;
 }
+
+}  // namespace
 
 SpreadsheetFormats FormatsFor(const LocaleMoneyFormatter& money) {
     return {MoneyFormatCode(money), DateFormatCode(money.Locale()), "0", "0.0###%"};

@@ -10,8 +10,6 @@
 // The digits themselves are the spreadsheet's (Latin).
 #pragma once
 
-#include <QLocale>
-
 #include <string>
 
 namespace quillmere {
@@ -27,12 +25,5 @@ struct SpreadsheetFormats {
 
 // The formats for amounts `money` writes and dates in its locale.
 [[nodiscard]] SpreadsheetFormats FormatsFor(const LocaleMoneyFormatter& money);
-
-// The money format alone, from the texts `money` writes for one unit and
-// minus one unit.
-[[nodiscard]] std::string MoneyFormatCode(const LocaleMoneyFormatter& money);
-
-// The locale's short date format as a format code, with a four-digit year.
-[[nodiscard]] std::string DateFormatCode(const QLocale& locale);
 
 }  // namespace quillmere

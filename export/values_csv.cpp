@@ -24,12 +24,17 @@ std::string PlainAmount(MoneyAmount amount) {
     return text;
 }
 
+namespace {
+
+// "2026-12-07".
 std::string IsoDate(QDate date) {
     // Written by hand: QDate::toString goes through printf, ten thousand times per long schedule.
     std::array<char, 16> text{};
     const int length = std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.year(), date.month(), date.day());
     return {text.data(), static_cast<std::size_t>(std::max(length, 0))};
 }
+
+}  // namespace
 
 std::string PlainValue(const CellValue& cell) {
     switch (cell.kind) {

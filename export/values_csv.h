@@ -20,9 +20,6 @@ namespace quillmere {
 // An exact amount as a plain number: "1580.17", "-0.05", "1234" without decimals.
 [[nodiscard]] std::string PlainAmount(MoneyAmount amount);
 
-// "2026-12-07".
-[[nodiscard]] std::string IsoDate(QDate date);
-
 // A cell's value as the CSV writes it (the ISO date, the plain amount, the
 // integer, or the text as it is), not yet quoted.
 [[nodiscard]] std::string PlainValue(const CellValue& cell);

@@ -7,9 +7,8 @@
 
 #include <vector>
 
-#include "money/locale_money_formatter.h"
 #include "tests/common/full_disk.h"
-#include "tests/schedule/fake_loan_window.h"
+#include "tests/export/export_fixtures.h"
 #include "ui/main/loan_chart_data.h"
 #include "ui/main/schedule_export.h"
 
@@ -48,18 +47,12 @@ Rows ReadCsv(const std::string& text) {
     return rows;
 }
 
-ScheduleGrid Schedule(const LocaleMoneyFormatter& money, const char* months) {
-    testing::FakeLoanWindow window("250000", months, "6.5");
-    CalculateSchedule(window, money);
-    return window.grid;
-}
-
 TEST(ScheduleExport, EveryCellReadsBackFromTheCsvAsShown) {
     const QTemporaryDir dir;
     for (const char* locale : {"en_US", "de_DE"}) {
         SCOPED_TRACE(locale);
         const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(locale))};
-        const ScheduleGrid grid = Schedule(money, "360");
+        const ScheduleGrid grid = CalculatedGrid(money, "250000", "360", "6.5");
         const QString path = dir.filePath(QStringLiteral("schedule.csv"));
         ASSERT_EQ(SaveScheduleFile(path, ScheduleFileType::ShownCsv, grid, money, {}), QString());
         const Rows rows = ReadCsv(FileContents(path).toStdString());
@@ -78,9 +71,9 @@ TEST(ScheduleExport, FileTypesAndTheSuggestedPath) {
     ASSERT_EQ(filters,
               (QStringList{QStringLiteral("Excel workbook (*.xlsx)"), QStringLiteral("CSV for spreadsheets (*.csv)"),
                            QStringLiteral("CSV as shown (*.csv)")}));
-    EXPECT_EQ(FileTypeOfFilter(filters[0]), ScheduleFileType::Workbook);
-    EXPECT_EQ(FileTypeOfFilter(filters[1]), ScheduleFileType::ValuesCsv);
-    EXPECT_EQ(FileTypeOfFilter(filters[2]), ScheduleFileType::ShownCsv);
+    const ScheduleFileType types[] = {ScheduleFileType::Workbook, ScheduleFileType::ValuesCsv,
+                                      ScheduleFileType::ShownCsv};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(FileTypeOfFilter(filters[i]), types[i]);
     EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan"), ScheduleFileType::Workbook), QStringLiteral("/tmp/loan.xlsx"));
     EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan"), ScheduleFileType::ValuesCsv), QStringLiteral("/tmp/loan.csv"));
     EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan.txt"), ScheduleFileType::Workbook),
@@ -100,9 +93,8 @@ TEST(ScheduleExport, FileTypesAndTheSuggestedPath) {
 
 TEST(ScheduleExport, ChartDataOfTheWorkedExample) {
     const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
-    testing::FakeLoanWindow window("1000", "3", "12");
-    CalculateSchedule(window, money);
-    const LoanChartData data = ReadChartData(window.grid, money, QStringLiteral("$340.02"), 2026);
+    const LoanChartData data =
+        ReadChartData(CalculatedGrid(money, "1000", "3", "12"), money, QStringLiteral("$340.02"), 2026);
     ASSERT_EQ(data.balances.size(), 3U);
     EXPECT_DOUBLE_EQ(data.balances[0].balance, 669.98);
     EXPECT_DOUBLE_EQ(data.balances[1].balance, 336.66);
