@@ -40,6 +40,20 @@ def find(root, name, role):
     return pyatspi.findDescendant(root, lambda a: a is not None and a.getRole() == role and a.name == name)
 
 
+def wait(seconds):
+    """Lets the bus's events arrive for `seconds`."""
+    loop = GLib.MainLoop()
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
+
+
+def day_list(app):
+    """The calendar's days: a list, not a table, so that Orca doesn't read a
+    week a move; it keeps its rows and columns."""
+    return pyatspi.findDescendant(find(app, "First payment date", pyatspi.ROLE_PANEL),
+                                  lambda a: a is not None and a.getRole() == pyatspi.ROLE_LIST)
+
+
 def wait_for(what, timeout=20.0):
     end = time.time() + timeout
     while time.time() < end:
@@ -72,9 +86,7 @@ class ScreenReader(unittest.TestCase):
                            ("Interest rate in percent", "12")):
             find(cls.app, name, pyatspi.ROLE_TEXT).queryEditableText().setTextContents(text)
         find(cls.app, "Calculate my payment", pyatspi.ROLE_PUSH_BUTTON).queryAction().doAction(0)
-        loop = GLib.MainLoop()
-        GLib.timeout_add(2000, loop.quit)
-        loop.run()
+        wait(2.0)
         cls.heard = heard
 
     @classmethod
@@ -122,10 +134,7 @@ class ScreenReader(unittest.TestCase):
             self.assertEqual((start, end), (0, 4))
 
     def test_the_calendar_says_where_you_are(self):
-        # A list of the days, not a table, so that Orca doesn't read a week
-        # a move; it keeps its rows and columns.
-        days = pyatspi.findDescendant(find(self.app, "First payment date", pyatspi.ROLE_PANEL),
-                                      lambda a: a is not None and a.getRole() == pyatspi.ROLE_LIST)
+        days = day_list(self.app)
         self.assertIsNotNone(days)
         table = days.queryTable()
         self.assertEqual((table.nRows, table.nColumns), (6, 7))
@@ -160,23 +169,17 @@ class Events:
         self.listener = lambda e: self.heard.append((e.type, e.source.getRole(), e.source.name, e.source)) \
             if not e.type.startswith("object:state-changed") or e.detail1 == 1 else None
         pyatspi.Registry.registerEventListener(self.listener, *self.KINDS)
-        self.wait(0.5)  # the program learns of the listener
+        wait(0.5)  # the program learns of the listener
         return self
 
     def __exit__(self, *exc):
         pyatspi.Registry.deregisterEventListener(self.listener, *self.KINDS)
 
-    @staticmethod
-    def wait(seconds):
-        loop = GLib.MainLoop()
-        GLib.timeout_add(int(seconds * 1000), loop.quit)
-        loop.run()
-
     def after(self, action, seconds=1.0):
         """Runs action and returns what was heard in the next seconds."""
         del self.heard[:]
         action()
-        self.wait(seconds)
+        wait(seconds)
         return list(self.heard)
 
 
@@ -209,8 +212,7 @@ class KeyboardMoves(unittest.TestCase):
         self.assertAlive()
 
     def test_the_calendar_says_one_day_a_move(self):
-        days = find(self.app, "First payment date", pyatspi.ROLE_PANEL)
-        day_list = pyatspi.findDescendant(days, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LIST)
+        days = day_list(self.app)
         with Events() as events:
             self.tab_from_clear(2)
             for key in (DOWN, PAGE_DOWN, END):
@@ -220,7 +222,7 @@ class KeyboardMoves(unittest.TestCase):
                 role, name = told.pop()
                 self.assertEqual(role, pyatspi.ROLE_TABLE_CELL)
                 self.assertEqual(len([word for word in name.split() if word.isdigit() and len(word) == 4]), 1, name)
-                cell = day_list.queryTable().getAccessibleAt(*cell_place(day_list, name))
+                cell = days.queryTable().getAccessibleAt(*cell_place(days, name))
                 self.assertTrue(cell.getState().contains(pyatspi.STATE_SELECTED), name)
         self.assertAlive()
 
@@ -240,8 +242,7 @@ class KeyboardMoves(unittest.TestCase):
             self.assertNotIn("window:activate", [kind for kind, *_ in opened + closed])
         self.assertAlive()
 
-    def assertAlive(self):
-        self.assertIsNone(self.proc.poll(), "the program died")
+    assertAlive = ScreenReader.assertAlive
 
     def tab_from_clear(self, tabs):
         """Focuses what stands `tabs` Tabs after Clear: the schedule, then
@@ -249,13 +250,13 @@ class KeyboardMoves(unittest.TestCase):
         find(self.app, "Clear", pyatspi.ROLE_PUSH_BUTTON).queryComponent().grabFocus()
         for _ in range(tabs):
             press(TAB)
-        Events.wait(1.0)
+        wait(1.0)
 
 
-def cell_place(day_list, name):
-    table = day_list.queryTable()
-    for index in range(day_list.childCount):
-        if day_list.getChildAtIndex(index).name == name:
+def cell_place(days, name):
+    table = days.queryTable()
+    for index in range(days.childCount):
+        if days.getChildAtIndex(index).name == name:
             return table.getRowAtIndex(index), table.getColumnAtIndex(index)
     raise AssertionError("no day named " + name)
 

@@ -108,10 +108,11 @@ QAccessibleInterface* AccessibleContextMenu::parent() const {
 
 int AccessibleContextMenu::childCount() const { return static_cast<int>(Menu().actions().size()); }
 
+QAccessibleInterface* AccessibleContextMenu::child(int index) const { return Entry(Menu().actions().value(index)); }
+
 // Made and registered on first asking, like Qt's own menu entries; the
 // accessibility cache deletes each with its action.
-QAccessibleInterface* AccessibleContextMenu::child(int index) const {
-    QAction* action = Menu().actions().value(index);
+QAccessibleInterface* AccessibleContextMenu::Entry(QAction* action) const {
     if (action == nullptr) return nullptr;
     if (QAccessibleInterface* known = QAccessible::queryAccessibleInterface(action)) return known;
     auto* entry = new MenuEntry(&Menu(), action);
@@ -125,13 +126,9 @@ int AccessibleContextMenu::indexOfChild(const QAccessibleInterface* child) const
 }
 
 QAccessibleInterface* AccessibleContextMenu::childAt(int x, int y) const {
-    QAction* action = Menu().actionAt(Menu().mapFromGlobal(QPoint(x, y)));
-    return action != nullptr ? child(static_cast<int>(Menu().actions().indexOf(action))) : nullptr;
+    return Entry(Menu().actionAt(Menu().mapFromGlobal(QPoint(x, y))));
 }
 
-QAccessibleInterface* AccessibleContextMenu::focusChild() const {
-    QAction* active = Menu().activeAction();
-    return active != nullptr ? child(static_cast<int>(Menu().actions().indexOf(active))) : nullptr;
-}
+QAccessibleInterface* AccessibleContextMenu::focusChild() const { return Entry(Menu().activeAction()); }
 
 }  // namespace quillmere

@@ -15,6 +15,7 @@
 
 #include <QAccessibleWidget>
 
+class QAction;
 class QMenu;
 
 namespace quillmere {
@@ -32,6 +33,8 @@ public:
 
 private:
     [[nodiscard]] QMenu& Menu() const;
+    // The entry showing `action`; null for none.
+    [[nodiscard]] QAccessibleInterface* Entry(QAction* action) const;
 };
 
 }  // namespace quillmere
