@@ -59,7 +59,13 @@ public:
     // it would not write (other grouping, a stray character, ...).
     [[nodiscard]] std::optional<MoneyAmount> Parse(std::string_view text) const;
 
-    // Minor units in one whole unit: 10 ^ the currency's decimals.
+    // The currency's number of decimals, and minor units in one whole unit
+    // (10 ^ decimals).
+    [[nodiscard]] int Decimals() const {
+        int decimals = 0;
+        for (std::int64_t unit = minorPerUnit_; unit > 1; unit /= 10) ++decimals;
+        return decimals;
+    }
     [[nodiscard]] std::int64_t MinorPerUnit() const { return minorPerUnit_; }
     // The locale amounts are written in; what writes the dates and numbers
     // beside them, so they share its digits.
@@ -77,7 +83,7 @@ private:
 
     QLocale locale_;
     std::optional<CurrencyPattern> pattern_;
-    std::int64_t minorPerUnit_ = 1;  // 10 ^ the currency's decimals
+    std::int64_t minorPerUnit_ = 1;
 };
 
 }  // namespace quillmere

@@ -19,12 +19,6 @@ BoxReading<T> Refused(const QString& message) {
     return {std::nullopt, message.toStdString()};
 }
 
-int DecimalsOf(std::int64_t minorPerUnit) {
-    int decimals = 0;
-    for (std::int64_t unit = minorPerUnit; unit > 1; unit /= 10) ++decimals;
-    return decimals;
-}
-
 BoxReading<Currency> NegativeAmount() {
     return Refused<Currency>(QStringLiteral("An extra payment can't be negative."));
 }
@@ -37,27 +31,27 @@ BoxReading<Currency> TooLargeAmount(const QLocale& locale) {
 
 }  // namespace
 
-PlanTextReader::PlanTextReader(const QLocale& locale) : locale_(locale), money_(locale) {}
+PlanTextReader::PlanTextReader(const QLocale& locale) : money_(locale) {}
 
 BoxReading<Currency> PlanTextReader::Amount(std::string_view text) const {
+    const QLocale& locale = money_.Locale();
     const QString typed = FromUtf8(text);
     if (typed.isEmpty()) return {Currency(), {}};
     if (const auto written = money_.Parse(typed.toStdString())) return FromMinorUnits(written->minorUnits);
 
     QString number = typed;
     for (const QLocale::CurrencySymbolFormat format : {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode}) {
-        const QString symbol = locale_.currencySymbol(format);
+        const QString symbol = locale.currencySymbol(format);
         if (!symbol.isEmpty()) number.remove(symbol);
     }
     const std::optional<double> value = LocaleNumber(number.trimmed());
     if (!value) {
-        const int decimals = DecimalsOf(money_.MinorPerUnit());
         return Refused<Currency>(
-            QStringLiteral("Type an amount such as %1.").arg(locale_.toString(1234.56, 'f', decimals)));
+            QStringLiteral("Type an amount such as %1.").arg(locale.toString(1234.56, 'f', money_.Decimals())));
     }
     // Compared before rounding, so no amount is too large to round.
     if (*value < 0) return NegativeAmount();
-    if (*value > kPrincipalCeiling) return TooLargeAmount(locale_);
+    if (*value > kPrincipalCeiling) return TooLargeAmount(locale);
     return FromMinorUnits(RoundScaled(*value, money_.MinorPerUnit(), TieBreak::AwayFromZero));
 }
 
@@ -65,11 +59,11 @@ BoxReading<int> PlanTextReader::PaymentNumber(std::string_view text, int lastPay
     if (lastPayment < 1 || lastPayment > kMonthsCeiling) throw std::invalid_argument("no such last payment");
     const QString typed = FromUtf8(text);
     bool ok = false;
-    int number = locale_.toInt(typed, &ok);
+    int number = money_.Locale().toInt(typed, &ok);
     if (!ok) number = QLocale::c().toInt(typed, &ok);
     if (ok && number >= 1 && number <= lastPayment) return {number, {}};
-    return Refused<int>(
-        QStringLiteral("Type a payment number from %1 to %2.").arg(locale_.toString(1), locale_.toString(lastPayment)));
+    return Refused<int>(QStringLiteral("Type a payment number from %1 to %2.")
+                            .arg(money_.Locale().toString(1), money_.Locale().toString(lastPayment)));
 }
 
 PlanReading PlanTextReader::Plan(const PlanTexts& texts, int lastPayment) const {
@@ -102,7 +96,7 @@ PlanReading PlanTextReader::Plan(const PlanTexts& texts, int lastPayment) const 
 
 std::optional<double> PlanTextReader::LocaleNumber(const QString& text) const {
     bool ok = false;
-    double value = locale_.toDouble(text, &ok);
+    double value = money_.Locale().toDouble(text, &ok);
     if (!ok) value = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(value)) return std::nullopt;
     return value;
@@ -111,7 +105,9 @@ std::optional<double> PlanTextReader::LocaleNumber(const QString& text) const {
 BoxReading<Currency> PlanTextReader::FromMinorUnits(std::int64_t minorUnits) const {
     if (minorUnits < 0) return NegativeAmount();
     const std::int64_t minorPerUnit = money_.MinorPerUnit();
-    if (minorUnits > static_cast<std::int64_t>(kPrincipalCeiling) * minorPerUnit) return TooLargeAmount(locale_);
+    if (minorUnits > static_cast<std::int64_t>(kPrincipalCeiling) * minorPerUnit) {
+        return TooLargeAmount(money_.Locale());
+    }
     return {Currency::FromRaw(minorUnits * (Currency::kScale / minorPerUnit)), {}};
 }
 

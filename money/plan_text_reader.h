@@ -90,8 +90,7 @@ private:
     // The amount of a count of the currency's minor units, within bounds.
     [[nodiscard]] BoxReading<Currency> FromMinorUnits(std::int64_t minorUnits) const;
 
-    QLocale locale_;
-    LocaleMoneyFormatter money_;
+    LocaleMoneyFormatter money_;  // also the locale numbers are read in
 };
 
 }  // namespace quillmere

@@ -2,6 +2,7 @@
 
 #include "schedule/currency.h"
 #include "schedule/leading_number.h"
+#include "schedule/schedule_writer.h"
 
 #include <algorithm>
 #include <cmath>

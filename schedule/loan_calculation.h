@@ -49,7 +49,6 @@
 #include "schedule/amortization.h"
 #include "schedule/money_formatter.h"
 #include "schedule/schedule_grid.h"
-#include "schedule/schedule_writer.h"
 
 #include <string>
 #include <string_view>
