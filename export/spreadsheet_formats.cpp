@@ -27,8 +27,7 @@ std::string SignFormat(const QString& written, const QString& digits, const std:
 // The money format, from the texts `money` writes for one unit and minus one
 // unit.
 std::string MoneyFormatCode(const LocaleMoneyFormatter& money) {
-    int decimals = 0;
-    for (std::int64_t unit = money.MinorPerUnit(); unit > 1; unit /= 10) ++decimals;
+    const int decimals = money.Decimals();
     std::string number = "#,##0";
     if (decimals > 0) number += "." + std::string(static_cast<std::size_t>(decimals), '0');
     // The locale's digits of one unit ("1.00", "١٫٠٠"), as the formatter writes them.
