@@ -6,7 +6,7 @@
 #include "app/default_platform_hooks.h"
 #include "app/loan_calculator_program.h"
 #include "ui/common/window_look.h"
-#include "ui/main/accessibility.h"
+#include "app/accessibility.h"
 
 int main(int argc, char* argv[]) {
     // X11 where there is a display (XWayland included): the program's frameless

@@ -17,12 +17,12 @@
 #include "money/locale_money_formatter.h"
 #include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
-#include "ui/main/loan_chart.h"
-#include "ui/main/loan_chart_data.h"
+#include "ui/chart/loan_chart.h"
+#include "ui/chart/loan_chart_data.h"
 #include "ui/main/main_window.h"
 #include "ui/main/month_calendar.h"
-#include "ui/main/schedule_export.h"
-#include "ui/main/schedule_grid_view.h"
+#include "ui/grid/schedule_export.h"
+#include "ui/grid/schedule_grid_view.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The loan chart window on its own: its labels' places in several scripts
 // and down to its smallest size, its dates and years in the user's locale,
 // and what a screen reader and the keyboard get of it.
-#include "ui/main/loan_chart.h"
+#include "ui/chart/loan_chart.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +11,7 @@
 
 #include "money/locale_money_formatter.h"
 #include "tests/schedule/fake_loan_window.h"
-#include "ui/main/loan_chart_plot.h"
+#include "ui/chart/loan_chart_plot.h"
 
 using quillmere::LoanChart;
 using quillmere::LoanChartData;

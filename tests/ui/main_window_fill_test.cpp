@@ -5,7 +5,7 @@
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
-#include "ui/main/accessibility.h"
+#include "app/accessibility.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -19,7 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include "ui/main/month_calendar.h"
-#include "ui/main/schedule_grid_view.h"
+#include "ui/grid/schedule_grid_view.h"
 
 #include <functional>
 #include <memory>

@@ -11,10 +11,10 @@
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
-#include "ui/main/accessibility.h"
-#include "ui/main/loan_chart.h"
-#include "ui/main/loan_chart_plot.h"
-#include "ui/main/schedule_clipboard_text.h"
+#include "app/accessibility.h"
+#include "ui/chart/loan_chart.h"
+#include "ui/chart/loan_chart_plot.h"
+#include "ui/grid/schedule_clipboard_text.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
@@ -35,7 +35,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include "ui/main/month_calendar.h"
-#include "ui/main/schedule_grid_view.h"
+#include "ui/grid/schedule_grid_view.h"
 
 #include <memory>
 #include <optional>

@@ -9,8 +9,8 @@
 
 #include "tests/common/full_disk.h"
 #include "tests/export/export_fixtures.h"
-#include "ui/main/loan_chart_data.h"
-#include "ui/main/schedule_export.h"
+#include "ui/chart/loan_chart_data.h"
+#include "ui/grid/schedule_export.h"
 
 namespace quillmere {
 namespace {

@@ -6,7 +6,7 @@
 #include "tests/ui/window_controls.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
-#include "ui/main/accessibility.h"
+#include "app/accessibility.h"
 #include "ui/splash/splash_form.h"
 
 #include <QAccessible>

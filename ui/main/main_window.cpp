@@ -23,13 +23,13 @@
 #include "ui/common/web_address.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
-#include "ui/main/loan_chart.h"
+#include "ui/chart/loan_chart.h"
 #include "ui/main/month_calendar.h"
-#include "ui/main/result_announcer.h"
-#include "ui/main/schedule_clipboard_text.h"
-#include "ui/main/schedule_export.h"
-#include "ui/main/schedule_grid_view.h"
-#include "ui/main/schedule_table_model.h"
+#include "ui/common/result_announcer.h"
+#include "ui/grid/schedule_clipboard_text.h"
+#include "ui/grid/schedule_export.h"
+#include "ui/grid/schedule_grid_view.h"
+#include "ui/grid/schedule_table_model.h"
 
 namespace quillmere {
 namespace {

@@ -22,8 +22,8 @@
 #include "ui/main/main_window.h"
 #include "ui/main/menu_shortcut_precedence.h"
 #include "ui/main/month_calendar.h"
-#include "ui/main/schedule_grid_view.h"
-#include "ui/main/schedule_table_model.h"
+#include "ui/grid/schedule_grid_view.h"
+#include "ui/grid/schedule_table_model.h"
 
 namespace quillmere {
 namespace {

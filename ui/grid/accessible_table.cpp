@@ -1,4 +1,4 @@
-#include "ui/main/accessible_table.h"
+#include "ui/grid/accessible_table.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

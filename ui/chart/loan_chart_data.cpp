@@ -1,4 +1,4 @@
-#include "ui/main/loan_chart_data.h"
+#include "ui/chart/loan_chart_data.h"
 
 #include <optional>
 

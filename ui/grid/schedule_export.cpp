@@ -1,4 +1,4 @@
-#include "ui/main/schedule_export.h"
+#include "ui/grid/schedule_export.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -20,8 +20,8 @@
 
 #include <optional>
 
-#include "ui/main/loan_chart_data.h"
-#include "ui/main/loan_chart_layout.h"
+#include "ui/chart/loan_chart_data.h"
+#include "ui/chart/loan_chart_layout.h"
 
 namespace quillmere {
 

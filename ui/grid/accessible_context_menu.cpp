@@ -1,4 +1,4 @@
-#include "ui/main/accessible_context_menu.h"
+#include "ui/grid/accessible_context_menu.h"
 
 #include <QAction>
 #include <QMenu>

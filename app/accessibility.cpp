@@ -1,4 +1,4 @@
-#include "ui/main/accessibility.h"
+#include "app/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,10 +13,10 @@
 #include <QTimer>
 
 #include "ui/common/accessible_line_edit.h"
-#include "ui/main/accessible_context_menu.h"
-#include "ui/main/accessible_table.h"
-#include "ui/main/result_announcer.h"
-#include "ui/main/schedule_grid_view.h"
+#include "ui/grid/accessible_context_menu.h"
+#include "ui/grid/accessible_table.h"
+#include "ui/common/result_announcer.h"
+#include "ui/grid/schedule_grid_view.h"
 
 namespace quillmere {
 namespace {

@@ -15,7 +15,7 @@
 
 #include <QWidget>
 
-#include "ui/main/loan_chart_data.h"
+#include "ui/chart/loan_chart_data.h"
 
 class QTableView;
 

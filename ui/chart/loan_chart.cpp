@@ -1,4 +1,4 @@
-#include "ui/main/loan_chart.h"
+#include "ui/chart/loan_chart.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "ui/common/window_placement.h"
-#include "ui/main/accessible_table.h"
-#include "ui/main/loan_chart_plot.h"
-#include "ui/main/loan_years_model.h"
+#include "ui/grid/accessible_table.h"
+#include "ui/chart/loan_chart_plot.h"
+#include "ui/chart/loan_years_model.h"
 
 namespace quillmere {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/loan_chart_plot.h"
+#include "ui/chart/loan_chart_plot.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/main/schedule_table_model.h"
+#include "ui/grid/schedule_table_model.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "ui/main/schedule_grid_view.h"
+#include "ui/grid/schedule_grid_view.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -14,8 +14,8 @@
 
 #include "autoresize/twips.h"
 #include "schedule/schedule_grid.h"
-#include "ui/main/fixed_columns_view.h"
-#include "ui/main/schedule_table_model.h"
+#include "ui/grid/fixed_columns_view.h"
+#include "ui/grid/schedule_table_model.h"
 
 namespace quillmere {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/schedule_clipboard_text.h"
+#include "ui/grid/schedule_clipboard_text.h"
 
 #include <algorithm>
 

@@ -13,7 +13,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/main/loan_chart_data.h"
+#include "ui/chart/loan_chart_data.h"
 
 namespace quillmere {
 

@@ -1,4 +1,4 @@
-#include "ui/main/fixed_columns_view.h"
+#include "ui/grid/fixed_columns_view.h"
 
 #include <QEvent>
 #include <QHeaderView>

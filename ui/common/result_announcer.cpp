@@ -1,4 +1,4 @@
-#include "ui/main/result_announcer.h"
+#include "ui/common/result_announcer.h"
 
 #include <QAccessible>
 

@@ -1,4 +1,4 @@
-#include "ui/main/loan_years_model.h"
+#include "ui/chart/loan_years_model.h"
 
 #include <algorithm>
 
