@@ -552,7 +552,7 @@ private slots:
         QStringList entries;
         for (const QAction* action : menu->actions()) entries << action->text() + ' ' + action->shortcut().toString();
         QCOMPARE(entries, (QStringList{"Copy Ctrl+C", "Save Schedule As\u2026 Ctrl+S", "Print Preview\u2026 ",
-                                       "Show Chart\u2026 "}));
+                                       "Show Chart\u2026 ", "Extra Payments\u2026 Ctrl+E"}));
         QCOMPARE(c_->mnuFile->actions().size(), 1);
         QCOMPARE(c_->mnuHelp->actions().size(), 1);
         emit c_->gridOne->customContextMenuRequested(QPoint(10, 10));

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -28,6 +29,9 @@ constexpr int kRowHeightTwips = 255;
 constexpr int kFitSampleRows = 40;
 // The cell's text margins, with a little room to spare.
 constexpr int kCellPaddingPixels = 8;
+// The Number column's is set again by every reset of the store.
+constexpr std::array<int, ScheduleGrid::kColumns> kDesignWidthsTwips = {
+    1005, kNumberColWidthTwips, 1170, 1170, 1080, 1170, 600};
 
 // The settings both views of the grid share: no editing, one line a cell,
 // rows and columns sized by the program alone.
@@ -166,13 +170,15 @@ void ScheduleGridView::FitColumns() {
     FillNotesColumn();
 }
 
-// The empty Notes column takes whatever room the others leave, so a grid
-// whose columns fit shows no horizontal scroll bar and no grey strip. Where
-// they don't fit, it takes the room the last columns leave, so that scrolled
-// to its end the grid still shows whole columns from its left edge on.
+// The Notes column takes whatever room the others leave, so a grid whose
+// columns fit shows no horizontal scroll bar and no grey strip. Where they
+// don't fit, it takes the room the last columns leave, so that scrolled to
+// its end the grid still shows whole columns from its left edge on. Notes
+// that hold text (the extra paid with a payment) are never cut.
 void ScheduleGridView::FillNotesColumn() {
     const int room = viewport()->width();
-    const int least = DesignedWidth(kColNotes);
+    const int widest = WidestText(kColNotes);
+    const int least = std::max(DesignedWidth(kColNotes), widest > 0 ? widest + kCellPaddingPixels : 0);
     int width = least;
     int tail = 0;  // the columns left of Notes that fit beside it, from the right
     for (int column = kColNotes - 1; column >= kFixedColumns; --column) {
@@ -181,6 +187,12 @@ void ScheduleGridView::FillNotesColumn() {
         width = room - tail;
     }
     SetColumnWidth(kColNotes, width);
+}
+
+void ScheduleGridView::SetDesignWidths(ScheduleGrid& store) {
+    for (int column = 0; column < ScheduleGrid::kColumns; ++column) {
+        store.SetColWidth(column, kDesignWidthsTwips[static_cast<std::size_t>(column)]);
+    }
 }
 
 int ScheduleGridView::DesignedWidth(int column) const { return TwipsToPixels(store_.ColWidth(column) * Scale()); }

@@ -16,8 +16,8 @@
 // Everything the grid measures follows its font, which the layout control
 // scales with the window: each column is the store's width for it (twips)
 // times the font's scale, each row 255 twips times the same scale; the date
-// and money columns widen to show their widest text, and the empty Notes
-// column takes the room that is left. The metrics are worked out afresh from
+// and money columns widen to show their widest text, and the Notes column
+// takes the room that is left (never less than its notes need). The metrics are worked out afresh from
 // the font alone whenever it changes, so a size reached by any path gives the
 // same grid.
 #pragma once
@@ -39,6 +39,11 @@ class ScheduleGridView final : public QTableView {
 public:
     // The font the store's widths and the row height are given for.
     static constexpr double kDesignPoints = 8.25;
+
+    // Gives `store` the designed widths of the grid's columns: together they
+    // fit the grid beside its vertical scroll bar, money columns wide enough
+    // for amounts up to $999,999.99, so a usual schedule shows all seven.
+    static void SetDesignWidths(ScheduleGrid& store);
 
     // Shows `model`, which presents `store`; both must outlive the view.
     ScheduleGridView(const ScheduleGrid& store, ScheduleTableModel& model, QWidget* parent);

@@ -1,35 +1,30 @@
 #include "ui/main/main_window.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 
 #include "autoresize/twips.h"
-#include "export/schedule_html.h"
-#include "export/spreadsheet_formats.h"
 #include "money/locale_money_formatter.h"
 #include "schedule/leading_number.h"
 #include "schedule/loan_calculation.h"
+#include "ui/chart/loan_chart.h"
 #include "ui/common/about_window.h"
 #include "ui/common/link_label.h"
 #include "ui/common/platform_hooks.h"
+#include "ui/common/result_announcer.h"
 #include "ui/common/web_address.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
-#include "ui/chart/loan_chart.h"
-#include "ui/main/month_calendar.h"
-#include "ui/common/result_announcer.h"
-#include "ui/grid/schedule_clipboard_text.h"
-#include "ui/grid/schedule_export.h"
+#include "ui/extra/extra_payments_window.h"
 #include "ui/grid/schedule_grid_view.h"
 #include "ui/grid/schedule_table_model.h"
+#include "ui/main/month_calendar.h"
 
 namespace quillmere {
 namespace {
@@ -90,6 +85,7 @@ public:
         return window_.fill_.BetweenRows();
     }
     ScheduleGrid& Grid() override { return window_.grid_; }
+    void LoanCalculated(const LoanTerms& loan) override { window_.lastLoan_ = loan; }
 
 private:
     static QString FromUtf8(std::string_view text) {
@@ -194,24 +190,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::ResetGrid() { quillmere::ResetGrid(grid_); }
 
-// Plain text for any program, and an HTML table whose cells carry their
-// values for a spreadsheet.
-void frmMain::CopySchedule() {
-    const QModelIndexList selected = gridOne->selectionModel()->selectedIndexes();
-    const GridCellRange cells =
-        BoundingCells(selected).value_or(GridCellRange{1, grid_.Rows() - 1, 0, ScheduleGrid::kColumns - 1});
-    auto* data = new QMimeData;  // the clipboard takes it
-    data->setText(QString::fromStdString(ScheduleClipboardText(grid_, cells)));
-    const ScheduleValues values = ReadScheduleValues(grid_, *money_, loanTerms_.firstPaymentYear);
-    data->setHtml(QString::fromStdString(ScheduleHtmlTable(values, FormatsFor(*money_), cells)));
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
 void frmMain::cmdCalculate_Click() { fill_.Calculate(); }
 
+// The extra payments wait while the schedule is written, then follow the
+// loan it was written for (or none, when the calculation didn't complete).
 void frmMain::Calculate() {
+    lastLoan_.reset();
+    if (extras_ != nullptr) extras_->WaitForSchedule();
     CalculationView view(*this);
     if (CalculateSchedule(view, *money_) == CalculationOutcome::Completed) AnnounceResult();
+    if (extras_ != nullptr) extras_->SetLoan(lastLoan_);
 }
 
 // "Monthly payment $340.02, 3 payments": heard at once, wherever the focus is.
@@ -246,25 +234,11 @@ void frmMain::cmdClear_Click() {
     ResetGrid();
     fill_.Clear();
     UpdateChart();
+    lastLoan_.reset();
+    if (extras_ != nullptr) extras_->SetLoan(std::nullopt);
 }
 
 void frmMain::cmdPrint_Click() { fill_.Print(); }
-
-void frmMain::SaveSchedule() {
-    const QString title = QStringLiteral("Save Schedule As");
-    const QString filters = ScheduleFileFilters();
-    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
-    QString path = hooks_.chooseSaveFile(this, title, SuggestedSchedulePath(), filters, &filter);
-    if (path.isEmpty()) return;
-    const ScheduleFileType type = FileTypeOfFilter(filter);
-    path = WithSuffixOf(path, type);
-    const QString failure = SaveScheduleFile(path, type, grid_, *money_, loanTerms_);
-    if (failure.isEmpty()) return;
-    // The user asked for a file: a failure is said, never passed over.
-    hooks_.showWarning(this, QStringLiteral("The schedule could not be saved to %1: %2").arg(path, failure), title);
-}
-
-void frmMain::PreviewSchedule() { hooks_.previewSchedule(this, grid_); }
 
 void frmMain::ShowChart() {
     if (chart_ == nullptr) chart_ = new LoanChart(*money_, this);
@@ -272,6 +246,20 @@ void frmMain::ShowChart() {
     UpdateChart();
     chart_->raise();
     chart_->activateWindow();
+}
+
+void frmMain::ShowExtraPayments() {
+    if (extras_ == nullptr) {
+        extras_ = new ExtraPaymentsWindow(*money_, hooks_, this);
+        if (fill_.Running()) {
+            extras_->WaitForSchedule();
+        } else {
+            extras_->SetLoan(lastLoan_);
+        }
+    }
+    extras_->show();
+    extras_->raise();
+    extras_->activateWindow();
 }
 
 // A closed chart is brought up to date when it is shown again.

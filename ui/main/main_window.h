@@ -30,8 +30,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "export/schedule_workbook.h"
+#include "schedule/amortization.h"
 #include "schedule/schedule_grid.h"
 #include "ui/main/schedule_fill.h"
 
@@ -48,10 +50,12 @@ namespace quillmere {
 class AboutWindow;
 class AutoResize;
 class LinkLabel;
+class ExtraPaymentsWindow;
 class LoanChart;
 class LocaleMoneyFormatter;
 class MonthCalendar;
 class ResultAnnouncer;
+class ScheduleGridMenu;
 class ScheduleGridView;
 class ScheduleTableModel;
 struct PlatformHooks;
@@ -117,17 +121,12 @@ private:
     // The grid's own menu (right click, the Menu key, Shift+F10), whose
     // entries' shortcuts work while the grid has the focus.
     void BuildGridMenu();
-    // Ctrl+C in the grid: the selected cells, or the whole schedule when
-    // none is selected, as tab-separated text with the column headers and
-    // as an HTML table of values.
-    void CopySchedule();
-    // Save Schedule As... (Ctrl+S): the schedule as a workbook or a CSV file
-    // of values or of texts; a failure is told in a warning box.
-    void SaveSchedule();
-    void PreviewSchedule();
     // Show Chart...: the chart window, which follows the grid from then on.
     void ShowChart();
     void UpdateChart();
+    // Extra Payments... (Ctrl+E): the window that runs a plan of extra
+    // payments against the last calculated loan, and follows it from then on.
+    void ShowExtraPayments();
     void EndProgram();
     void AnnounceResult();
 
@@ -174,8 +173,10 @@ private:
     WorkbookLoan loanTerms_;  // of the schedule in the grid
     ScheduleTableModel* gridModel_ = nullptr;
     ResultAnnouncer* announcer_ = nullptr;  // tells a screen reader each result
-    QMenu* gridMenu_ = nullptr;
-    LoanChart* chart_ = nullptr;  // made on first showing
+    ScheduleGridMenu* gridMenu_ = nullptr;
+    LoanChart* chart_ = nullptr;             // made on first showing
+    ExtraPaymentsWindow* extras_ = nullptr;  // made on first showing
+    std::optional<LoanTerms> lastLoan_;      // of the last completed calculation
     ScheduleFill fill_{*this};
     bool placed_ = false;  // fitted to its screen on the first show
 };

@@ -19,23 +19,17 @@
 #include "ui/common/context_menu.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
+#include "ui/grid/schedule_grid_menu.h"
+#include "ui/grid/schedule_grid_view.h"
+#include "ui/grid/schedule_table_model.h"
 #include "ui/main/main_window.h"
 #include "ui/main/menu_shortcut_precedence.h"
 #include "ui/main/month_calendar.h"
-#include "ui/grid/schedule_grid_view.h"
-#include "ui/grid/schedule_table_model.h"
 
 namespace quillmere {
 namespace {
 
 const QColor kLinkBlue(0, 0, 192);
-
-// Widths of the grid's columns as the window lays them out; the Number
-// column is set again by every reset. Together they fit the grid beside its
-// vertical scroll bar, money columns wide enough for amounts up to
-// $999,999.99, so a usual schedule shows all seven columns.
-constexpr std::array<int, ScheduleGrid::kColumns> kColumnWidthsTwips = {
-    1005, kNumberColWidthTwips, 1170, 1170, 1080, 1170, 600};
 
 // Where the links stand and what they open. Every link opens the home page.
 struct LinkPlace {
@@ -129,34 +123,16 @@ void frmMain::BuildGrid() {
 
     BuildGridMenu();
 
-    for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
-        grid_.SetColWidth(col, kColumnWidthsTwips[static_cast<std::size_t>(col)]);
-    }
+    ScheduleGridView::SetDesignWidths(grid_);
 }
 
-// The grid's own menu: its entries are the grid's actions, so their
-// shortcuts work while the grid has the focus (the grid's own Ctrl+C would
-// copy just the current cell). The window's menus keep their one entry each.
+// The grid's own menu: copy, save and preview as every schedule grid has
+// them, then the chart and the plan of extra payments.
 void frmMain::BuildGridMenu() {
-    gridMenu_ = new QMenu(gridOne);
-    gridMenu_->setObjectName(QStringLiteral("gridMenu"));
-    gridMenu_->setAccessibleName(QStringLiteral("Schedule menu"));
-    const auto add = [this](const char* name, const char* text, const QKeySequence& keys, void (frmMain::*handler)()) {
-        auto* action = new QAction(QString::fromUtf8(text), gridOne);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, handler);
-        gridOne->addAction(action);
-        gridMenu_->addAction(action);
-    };
-    add("actCopy", "Copy", QKeySequence::Copy, &frmMain::CopySchedule);
-    add("actSave", "Save Schedule As\u2026", QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::SaveSchedule);
-    add("actPreview", "Print Preview\u2026", QKeySequence(), &frmMain::PreviewSchedule);
-    add("actChart", "Show Chart\u2026", QKeySequence(), &frmMain::ShowChart);
-    gridOne->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(gridOne, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { OpenContextMenu(*gridMenu_, gridOne->viewport()->mapToGlobal(at)); });
+    gridMenu_ = new ScheduleGridMenu(*gridOne, grid_, *money_, hooks_, [this] { return loanTerms_; });
+    gridMenu_->AddEntry("actChart", QStringLiteral("Show Chart\u2026"), QKeySequence(), [this] { ShowChart(); });
+    gridMenu_->AddEntry("actExtra", QStringLiteral("Extra Payments\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                        [this] { ShowExtraPayments(); });
 }
 
 void frmMain::BuildLinks() {

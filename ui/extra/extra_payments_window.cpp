@@ -1,0 +1,214 @@
+#include "ui/extra/extra_payments_window.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "money/locale_money_formatter.h"
+#include "money/plan_text_reader.h"
+#include "schedule/loan_calculation.h"
+#include "ui/chart/loan_chart_plot.h"
+#include "ui/common/platform_hooks.h"
+#include "ui/common/result_announcer.h"
+#include "ui/common/window_look.h"
+#include "ui/common/window_placement.h"
+#include "ui/extra/extra_plan_form.h"
+#include "ui/extra/extra_summary.h"
+#include "ui/grid/schedule_grid_menu.h"
+#include "ui/grid/schedule_grid_view.h"
+#include "ui/grid/schedule_table_model.h"
+
+namespace quillmere {
+namespace {
+
+constexpr QSize kPreferredSize(1040, 680);
+
+// Qt gives a plain top-level widget the role of a filler; a screen reader
+// says "window" (and its title) only for a window.
+QAccessibleInterface* MakeWindowAccessible(const QString& /*className*/, QObject* object) {
+    if (auto* window = qobject_cast<ExtraPaymentsWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ExtraPaymentsWindow::ExtraPaymentsWindow(const LocaleMoneyFormatter& money, PlatformHooks& hooks, QWidget* parent)
+    : QWidget(parent, Qt::Window), money_(money), hooks_(hooks) {
+    // Before anyone asks for the window's accessible interface.
+    static const bool accessibleWindow = (QAccessible::installFactory(&MakeWindowAccessible), true);
+    (void)accessibleWindow;
+    setObjectName(QStringLiteral("extraPayments"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowIcon(ProgramIcon());
+    Build();
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    pause_->setInterval(kPause);
+    connect(pause_, &QTimer::timeout, this, &ExtraPaymentsWindow::Recalculate);
+    connect(form_, &ExtraPlanForm::Edited, pause_, qOverload<>(&QTimer::start));
+    SizeToScreen();
+    ShowNothing(NoExtraSchedule::NoLoan);
+}
+
+ExtraPaymentsWindow::~ExtraPaymentsWindow() {
+    // The model stops observing the grid before the grid goes.
+    delete view_;
+    delete model_;
+}
+
+void ExtraPaymentsWindow::Build() {
+    form_ = new ExtraPlanForm(money_.Locale(), this);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("lblSummary"));
+    summary_->setAccessibleName(QStringLiteral("Summary"));
+    summary_->setWordWrap(true);
+    summary_->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    // Reached with Tab and read line by line, like any text.
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    summary_->setFocusPolicy(Qt::StrongFocus);
+    announcer_ = new ResultAnnouncer(this);
+    announcer_->setObjectName(QStringLiteral("summaryAnnouncer"));
+
+    model_ = new ScheduleTableModel(grid_);
+    view_ = new ScheduleGridView(grid_, *model_, this);
+    view_->setObjectName(QStringLiteral("gridExtra"));
+    view_->setAccessibleName(QStringLiteral("Schedule with extra payments"));
+    view_->setFont(WindowFont(QStringLiteral("Verdana"), ScheduleGridView::kDesignPoints));
+    ScheduleGridView::SetDesignWidths(grid_);
+    menu_ = new ScheduleGridMenu(
+        *view_, grid_, money_, hooks_, [this] { return FileLoan(); },
+        QStringLiteral("Loan Payment Schedule with Extra Payments"));
+    menu_->AddEntry("actPrint", QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                    [this] { menu_->Print(); });
+    chart_ = new LoanChartPlot(money_, this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(form_);
+    left->addWidget(summary_, 1);
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->setChildrenCollapsible(false);
+    right->addWidget(view_);
+    right->addWidget(chart_);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 2);
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 0);
+    columns->addWidget(right, 1);
+    setTabOrder(summary_, view_);
+}
+
+// The preferred size where the screen has room for it, and never below what
+// keeps the plan and the chart whole.
+void ExtraPaymentsWindow::SizeToScreen() {
+    setMinimumSize(minimumSizeHint());
+    QSize size = kPreferredSize;
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableGeometry().size().shrunkBy(WindowFrameMargins(*this)));
+    }
+    resize(size.expandedTo(minimumSize()));
+}
+
+void ExtraPaymentsWindow::SetLoan(std::optional<LoanTerms> loan) {
+    waiting_ = false;
+    loan_ = std::move(loan);
+    ReadBaseline();
+    Recalculate();
+}
+
+void ExtraPaymentsWindow::WaitForSchedule() {
+    waiting_ = true;
+    pause_->stop();
+    ShowNothing(NoExtraSchedule::WaitingForFill);
+}
+
+// The schedule without extras is the same for every plan: read once a loan.
+void ExtraPaymentsWindow::ReadBaseline() {
+    baseline_ = {};
+    if (!loan_) return;
+    try {
+        ScheduleGrid plain;
+        if (FillExtraPaymentSchedule(*loan_, {}, plain, money_)) {
+            baseline_ =
+                ReadChartData(plain, money_, QString::fromStdString(money_.Format(loan_->payment)), loan_->first.year);
+        }
+    } catch (const std::invalid_argument&) {
+        // A loan the calculation never hands out: there is no schedule to show.
+    }
+}
+
+void ExtraPaymentsWindow::Recalculate() {
+    pause_->stop();
+    if (waiting_) return;
+    if (!loan_) return ShowNothing(NoExtraSchedule::NoLoan);
+    const int lastPayment = std::clamp(RoundHalfEven(loan_->months), 1, static_cast<int>(kMonthsCeiling));
+    const PlanReading reading = PlanTextReader(money_.Locale()).Plan(form_->Texts(), lastPayment);
+    form_->ShowMessages(reading.messages);
+    if (!reading.plan) return ShowNothing(NoExtraSchedule::PlanToMend);
+    std::optional<ExtraPaymentSummary> summary;
+    model_->HoldBack(true);
+    try {
+        summary = FillExtraPaymentSchedule(*loan_, *reading.plan, grid_, money_);
+    } catch (const std::invalid_argument&) {
+        ResetGrid(grid_);
+    }
+    model_->HoldBack(false);
+    if (!summary) return ShowNothing(NoExtraSchedule::OutOfRange);
+    plan_ = reading.plan;
+    ShowSchedule(*summary);
+}
+
+void ExtraPaymentsWindow::ShowSchedule(const ExtraPaymentSummary& summary) {
+    view_->FitColumns();
+    LoanChartData data =
+        ReadChartData(grid_, money_, QString::fromStdString(money_.Format(loan_->payment)), loan_->first.year);
+    chart_->Show(std::move(data));
+    ShowSummary(ExtraSummaryText(summary, money_));
+}
+
+// A stale schedule is never left beside a summary that no longer matches.
+void ExtraPaymentsWindow::ShowNothing(NoExtraSchedule reason) {
+    plan_.reset();
+    ResetGrid(grid_);
+    view_->FitColumns();
+    chart_->Show({});
+    ShowSummary(ExtraSummaryText(reason));
+}
+
+void ExtraPaymentsWindow::ShowSummary(const QString& text) {
+    summary_->setText(text);
+    summary_->setAccessibleDescription(text);
+    chart_->setAccessibleDescription(text);
+    announcer_->Announce(text);
+}
+
+QString ExtraPaymentsWindow::SummaryText() const { return summary_->text(); }
+
+WorkbookLoan ExtraPaymentsWindow::FileLoan() const {
+    if (!loan_) return {};
+    return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year};
+}
+
+// Where no window manager hands the focus on, it would stay with the closed
+// window: the keys would reach no window and a screen reader would fall
+// silent.
+void ExtraPaymentsWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (isActiveWindow() && parentWidget() != nullptr) parentWidget()->activateWindow();
+}
+
+}  // namespace quillmere

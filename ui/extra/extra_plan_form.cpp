@@ -1,0 +1,227 @@
+#include "ui/extra/extra_plan_form.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <functional>
+
+namespace quillmere {
+namespace {
+
+constexpr int kPaymentColumn = 0;
+constexpr int kAmountColumn = 1;
+const QColor kMarkedBase(255, 228, 225);
+const QColor kMessageText(176, 0, 0);
+
+QLabel* MessageLabel(QWidget* parent) {
+    auto* message = new QLabel(parent);
+    message->setWordWrap(true);
+    QPalette palette = message->palette();
+    palette.setColor(QPalette::WindowText, kMessageText);
+    message->setPalette(palette);
+    message->hide();
+    return message;
+}
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+std::string CellText(const QTableWidget& table, int row, int column) {
+    const QTableWidgetItem* item = table.item(row, column);
+    return item == nullptr ? std::string() : item->text().toStdString();
+}
+
+}  // namespace
+
+ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("extraPlan"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    monthly_ = AddAmountRow(0, "txtExtraMonthly", QStringLiteral("Extra each month"), monthlyMessage_);
+    startPayment_ = AddAmountRow(2, "txtStartPayment", QStringLiteral("Starting with payment"), startMessage_);
+    startPayment_->setText(QStringLiteral("1"));
+    yearly_ = AddAmountRow(4, "txtExtraYearly", QStringLiteral("Extra each year"), yearlyMessage_);
+    BuildYearlyMonth(locale);
+    BuildOneTimeTable();
+    BuildMode();
+    grid->setRowStretch(grid->rowCount(), 1);
+}
+
+// A labelled box at `row` of the grid, its message on the row below.
+QLineEdit* ExtraPlanForm::AddAmountRow(int row, const char* name, const QString& label, QLabel*& message) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(label);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(box);
+    message = MessageLabel(this);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1);
+    grid->addWidget(message, row + 1, 0, 1, 2);
+    connect(box, &QLineEdit::textEdited, this, &ExtraPlanForm::Edited);
+    return box;
+}
+
+void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    yearlyMonth_ = new QComboBox(this);
+    yearlyMonth_->setObjectName(QStringLiteral("cboYearlyMonth"));
+    yearlyMonth_->setAccessibleName(QStringLiteral("In month"));
+    for (int month = 1; month <= 12; ++month) yearlyMonth_->addItem(locale.standaloneMonthName(month), month);
+    yearlyMonth_->setCurrentIndex(11);
+    auto* caption = new QLabel(QStringLiteral("In month"), this);
+    caption->setBuddy(yearlyMonth_);
+    grid->addWidget(caption, 6, 0);
+    grid->addWidget(yearlyMonth_, 6, 1);
+    connect(yearlyMonth_, &QComboBox::currentIndexChanged, this, &ExtraPlanForm::Edited);
+}
+
+void ExtraPlanForm::BuildOneTimeTable() {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* caption = new QLabel(QStringLiteral("One-time extra payments"), this);
+    oneTime_ = new QTableWidget(0, 2, this);
+    oneTime_->setObjectName(QStringLiteral("tblOneTime"));
+    oneTime_->setAccessibleName(QStringLiteral("One-time extra payments"));
+    oneTime_->setHorizontalHeaderLabels({QStringLiteral("Payment"), QStringLiteral("Amount")});
+    oneTime_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    oneTime_->verticalHeader()->hide();
+    oneTime_->setTabKeyNavigation(false);
+    caption->setBuddy(oneTime_);
+    connect(oneTime_, &QTableWidget::itemChanged, this, &ExtraPlanForm::Edited);
+
+    add_ = new QPushButton(QStringLiteral("Add"), this);
+    add_->setObjectName(QStringLiteral("cmdAddOneTime"));
+    add_->setAccessibleDescription(QStringLiteral("Adds a one-time extra payment"));
+    remove_ = new QPushButton(QStringLiteral("Remove"), this);
+    remove_->setObjectName(QStringLiteral("cmdRemoveOneTime"));
+    remove_->setAccessibleDescription(QStringLiteral("Removes the selected one-time extra payments"));
+    connect(add_, &QPushButton::clicked, this, &ExtraPlanForm::AddOneTime);
+    connect(remove_, &QPushButton::clicked, this, &ExtraPlanForm::RemoveOneTime);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add_);
+    buttons->addWidget(remove_);
+    buttons->addStretch(1);
+
+    oneTimeMessage_ = MessageLabel(this);
+    grid->addWidget(caption, 7, 0, 1, 2);
+    grid->addWidget(oneTime_, 8, 0, 1, 2);
+    grid->addLayout(buttons, 9, 0, 1, 2);
+    grid->addWidget(oneTimeMessage_, 10, 0, 1, 2);
+}
+
+void ExtraPlanForm::BuildMode() {
+    auto* box = new QGroupBox(QStringLiteral("What the extra does"), this);
+    auto* sooner = new QRadioButton(QStringLiteral("Pay off sooner"), box);
+    sooner->setObjectName(QStringLiteral("optPayOffSooner"));
+    sooner->setChecked(true);
+    auto* lower = new QRadioButton(QStringLiteral("Lower my payment"), box);
+    lower->setObjectName(QStringLiteral("optLowerPayment"));
+    mode_ = new QButtonGroup(this);
+    mode_->addButton(sooner, static_cast<int>(ExtraMode::PayOffSooner));
+    mode_->addButton(lower, static_cast<int>(ExtraMode::LowerMyPayment));
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(sooner);
+    column->addWidget(lower);
+    static_cast<QGridLayout*>(layout())->addWidget(box, 11, 0, 1, 2);
+    connect(mode_, &QButtonGroup::idToggled, this, [this](int /*id*/, bool checked) {
+        if (checked) emit Edited();
+    });
+}
+
+PlanTexts ExtraPlanForm::Texts() const {
+    PlanTexts texts;
+    texts.monthly = monthly_->text().toStdString();
+    texts.startPayment = startPayment_->text().toStdString();
+    texts.yearly = yearly_->text().toStdString();
+    texts.yearlyMonth = yearlyMonth_->currentData().toInt();
+    for (int row = 0; row < oneTime_->rowCount(); ++row) {
+        texts.oneTime.push_back({CellText(*oneTime_, row, kPaymentColumn), CellText(*oneTime_, row, kAmountColumn)});
+    }
+    texts.mode = static_cast<ExtraMode>(mode_->checkedId());
+    return texts;
+}
+
+void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
+    QString monthly, start, yearly;
+    QStringList oneTime;
+    const QSignalBlocker quiet(oneTime_);  // marking a cell is no edit
+    for (int row = 0; row < oneTime_->rowCount(); ++row) {
+        for (int column : {kPaymentColumn, kAmountColumn}) {
+            if (QTableWidgetItem* item = oneTime_->item(row, column)) item->setData(Qt::BackgroundRole, QVariant());
+        }
+    }
+    for (const PlanMessage& message : messages) {
+        const QString text = FromUtf8(message.text);
+        switch (message.box) {
+            case PlanBox::Monthly:
+                monthly = text;
+                break;
+            case PlanBox::StartPayment:
+                start = text;
+                break;
+            case PlanBox::Yearly:
+                yearly = text;
+                break;
+            case PlanBox::OneTimePayment:
+            case PlanBox::OneTimeAmount: {
+                const int column = message.box == PlanBox::OneTimePayment ? kPaymentColumn : kAmountColumn;
+                if (QTableWidgetItem* item = oneTime_->item(message.row, column)) item->setBackground(kMarkedBase);
+                oneTime << QStringLiteral("Row %1: %2").arg(message.row + 1).arg(text);
+                break;
+            }
+        }
+    }
+    Mark(*monthly_, *monthlyMessage_, monthly);
+    Mark(*startPayment_, *startMessage_, start);
+    Mark(*yearly_, *yearlyMessage_, yearly);
+    Mark(*oneTime_, *oneTimeMessage_, oneTime.join(QLatin1Char('\n')));
+}
+
+// A marked box has a tinted background and says its message as its
+// description, so a screen reader tells it along with the box.
+void ExtraPlanForm::Mark(QWidget& box, QLabel& message, const QString& text) {
+    message.setText(text);
+    message.setVisible(!text.isEmpty());
+    box.setAccessibleDescription(text);
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, text.isEmpty() ? QApplication::palette(&box).color(QPalette::Base) : kMarkedBase);
+    box.setPalette(palette);
+}
+
+void ExtraPlanForm::AddOneTime() {
+    const int row = oneTime_->rowCount();
+    {
+        const QSignalBlocker quiet(oneTime_);  // an empty row changes no plan
+        oneTime_->insertRow(row);
+        oneTime_->setItem(row, kPaymentColumn, new QTableWidgetItem);
+        oneTime_->setItem(row, kAmountColumn, new QTableWidgetItem);
+    }
+    oneTime_->setCurrentCell(row, kPaymentColumn);
+    oneTime_->setFocus();
+    oneTime_->editItem(oneTime_->item(row, kPaymentColumn));
+}
+
+void ExtraPlanForm::RemoveOneTime() {
+    QList<int> rows;
+    for (const QModelIndex& index : oneTime_->selectionModel()->selectedIndexes()) rows << index.row();
+    if (rows.isEmpty() && oneTime_->currentRow() >= 0) rows << oneTime_->currentRow();
+    if (rows.isEmpty()) return;
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (const int row : rows) oneTime_->removeRow(row);
+    emit Edited();
+}
+
+}  // namespace quillmere

@@ -1,0 +1,65 @@
+#include "ui/extra/extra_summary.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+#include "money/locale_money_formatter.h"
+#include "ui/chart/loan_chart_data.h"
+
+namespace quillmere {
+namespace {
+
+QString Money(const LocaleMoneyFormatter& money, double amount) { return QString::fromStdString(money.Format(amount)); }
+
+// The schedule's payment days are never fitted to their month, so a payoff
+// may fall on "2/31/2027", which no QDate holds: the day is then written
+// into the locale's pattern by hand, as the grid shows it.
+QString PayoffText(const CalendarDate& payoff, const QLocale& locale) {
+    const QDate date(payoff.year, payoff.month, payoff.day);
+    if (date.isValid()) return DateWithFullYear(date, locale);
+    static const QRegularExpression dayField(QStringLiteral("(?<!d)(dd?)(?!d)"));
+    const QString mark(QChar(0xFFFC));
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const QRegularExpressionMatch field = dayField.match(format);
+    const bool padded = field.hasMatch() && field.capturedLength(1) == 2;
+    format.replace(dayField, QStringLiteral("'") + mark + QStringLiteral("'"));
+    QString day = locale.toString(payoff.day);
+    if (padded && payoff.day < 10) day = locale.toString(0) + day;
+    return locale.toString(QDate(payoff.year, payoff.month, 1), format).replace(mark, day);
+}
+
+QString Ending(const ScheduleSummary& schedule, const LocaleMoneyFormatter& money) {
+    return QStringLiteral("paid off on %1 after %2 %3; total interest %4.")
+        .arg(PayoffText(schedule.payoff, money.Locale()), money.Locale().toString(schedule.payments),
+             schedule.payments == 1 ? QStringLiteral("payment") : QStringLiteral("payments"),
+             Money(money, schedule.totalInterest));
+}
+
+}  // namespace
+
+QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money) {
+    QStringList lines{QStringLiteral("With extras: ") + Ending(summary.withExtras, money),
+                      QStringLiteral("Without extras: ") + Ending(summary.withoutExtras, money),
+                      QStringLiteral("Interest saved: %1.").arg(Money(money, summary.InterestSaved()))};
+    if (summary.paymentAfterLastExtra) {
+        lines << QStringLiteral("Payment after the last extra: %1.").arg(Money(money, *summary.paymentAfterLastExtra));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ExtraSummaryText(NoExtraSchedule reason) {
+    switch (reason) {
+        case NoExtraSchedule::NoLoan:
+            return QStringLiteral("Calculate a loan in the main window first.");
+        case NoExtraSchedule::WaitingForFill:
+            return QStringLiteral("Waiting for the main window to finish its schedule\u2026");
+        case NoExtraSchedule::PlanToMend:
+            return QStringLiteral("Mend the marked boxes to see the schedule with extra payments.");
+        case NoExtraSchedule::OutOfRange:
+            break;
+    }
+    return QStringLiteral("These extra payments take an amount beyond what the calculator can hold.");
+}
+
+}  // namespace quillmere
