@@ -614,7 +614,7 @@ private slots:
         QCOMPARE(popup->role(), QAccessible::PopupMenu);
         QCOMPARE(popup->parent()->role(), QAccessible::Cell);
         QCOMPARE(popup->parent()->text(QAccessible::Name), cell.data().toString());
-        QCOMPARE(popup->childCount(), 4);
+        QCOMPARE(popup->childCount(), 5);
         QVERIFY(popup->focusChild() == popup->child(0) && popup->child(0)->state().focused);
         QAccessibleInterface* save = popup->child(1);
         QCOMPARE(save->role(), QAccessible::MenuItem);
