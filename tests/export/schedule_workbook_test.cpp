@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "export/schedule_files.h"
@@ -186,6 +187,87 @@ TEST(ScheduleWorkbook, EveryCellOfALongScheduleInFourLocales) {
             expectedDate = FittedDate(expectedDate.addMonths(1).year(), expectedDate.addMonths(1).month(), 31);
         }
         EXPECT_EQ(book.loan.cells.at("B2").value, "360");
+    }
+}
+
+// The plan the Extra Payments window saves, below the loan on its sheet.
+TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ScheduleGrid grid = CalculatedGrid(money, "1000", "3", "12");
+    ExtraPaymentPlan plan;
+    plan.monthly = Currency::FromDouble(100);
+    plan.startPayment = 3;
+    plan.yearly = Currency::FromDouble(1000.5);
+    plan.yearlyMonth = 3;
+    // Two extras with one payment, out of order, and one wider than the column.
+    plan.oneTime = {{12, Currency::FromDouble(500)},
+                    {12, Currency::FromDouble(250.25)},
+                    {5, Currency::FromDouble(12345678901234.56)}};
+    plan.mode = ExtraMode::LowerMyPayment;
+    const Workbook plain = SaveAndRead(grid, money, {1000, 12, 2007});
+    const Workbook book = SaveAndRead(grid, money, {1000, 12, 2007, plan});
+    const SpreadsheetFormats formats = FormatsFor(money);
+    const auto expectRow = [&](int row, const char* label, const char* value, const std::string& format) {
+        SCOPED_TRACE(row);
+        const SheetCell& first = book.loan.cells.at(Ref(0, row));
+        EXPECT_EQ(first.value, label);
+        const bool header = std::string(label) == "Payment";
+        EXPECT_EQ(book.StyleOf(first).bold, first.type == "inlineStr");
+        if (value == nullptr) {
+            EXPECT_EQ(book.loan.cells.count(Ref(1, row)), 0U);
+            return;
+        }
+        const SheetCell& second = book.loan.cells.at(Ref(1, row));
+        EXPECT_EQ(second.value, value);
+        EXPECT_EQ(second.type, format == "General" ? "inlineStr" : "");
+        EXPECT_EQ(book.StyleOf(second).format, format);
+        EXPECT_EQ(book.StyleOf(second).bold, header);
+    };
+    for (int row = 1; row <= 6; ++row) {
+        for (int col = 0; col < 2; ++col) {
+            EXPECT_EQ(book.loan.cells.at(Ref(col, row)).value, plain.loan.cells.at(Ref(col, row)).value);
+        }
+    }
+    EXPECT_EQ(book.loan.cells.count("A7") + book.loan.cells.count("B7"), 0U);
+    expectRow(8, "Extra each month", "100", formats.money);
+    expectRow(9, "Starting with payment", "3", "0");
+    expectRow(10, "Extra each year", "1000.5", formats.money);
+    expectRow(11, "In month", "March", "General");
+    expectRow(12, "What the extra does", "Lower my payment", "General");
+    expectRow(13, "One-time extra payments", nullptr, "");
+    expectRow(14, "Payment", "Amount", "General");
+    expectRow(15, "12", "500", formats.money);
+    expectRow(16, "12", "250.25", formats.money);
+    expectRow(17, "5", "12345678901234.56", formats.money);
+    EXPECT_EQ(book.StyleOf(book.loan.cells.at("A15")).format, "0");
+    EXPECT_EQ(book.loan.cells.size(), 31U);
+    ASSERT_EQ(book.loan.widths.size(), 2U);
+    EXPECT_GE(book.loan.widths[0], 23.0);  // "One-time extra payments"
+    EXPECT_GE(book.loan.widths[1], 24.0);  // "$12,345,678,901,234.56" and padding
+
+    // Without a plan the sheet holds the loan alone, in its usual widths.
+    EXPECT_EQ(plain.loan.cells.size(), 12U);
+    ASSERT_EQ(plain.loan.widths.size(), 2U);
+    EXPECT_NEAR(plain.loan.widths[0], 18, 1);
+    EXPECT_NEAR(plain.loan.widths[1], 22, 1);
+}
+
+// The month's name is the money locale's own; no one-time extras say "None".
+TEST(ScheduleWorkbook, ThePlansMonthInTheMoneysLocale) {
+    for (const auto& [name, month, monthName] :
+         {std::tuple{"de_DE", 12, "Dezember"}, std::tuple{"ar_EG", 3, "مارس"}, std::tuple{"en_US", 13, ""}}) {
+        SCOPED_TRACE(name);
+        const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(name))};
+        ExtraPaymentPlan plan;
+        plan.yearly = Currency::FromDouble(2500);
+        plan.yearlyMonth = month;
+        const Workbook book = SaveAndRead(CalculatedGrid(money, "1000", "3", "12"), money, {1000, 12, 2007, plan});
+        EXPECT_EQ(book.loan.cells.at("B10").value, "2500");
+        EXPECT_EQ(book.loan.cells.count("B11") == 0 ? "" : book.loan.cells.at("B11").value, monthName);
+        EXPECT_EQ(book.loan.cells.at("B12").value, "Pay off sooner");
+        EXPECT_EQ(book.loan.cells.at("A13").value, "One-time extra payments");
+        EXPECT_EQ(book.loan.cells.at("B13").value, "None");
+        EXPECT_EQ(book.loan.cells.count("A14"), 0U);
     }
 }
 
