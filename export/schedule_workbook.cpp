@@ -8,8 +8,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace quillmere {
 namespace {
