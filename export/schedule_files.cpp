@@ -18,12 +18,12 @@ QByteArray Bytes(const std::string& text) { return {text.data(), static_cast<qsi
 
 // libxlsxwriter writes to a file name of its own choosing only, so the
 // workbook is made in the temporary folder and then saved like any file.
-QString SaveWorkbook(const QString& path, const ScheduleValues& values, const SpreadsheetFormats& formats,
+QString SaveWorkbook(const QString& path, const ScheduleValues& values, const LocaleMoneyFormatter& money,
                      const WorkbookLoan& terms) {
     QTemporaryFile workbook(QDir(QDir::tempPath()).filePath(QStringLiteral("quillmere-XXXXXX.xlsx")));
     if (!workbook.open()) return workbook.errorString();
     workbook.close();
-    QString failure = WriteScheduleWorkbook(workbook.fileName(), values, formats, terms);
+    QString failure = WriteScheduleWorkbook(workbook.fileName(), values, money, terms);
     if (!failure.isEmpty()) return failure;
     if (!workbook.open()) return workbook.errorString();
     const QByteArray bytes = workbook.readAll();
@@ -37,8 +37,7 @@ QString SaveScheduleFile(const QString& path, ScheduleFileType type, const Sched
                          const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
     switch (type) {
         case ScheduleFileType::Workbook:
-            return SaveWorkbook(path, ReadScheduleValues(grid, money, terms.firstPaymentYear), FormatsFor(money),
-                                terms);
+            return SaveWorkbook(path, ReadScheduleValues(grid, money, terms.firstPaymentYear), money, terms);
         case ScheduleFileType::ValuesCsv:
             return SaveFileSafely(path, Bytes(ValuesCsvText(ReadScheduleValues(grid, money, terms.firstPaymentYear))));
         case ScheduleFileType::ShownCsv:

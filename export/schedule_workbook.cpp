@@ -132,13 +132,67 @@ void WriteScheduleSheet(lxw_worksheet* sheet, const ScheduleValues& values, cons
     }
 }
 
-// The loan: a label in the first column, its value beside it.
+// The plan of extra payments in the rows below `row`, labelled as the Extra
+// Payments window labels its boxes and typed like the loan's values. Each
+// label, and each one-time extra, starts a row. Returns the widest text of
+// each of the two columns.
+std::array<double, 2> WritePlanRows(lxw_worksheet* sheet, lxw_row_t row, const ExtraPaymentPlan& plan,
+                                    const CellFormats& formats, const LocaleMoneyFormatter& money) {
+    std::array<double, 2> widths{};
+    const auto fit = [&](lxw_col_t col, const std::string& shown) {
+        widths.at(col) = std::max(widths.at(col), TextWidth(shown));
+    };
+    const auto text = [&](lxw_col_t col, const std::string& value, lxw_format* format) {
+        worksheet_write_string(sheet, row, col, value.c_str(), format);
+        fit(col, value);
+    };
+    const auto integer = [&](lxw_col_t col, int value) {
+        worksheet_write_number(sheet, row, col, value, formats.plain.integer);
+        fit(col, std::to_string(value));
+    };
+    const auto amount = [&](lxw_col_t col, Currency value) {
+        worksheet_write_number(sheet, row, col, value.ToDouble(), formats.plain.money);
+        fit(col, money.Format(value));
+    };
+    // A month outside 1 to 12 has no name: its cell stays empty.
+    const QString month = money.Locale().standaloneMonthName(plan.yearlyMonth, QLocale::LongFormat);
+    const char* mode = plan.mode == ExtraMode::PayOffSooner ? "Pay off sooner" : "Lower my payment";
+    const auto label = [&](const char* name) {
+        ++row;
+        text(0, name, formats.boldStyles.text);
+    };
+    label("Extra each month");
+    amount(1, plan.monthly);
+    label("Starting with payment");
+    integer(1, plan.startPayment);
+    label("Extra each year");
+    amount(1, plan.yearly);
+    label("In month");
+    if (!month.isEmpty()) text(1, month.toStdString(), formats.plain.text);
+    label("What the extra does");
+    text(1, mode, formats.plain.text);
+    label("One-time extra payments");
+    if (plan.oneTime.empty()) {
+        text(1, "None", formats.plain.text);
+        return widths;
+    }
+    label("Payment");
+    text(1, "Amount", formats.boldStyles.text);
+    for (const OneTimeExtra& extra : plan.oneTime) {
+        ++row;
+        integer(0, extra.payment);
+        amount(1, extra.amount);
+    }
+    return widths;
+}
+
+// The loan: a label in the first column, its value beside it; below them,
+// after an empty row, the plan of extra payments where there is one. The
+// columns are as wide as before for the loan alone and widen for the plan.
 void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const CellFormats& formats,
-                    const WorkbookLoan& terms) {
+                    const WorkbookLoan& terms, const LocaleMoneyFormatter& money) {
     constexpr double kLabelWidth = 18;
     constexpr double kValueWidth = 22;
-    worksheet_set_column(sheet, 0, 0, kLabelWidth, nullptr);
-    worksheet_set_column(sheet, 1, 1, kValueWidth, nullptr);
     const ScheduleRowValues* first = values.FirstPayment();
     const ScheduleRowValues* last = values.LastPayment();
     const ScheduleRowValues* totals = values.Totals();
@@ -161,11 +215,15 @@ void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const Ce
     line("First payment", cell(first, kColDate), 0, nullptr);
     line("Monthly payment", cell(first, kColPayment), 0, nullptr);
     line("Total interest", cell(totals, kColInterest), 0, nullptr);
+    std::array<double, 2> planWidths{};
+    if (terms.plan) planWidths = WritePlanRows(sheet, row, *terms.plan, formats, money);
+    worksheet_set_column(sheet, 0, 0, std::max(kLabelWidth, planWidths[0] + kColumnPadding), nullptr);
+    worksheet_set_column(sheet, 1, 1, std::max(kValueWidth, planWidths[1] + kColumnPadding), nullptr);
 }
 
 }  // namespace
 
-QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values, const SpreadsheetFormats& formats,
+QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values, const LocaleMoneyFormatter& money,
                               const WorkbookLoan& terms) {
     const std::string file = path.toStdString();
     lxw_workbook_options options{};
@@ -176,12 +234,12 @@ QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
     lxw_doc_properties properties{};
     properties.title = title.data();
     workbook_set_properties(workbook.get(), &properties);
-    const CellFormats cellFormats(workbook.get(), formats);
+    const CellFormats cellFormats(workbook.get(), FormatsFor(money));
     lxw_worksheet* schedule = workbook_add_worksheet(workbook.get(), "Schedule");
     lxw_worksheet* loan = workbook_add_worksheet(workbook.get(), "Loan");
     if (schedule == nullptr || loan == nullptr) return QStringLiteral("the workbook's sheets could not be added");
     WriteScheduleSheet(schedule, values, cellFormats);
-    WriteLoanSheet(loan, values, cellFormats, terms);
+    WriteLoanSheet(loan, values, cellFormats, terms, money);
     const lxw_error closed = workbook_close(workbook.release());
     if (closed != LXW_NO_ERROR) return QString::fromUtf8(lxw_strerror(closed));
     return {};

@@ -7,7 +7,12 @@
 // "Year Totals" and "Totals" rows are bold. The header row and the Date and
 // Number columns are frozen, as in the grid, and every column is as wide as
 // its widest text. Sheet "Loan": the loan's principal, months, annual rate,
-// first payment date, monthly payment and total interest, typed likewise.
+// first payment date, monthly payment and total interest, typed likewise;
+// for a schedule with extra payments, after an empty row, its plan: "Extra
+// each month", "Starting with payment", "Extra each year", "In month" (the
+// month's name in the money's locale), "What the extra does", then "One-time
+// extra payments" with a "Payment" / "Amount" row and one row per extra, or
+// "None" beside it where there are none.
 // The document's title is "Loan Payment Schedule".
 //
 // Rows are streamed to the file as they are written (libxlsxwriter's
@@ -16,22 +21,28 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "export/schedule_values.h"
 #include "export/spreadsheet_formats.h"
+#include "schedule/extra_payments.h"
 
 namespace quillmere {
 
 // What the grid doesn't hold about the loan: the principal and annual rate
-// the schedule was calculated with, and the first payment's full year.
+// the schedule was calculated with, the first payment's full year and, for
+// a schedule with extra payments, their plan.
 struct WorkbookLoan {
     double principal = 0;
     double annualRatePercent = 0;  // 6.5 for 6.5%
     int firstPaymentYear = 0;
+    std::optional<ExtraPaymentPlan> plan = std::nullopt;  // none for the main schedule
 };
 
 // Writes the workbook to `path` (straight into it: see SaveScheduleFile()
-// for a safe save). The reason for a failure, or an empty text.
+// for a safe save), its amounts in the formats of `money`, which wrote the
+// grid's. The reason for a failure, or an empty text.
 [[nodiscard]] QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
-                                            const SpreadsheetFormats& formats, const WorkbookLoan& terms);
+                                            const LocaleMoneyFormatter& money, const WorkbookLoan& terms);
 
 }  // namespace quillmere

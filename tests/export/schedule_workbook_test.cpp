@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "export/schedule_files.h"
@@ -186,6 +187,58 @@ TEST(ScheduleWorkbook, EveryCellOfALongScheduleInFourLocales) {
             expectedDate = FittedDate(expectedDate.addMonths(1).year(), expectedDate.addMonths(1).month(), 31);
         }
         EXPECT_EQ(book.loan.cells.at("B2").value, "360");
+    }
+}
+
+// The plan the Extra Payments window saves, below the loan on its sheet, its
+// month named in the money's locale; without a plan the loan stands alone.
+TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ScheduleGrid grid = CalculatedGrid(money, "1000", "3", "12");
+    ExtraPaymentPlan plan{Currency::FromDouble(100), Currency::FromDouble(0.5), 3, 2, {}, ExtraMode::LowerMyPayment};
+    // Two extras with one payment, out of order, and one wider than the column.
+    plan.oneTime = {{12, Currency::FromDouble(500)},
+                    {12, Currency::FromDouble(9.75)},
+                    {5, Currency::FromRaw(100'000'000'000'000'000)}};
+    const Workbook book = SaveAndRead(grid, money, {1000, 12, 2007, plan});
+    const std::string moneyCode = FormatsFor(money).money;
+    const auto shown = [&](int col, int row) {
+        const auto cell = book.loan.cells.find(Ref(col, row));
+        if (cell == book.loan.cells.end()) return std::string("-");
+        const CellStyle& style = book.StyleOf(cell->second);
+        const std::string type = !cell->second.type.empty()  ? "text"
+                                 : style.format == moneyCode ? "money"
+                                 : style.format == "0"       ? "integer"
+                                                             : style.format;
+        return cell->second.value + " " + type + (style.bold ? " bold" : "");
+    };
+    const std::vector<std::string> expected{"- | -",
+                                            "Extra each month text bold | 100 money",
+                                            "Starting with payment text bold | 2 integer",
+                                            "Extra each year text bold | 0.5 money",
+                                            "In month text bold | March text",
+                                            "What the extra does text bold | Lower my payment text",
+                                            "One-time extra payments text bold | -",
+                                            "Payment text bold | Amount text bold",
+                                            "12 integer | 500 money",
+                                            "12 integer | 9.75 money",
+                                            "5 integer | 10000000000000 money",
+                                            "- | -"};
+    for (int row = 7; row < 7 + static_cast<int>(expected.size()); ++row) {
+        EXPECT_EQ(shown(0, row) + " | " + shown(1, row), expected.at(static_cast<std::size_t>(row - 7)));
+    }
+    EXPECT_GE(book.loan.widths.at(0), 25.0);  // "One-time extra payments"
+    EXPECT_GE(book.loan.widths.at(1), 24.0);  // "$10,000,000,000,000.00"
+    EXPECT_EQ(SaveAndRead(grid, money, {1000, 12, 2007}).loan.cells.size(), 12U);
+
+    plan.oneTime.clear();
+    for (const auto& [name, month, monthName] :
+         {std::tuple{"de_DE", 12, "Dezember"}, std::tuple{"ar_EG", 5, "مايو"}, std::tuple{"en_US", 13, "-"}}) {
+        plan.yearlyMonth = month;
+        const LocaleMoneyFormatter local{QLocale(QString::fromLatin1(name))};
+        const Workbook other = SaveAndRead(CalculatedGrid(local, "1000", "3", "12"), local, {1000, 12, 2007, plan});
+        EXPECT_EQ(other.loan.cells.count("B11") == 0 ? "-" : other.loan.cells.at("B11").value, monthName) << name;
+        EXPECT_EQ(other.loan.cells.at("B13").value, "None") << name;
     }
 }
 
