@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,13 +17,14 @@
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/window_controls.h"
-#include "ui/common/window_look.h"
 #include "ui/chart/loan_chart.h"
 #include "ui/chart/loan_chart_data.h"
-#include "ui/main/main_window.h"
-#include "ui/main/month_calendar.h"
+#include "ui/common/window_look.h"
+#include "ui/extra/extra_payments_window.h"
 #include "ui/grid/schedule_export.h"
 #include "ui/grid/schedule_grid_view.h"
+#include "ui/main/main_window.h"
+#include "ui/main/month_calendar.h"
 
 namespace {
 
@@ -142,6 +144,34 @@ void BM_MainWindowScalingPass(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MainWindowScalingPass)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The pause after the last keystroke in the Extra Payments window has passed:
+// the plan is read, the 9,999-month schedule with a monthly and a yearly
+// extra written, the grid, summary and chart brought up to date and the
+// window painted. $100 a month and $1,000 a year pay the loan off after 365
+// payments; $1 and $10 (argument 1), the payment lowered after each, leave
+// all 9,999 to make.
+void BM_ExtraPaymentsPauseToPainted(benchmark::State& state) {
+    PlatformHooks hooks = DefaultPlatformHooks();
+    frmMain window(hooks, UsMoney());
+    MainControls(window).calCalendar->setSelectedDate(QDate(2007, 1, 15));
+    if (!ShowLoanWindow(state, window, "9999")) return;
+    QTest::mouseClick(MainControls(window).cmdCalculate, Qt::LeftButton);
+    Control<QAction>(window, "actExtra")->trigger();
+    auto* extras = window.findChild<ExtraPaymentsWindow*>();
+    if (!QTest::qWaitForWindowExposed(extras)) return state.SkipWithError("the window was never shown");
+    const bool small = state.range(0) == 1;
+    Control<QLineEdit>(*extras, "txtExtraMonthly")->setText(small ? QStringLiteral("1") : QStringLiteral("100"));
+    Control<QLineEdit>(*extras, "txtExtraYearly")->setText(small ? QStringLiteral("10") : QStringLiteral("1000"));
+    if (small) Control<QRadioButton>(*extras, "optLowerPayment")->setChecked(true);
+    for (auto _ : state) {
+        extras->Recalculate();
+        QCoreApplication::sendPostedEvents();
+        extras->repaint();
+    }
+    state.counters["rows"] = extras->Grid().Rows();
+}
+BENCHMARK(BM_ExtraPaymentsPauseToPainted)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

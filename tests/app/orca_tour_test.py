@@ -97,6 +97,17 @@ class OrcaTour(unittest.TestCase):
             self.assertNotIn("Loan Chart frame.", said, closing)
         self.assertIn("Clear push button.", self.said("Shift+Tab to Clear"))
 
+    def test_extra_payments_opens_by_its_title_and_tells_its_summary(self):
+        opening = self.said("Extra Payments (Ctrl+E)")
+        self.assertIn("Extra Payments frame.", opening)
+        self.assertIn("Extra each month text.", opening)
+        typed = " ".join(self.said("Type an extra each month"))
+        self.assertIn("With extras: paid off on", typed)
+        self.assertIn("Interest saved:", typed)
+        closing = self.said("Close Extra Payments (Escape)")
+        self.assertEqual(closing[0], "Quillmere Loan Calculator frame.", closing)
+        self.assertIn("Payment schedule.", closing)
+
     def test_splash_and_about_say_the_version(self):
         version = "Version " + os.environ["VERSION_TEXT"]
         for step in ("The splash", "About (Ctrl+A)"):

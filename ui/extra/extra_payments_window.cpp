@@ -98,8 +98,9 @@ void ExtraPaymentsWindow::Build() {
     chart_ = new LoanChartPlot(money_, this);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(form_);
-    left->addWidget(summary_, 1);
+    // The one-time table gives way first: the summary is always whole.
+    left->addWidget(form_, 1);
+    left->addWidget(summary_);
     auto* right = new QSplitter(Qt::Vertical, this);
     right->setChildrenCollapsible(false);
     right->addWidget(view_);
@@ -177,7 +178,7 @@ void ExtraPaymentsWindow::ShowSchedule(const ExtraPaymentSummary& summary) {
     LoanChartData data =
         ReadChartData(grid_, money_, QString::fromStdString(money_.Format(loan_->payment)), loan_->first.year);
     chart_->Show(std::move(data));
-    ShowSummary(ExtraSummaryText(summary, money_));
+    ShowSummary(ExtraSummaryText(summary, money_, LoanChartData::Pieces::Isolated), ExtraSummaryText(summary, money_));
 }
 
 // A stale schedule is never left beside a summary that no longer matches.
@@ -186,21 +187,24 @@ void ExtraPaymentsWindow::ShowNothing(NoExtraSchedule reason) {
     ResetGrid(grid_);
     view_->FitColumns();
     chart_->Show({});
-    ShowSummary(ExtraSummaryText(reason));
+    ShowSummary(ExtraSummaryText(reason), ExtraSummaryText(reason));
 }
 
-void ExtraPaymentsWindow::ShowSummary(const QString& text) {
-    summary_->setText(text);
-    summary_->setAccessibleDescription(text);
-    chart_->setAccessibleDescription(text);
-    announcer_->Announce(text);
+void ExtraPaymentsWindow::ShowSummary(const QString& drawn, const QString& said) {
+    summary_->setText(drawn);
+    summary_->setAccessibleDescription(said);
+    chart_->setAccessibleDescription(said);
+    // Heard where the user works on the plan. A change the main window makes
+    // (Calculate, Clear) is its own to tell: a second voice would talk over
+    // its announcement, and the summary is read here when the user comes.
+    if (isActiveWindow()) announcer_->Announce(said);
 }
 
-QString ExtraPaymentsWindow::SummaryText() const { return summary_->text(); }
+QString ExtraPaymentsWindow::SummaryText() const { return summary_->accessibleDescription(); }
 
 WorkbookLoan ExtraPaymentsWindow::FileLoan() const {
     if (!loan_) return {};
-    return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year};
+    return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year, plan_};
 }
 
 // Where no window manager hands the focus on, it would stay with the closed

@@ -67,6 +67,7 @@ public:
     void Recalculate();
 
     [[nodiscard]] const ScheduleGrid& Grid() const { return grid_; }
+    // The summary as a screen reader is told it.
     [[nodiscard]] QString SummaryText() const;
     [[nodiscard]] ExtraPlanForm& Plan() const { return *form_; }
     [[nodiscard]] ScheduleGridView& GridView() const { return *view_; }
@@ -80,7 +81,8 @@ private:
     void SizeToScreen();
     void ShowNothing(NoExtraSchedule reason);
     void ShowSchedule(const ExtraPaymentSummary& summary);
-    void ShowSummary(const QString& text);
+    // The summary as drawn (its pieces isolated) and as said.
+    void ShowSummary(const QString& drawn, const QString& said);
     void ReadBaseline();
     [[nodiscard]] WorkbookLoan FileLoan() const;
 

@@ -55,7 +55,7 @@ ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(p
     BuildYearlyMonth(locale);
     BuildOneTimeTable();
     BuildMode();
-    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setRowStretch(8, 1);  // the one-time table takes the height there is
 }
 
 // A labelled box at `row` of the grid, its message on the row below.

@@ -9,7 +9,13 @@
 namespace quillmere {
 namespace {
 
-QString Money(const LocaleMoneyFormatter& money, double amount) { return QString::fromStdString(money.Format(amount)); }
+using Pieces = LoanChartData::Pieces;
+
+QString Piece(const QString& text, Pieces pieces) { return pieces == Pieces::Isolated ? Isolated(text) : text; }
+
+QString Money(const LocaleMoneyFormatter& money, double amount, Pieces pieces) {
+    return Piece(QString::fromStdString(money.Format(amount)), pieces);
+}
 
 // The schedule's payment days are never fitted to their month, so a payoff
 // may fall on "2/31/2027", which no QDate holds: the day is then written
@@ -29,21 +35,23 @@ QString PayoffText(const CalendarDate& payoff, const QLocale& locale) {
     return locale.toString(QDate(payoff.year, payoff.month, 1), format).replace(mark, day);
 }
 
-QString Ending(const ScheduleSummary& schedule, const LocaleMoneyFormatter& money) {
+QString Ending(const ScheduleSummary& schedule, const LocaleMoneyFormatter& money, Pieces pieces) {
     return QStringLiteral("paid off on %1 after %2 %3; total interest %4.")
-        .arg(PayoffText(schedule.payoff, money.Locale()), money.Locale().toString(schedule.payments),
+        .arg(Piece(PayoffText(schedule.payoff, money.Locale()), pieces),
+             Piece(money.Locale().toString(schedule.payments), pieces),
              schedule.payments == 1 ? QStringLiteral("payment") : QStringLiteral("payments"),
-             Money(money, schedule.totalInterest));
+             Money(money, schedule.totalInterest, pieces));
 }
 
 }  // namespace
 
-QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money) {
-    QStringList lines{QStringLiteral("With extras: ") + Ending(summary.withExtras, money),
-                      QStringLiteral("Without extras: ") + Ending(summary.withoutExtras, money),
-                      QStringLiteral("Interest saved: %1.").arg(Money(money, summary.InterestSaved()))};
+QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money, Pieces pieces) {
+    QStringList lines{QStringLiteral("With extras: ") + Ending(summary.withExtras, money, pieces),
+                      QStringLiteral("Without extras: ") + Ending(summary.withoutExtras, money, pieces),
+                      QStringLiteral("Interest saved: %1.").arg(Money(money, summary.InterestSaved(), pieces))};
     if (summary.paymentAfterLastExtra) {
-        lines << QStringLiteral("Payment after the last extra: %1.").arg(Money(money, *summary.paymentAfterLastExtra));
+        lines << QStringLiteral("Payment after the last extra: %1.")
+                     .arg(Money(money, *summary.paymentAfterLastExtra, pieces));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -7,19 +7,23 @@
 //   Payment after the last extra: $1,480.55.     (lowering the payment only)
 //
 // Dates are the money locale's short dates with the year in full, amounts
-// its money text.
+// its money text. Drawn, each date, count and amount is isolated (Unicode
+// FSI ... PDI), so a right-to-left one keeps its own order and its place in
+// the line; said by a screen reader, the text is plain.
 #pragma once
 
 #include <QString>
 
 #include "schedule/extra_payments.h"
+#include "ui/chart/loan_chart_data.h"
 
 namespace quillmere {
 
 class LocaleMoneyFormatter;
 
 // The summary of a recalculated plan, one line per fact.
-[[nodiscard]] QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money);
+[[nodiscard]] QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money,
+                                       LoanChartData::Pieces pieces = LoanChartData::Pieces::Plain);
 
 // Why the window shows no schedule.
 enum class NoExtraSchedule {
