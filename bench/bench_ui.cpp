@@ -119,6 +119,27 @@ void BM_OpenLongestScheduleChart(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenLongestScheduleChart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Reading the longest schedule's texts back alone, without drawing them.
+void BM_ReadLongestScheduleChartData(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadChartData(longest.window.GridStore(), money, QStringLiteral("$1,562.50"), 2007));
+    }
+}
+BENCHMARK(BM_ReadLongestScheduleChartData)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The balances alone of a second grid of the longest schedule, as a chart
+// comparing it with extra payments reads them.
+void BM_ReadLongestScheduleBalances(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (auto _ : state) benchmark::DoNotOptimize(ReadBalances(longest.window.GridStore(), money, 2007));
+}
+BENCHMARK(BM_ReadLongestScheduleBalances)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One pass of the layout control over the main window, with a filled grid:
 // the window alternates between its design size and 1.5 times it.
 void BM_MainWindowScalingPass(benchmark::State& state) {
