@@ -16,13 +16,13 @@
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/window_controls.h"
-#include "ui/common/window_look.h"
 #include "ui/chart/loan_chart.h"
 #include "ui/chart/loan_chart_data.h"
-#include "ui/main/main_window.h"
-#include "ui/main/month_calendar.h"
+#include "ui/common/window_look.h"
 #include "ui/grid/schedule_export.h"
 #include "ui/grid/schedule_grid_view.h"
+#include "ui/main/main_window.h"
+#include "ui/main/month_calendar.h"
 
 namespace {
 
