@@ -125,7 +125,7 @@ std::vector<QStringList> LegendLines(const QFontMetricsF& metrics, const LegendK
 
 // A plot's title and its legend, laid out from the top of the plot's header
 // (y = 0): the legend beside the title where it fits there, else on lines of
-// its own below it, each line ending at the frame's right edge.
+// its own below it, against the frame's right edge.
 struct PlotHeader {
     ChartLabel title;
     std::vector<LegendEntry> legend;
@@ -149,9 +149,12 @@ PlotHeader LayOutHeader(const QString& title, const LegendKeys& keys, double lef
     const bool besideTitle = header.title.rect.width() + 2 * kGap + LineWidth(metrics, keys, keys.texts) <= width;
     const std::vector<QStringList> lines =
         besideTitle ? std::vector<QStringList>{keys.texts} : LegendLines(metrics, keys, width);
+    // Lines one above the other start at the same place, their swatches in a column.
+    double lineStart = right;
+    for (const QStringList& texts : lines) lineStart = std::min(lineStart, right - LineWidth(metrics, keys, texts));
     double top = besideTitle ? 0 : line;
     for (const QStringList& texts : lines) {
-        double x = right - LineWidth(metrics, keys, texts);
+        double x = lineStart;
         for (const QString& text : texts) {
             LegendEntry entry;
             entry.swatch = QRectF(x, top + (line - kSwatch) / 2, keys.swatchWidth, kSwatch);
