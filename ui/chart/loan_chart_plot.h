@@ -13,7 +13,7 @@
 // Where the data holds the balances without extra payments too, they are
 // drawn behind the others as a quieter dashed grey line, the legend names
 // both lines, and hovering near that line tells its balance ("Payment 300,
-// Oct 2032: balance $52,310.12 without extras").
+// Oct 2032: balance $80,760.41 without extras").
 //
 // Drawn with QPainter (no chart library): the longest schedule's 9,999
 // balances (either line's) are reduced to one vertical stroke per pixel
