@@ -121,6 +121,45 @@ void BM_OpenLongestScheduleChart(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenLongestScheduleChart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same chart compared with the loan without extra payments, as the
+// Extra Payments window redraws it after each recalculation: its own grid
+// read, the balances without extras read once beforehand, both lines drawn.
+void BM_RedrawLongestScheduleComparedChart(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    LoanChart chart(money, nullptr);
+    const std::vector<LoanChartData::Balance> withoutExtras = ReadBalances(longest.window.GridStore(), money, 2007);
+    for (auto _ : state) {
+        LoanChartData data = ReadChartData(longest.window.GridStore(), money, QStringLiteral("$1,562.50"), 2007);
+        data.withoutExtras = withoutExtras;
+        chart.Show(std::move(data));
+        benchmark::DoNotOptimize(chart.grab());
+    }
+}
+BENCHMARK(BM_RedrawLongestScheduleComparedChart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Reading the longest schedule's texts back alone, without drawing them.
+void BM_ReadLongestScheduleChartData(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadChartData(longest.window.GridStore(), money, QStringLiteral("$1,562.50"), 2007));
+    }
+}
+BENCHMARK(BM_ReadLongestScheduleChartData)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The balances alone of a second grid of the longest schedule, as a chart
+// comparing it with extra payments reads them.
+void BM_ReadLongestScheduleBalances(benchmark::State& state) {
+    LongestSchedule longest(state);
+    if (!longest.shown) return;
+    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (auto _ : state) benchmark::DoNotOptimize(ReadBalances(longest.window.GridStore(), money, 2007));
+}
+BENCHMARK(BM_ReadLongestScheduleBalances)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One pass of the layout control over the main window, with a filled grid:
 // the window alternates between its design size and 1.5 times it.
 void BM_MainWindowScalingPass(benchmark::State& state) {

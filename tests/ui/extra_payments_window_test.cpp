@@ -139,6 +139,9 @@ private slots:
         const QString summary = extras.SummaryText();
         QVERIFY2(summary.contains(QStringLiteral("after %1 payments").arg(payments)), qPrintable(summary));
         QVERIFY(summary.contains(QStringLiteral("Interest saved: $")));
+        // The chart compares the two balances, the one without extras running on.
+        QCOMPARE(extras.Chart().Data().balances.size(), std::size_t(payments));
+        QCOMPARE(extras.Chart().Data().withoutExtras.size(), std::size_t(360));
         QAccessibleInterface* heard =
             QAccessible::queryAccessibleInterface(Control<QObject>(extras, "summaryAnnouncer"));
         QCOMPARE(heard->text(QAccessible::Name), summary);

@@ -5,9 +5,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
+
+#include <algorithm>
 
 #include "money/locale_money_formatter.h"
 #include "tests/schedule/fake_loan_window.h"
@@ -26,6 +29,23 @@ LoanChartData Loan(const LocaleMoneyFormatter& money, const char* principal, con
     quillmere::CalculateSchedule(window, money);
     return quillmere::ReadChartData(window.grid, money, QString::fromStdString(window.Box(quillmere::LoanBox::Payment)),
                                     2007);
+}
+
+// The balances alone of the same loan, as a chart comparing two schedules reads them.
+std::vector<LoanChartData::Balance> Balances(const LocaleMoneyFormatter& money, const char* principal,
+                                             const char* months) {
+    quillmere::testing::FakeLoanWindow window(principal, months, "6.5");
+    quillmere::CalculateSchedule(window, money);
+    return quillmere::ReadBalances(window.grid, money, 2007);
+}
+
+// A loan whose extra payments end it after `withMonths`, compared with the
+// same loan without them.
+LoanChartData Compared(const LocaleMoneyFormatter& money, const char* principal, const char* withMonths,
+                       const char* withoutMonths) {
+    LoanChartData data = Loan(money, principal, withMonths);
+    data.withoutExtras = Balances(money, principal, withoutMonths);
+    return data;
 }
 
 QLocale LocaleNamed(const char* name) { return QLocale(QString::fromLatin1(name)); }
@@ -65,23 +85,30 @@ private slots:
     // In each script, at the preferred, a narrow and the smallest size, every
     // label stands whole on the canvas, clear of the others, in the
     // locale's digits; the axis keeps at least two amount labels and the
-    // foot line all of its text.
+    // foot line all of its text. So does a chart of two balance lines, its
+    // legend naming both (one paid off in 250 months, the other in `months`).
     void labelsStayWholeAndApart_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("months");
+        QTest::addColumn<bool>("twoLines");
         for (const char* locale : {"en_US", "hi_IN", "ar_EG", "ja_JP", "de_DE"}) {
             for (const char* months : {"360", "9999"}) {
-                QTest::addRow("%s %s months", locale, months)
-                    << QString::fromLatin1(locale) << QString::fromLatin1(months);
+                for (const bool twoLines : {false, true}) {
+                    QTest::addRow("%s %s months%s", locale, months, twoLines ? " compared" : "")
+                        << QString::fromLatin1(locale) << QString::fromLatin1(months) << twoLines;
+                }
             }
         }
     }
     void labelsStayWholeAndApart() {
         QFETCH(QString, locale);
         QFETCH(QString, months);
+        QFETCH(bool, twoLines);
         const LocaleMoneyFormatter money(QLocale{locale});
         LoanChart chart(money, nullptr);
-        const LoanChartData data = Loan(money, "100000000", months.toLatin1().constData());
+        const QByteArray monthsText = months.toLatin1();
+        const LoanChartData data = twoLines ? Compared(money, "100000000", "250", monthsText.constData())
+                                            : Loan(money, "100000000", monthsText.constData());
         chart.Show(data);
         quillmere::LoanChartPlot& plot = chart.Plot();
         for (const QSize size : {plot.sizeHint(), QSize(plot.minimumSizeHint().width(), 600), plot.minimumSizeHint()}) {
@@ -90,6 +117,7 @@ private slots:
             QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1x%2: ").arg(size.width()).arg(size.height()) +
                                                   faults.join(QStringLiteral("; "))));
             const quillmere::ChartLayout& layout = plot.Layout();
+            QCOMPARE(layout.balancesLegend.size(), twoLines ? 2U : 0U);
             QVERIFY(layout.balances.amountLabels.size() >= 2);
             QVERIFY(layout.years.yearLabels.size() >= 2);
             const QFontMetricsF metrics(plot.font());
@@ -100,6 +128,71 @@ private slots:
                 if (locale == QLatin1String("ar_EG")) QVERIFY(!label.text.contains(QRegularExpression("[0-9]")));
             }
         }
+    }
+
+    // The line without extras is drawn where only it runs (past the payoff
+    // with extras), and nowhere on a chart of one line; both axes reach as
+    // far as it does, and hovering near it tells its balance.
+    void comparisonLineRunsOnAndIsTold() {
+        const LocaleMoneyFormatter money(LocaleNamed("en_US"));
+        LoanChart chart(money, nullptr);
+        quillmere::LoanChartPlot& plot = chart.Plot();
+        plot.resize(plot.sizeHint());
+        const LoanChartData alone = Loan(money, "250000", "250");
+        // The same balances as a whole read gives.
+        const std::vector<LoanChartData::Balance> without = Balances(money, "250000", "360");
+        const LoanChartData whole = Loan(money, "250000", "360");
+        QVERIFY(std::equal(without.begin(), without.end(), whole.balances.begin(), whole.balances.end(),
+                           [](const auto& a, const auto& b) {
+                               return a.payment == b.payment && a.when == b.when && a.balance == b.balance;
+                           }));
+        const auto greyPixels = [&plot](double fromX) {
+            // Drawn a pixel to a unit, whatever the screen's scale, to be read in the layout's units.
+            QImage image(plot.size(), QImage::Format_RGB32);
+            plot.render(&image);
+            const QRect pane = plot.Layout().balances.pane.toAlignedRect();
+            const QColor grey = quillmere::LoanChartPlot::kWithoutExtrasColour;
+            int count = 0;
+            for (int y = pane.top(); y <= pane.bottom(); ++y) {
+                for (int x = std::max(pane.left(), static_cast<int>(fromX)); x <= pane.right(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    count += std::abs(pixel.red() - grey.red()) + std::abs(pixel.green() - grey.green()) +
+                                 std::abs(pixel.blue() - grey.blue()) <
+                             24;
+                }
+            }
+            return count;
+        };
+
+        chart.Show(alone);
+        QCOMPARE(plot.Layout().balances.lastYear, 2029.0);  // the 250th payment is due in August 2028
+        QCOMPARE(plot.Layout().balances.top, 300000.0);
+        QCOMPARE(greyPixels(0), 0);
+
+        LoanChartData compared = alone;
+        compared.withoutExtras = without;
+        compared.withoutExtras.front().balance = 399000;  // higher than any, to see the amount axis follow
+        chart.Show(compared);
+        const quillmere::PlotLayout& balances = plot.Layout().balances;
+        QCOMPARE(balances.lastYear, 2038.0);  // the 360th in October 2037
+        QCOMPARE(balances.top, 400000.0);
+        QCOMPARE(plot.Layout().years.lastYear, 2038.0);
+        const double payoff = balances.X(alone.balances.back().when);
+        QVERIFY2(greyPixels(payoff + 4) > 50, "no grey past the payoff with extras");
+
+        const auto hover = [&](const LoanChartData::Balance& point) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(balances.X(point.when), balances.Y(point.balance)),
+                             plot.mapToGlobal(QPointF()), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&plot, &move);
+            return plot.HoverText();
+        };
+        const QString balance300 = QString::fromStdString(money.Format(without[299].balance));
+        QVERIFY2(hover(without[299]).startsWith("Payment 300, ") &&
+                     plot.HoverText().endsWith(": balance " + quillmere::Isolated(balance300) + " without extras"),
+                 qPrintable(plot.HoverText()));
+        QVERIFY2(hover(alone.balances[99]).startsWith("Payment 100, ") &&
+                     !plot.HoverText().contains(QStringLiteral("without")),
+                 qPrintable(plot.HoverText()));
     }
 
     // The payoff date is the locale's with the year in full, counted from

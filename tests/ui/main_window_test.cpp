@@ -622,7 +622,7 @@ private slots:
         QCOMPARE(save->text(QAccessible::Accelerator), QKeySequence(Qt::CTRL | Qt::Key_S).toString());
         QVERIFY(!save->state().focused && !save->state().invisible);
         QCOMPARE(popup->indexOfChild(save), 1);
-        QCOMPARE(popup->child(4), nullptr);
+        QCOMPARE(popup->child(5), nullptr);
         QCOMPARE(popup->indexOfChild(nullptr), -1);
 
         popup->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

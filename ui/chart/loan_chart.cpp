@@ -11,10 +11,10 @@
 
 #include <algorithm>
 
-#include "ui/common/window_placement.h"
-#include "ui/grid/accessible_table.h"
 #include "ui/chart/loan_chart_plot.h"
 #include "ui/chart/loan_years_model.h"
+#include "ui/common/window_placement.h"
+#include "ui/grid/accessible_table.h"
 
 namespace quillmere {
 namespace {

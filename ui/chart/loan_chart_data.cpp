@@ -1,6 +1,8 @@
 #include "ui/chart/loan_chart_data.h"
 
+#include <charconv>
 #include <optional>
+#include <system_error>
 
 #include "money/locale_money_formatter.h"
 #include "schedule/schedule_grid.h"
@@ -48,6 +50,39 @@ QString PaymentDate(const MonthOfYear& first, int number, const std::string& tex
     return date.isValid() ? DateWithFullYear(date, locale) : QString::fromStdString(text);
 }
 
+// A payment row's number ("1" to "9999", as the grid writes them), or 0
+// for any other row: a totals row, an empty one.
+int PaymentNumber(const std::string& text) {
+    int number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    return error == std::errc{} && stop == end && number > 0 ? number : 0;
+}
+
+// The payment rows of a grid, read one at a time in order: the first one
+// read fixes the year the others count from.
+class PaymentRows {
+public:
+    PaymentRows(const LocaleMoneyFormatter& money, int nearYear) : money_(money), nearYear_(nearYear) {}
+
+    // Row `row`'s payment, where it is a payment row whose date and balance read.
+    std::optional<LoanChartData::Balance> Read(const ScheduleGrid& grid, int row) {
+        const int number = PaymentNumber(grid.TextMatrix(row, kColNumber));
+        if (number == 0) return std::nullopt;
+        if (!first_) first_ = MonthAndYear(grid.TextMatrix(row, kColDate), nearYear_);
+        const auto balance = Amount(money_, grid.TextMatrix(row, kColBalance));
+        if (!first_ || !balance) return std::nullopt;
+        const int month = first_->month - 1 + number - 1;
+        return LoanChartData::Balance{number, first_->year + static_cast<double>(month) / kMonthsPerYear, *balance};
+    }
+    [[nodiscard]] const std::optional<MonthOfYear>& First() const { return first_; }
+
+private:
+    const LocaleMoneyFormatter& money_;
+    int nearYear_;
+    std::optional<MonthOfYear> first_;
+};
+
 }  // namespace
 
 QString Isolated(const QString& text) { return QChar(0x2068) + text + QChar(0x2069); }
@@ -75,7 +110,7 @@ LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter
                             int nearYear) {
     LoanChartData data;
     data.payment = payment;
-    std::optional<MonthOfYear> first;
+    PaymentRows payments(money, nearYear);
     double lastBalance = 0;
     const std::string* lastDate = nullptr;
     for (int row = 1; row < grid.Rows(); ++row) {
@@ -83,26 +118,33 @@ LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter
         if (date == kYearTotalsMarker) {
             const auto interest = Amount(money, grid.TextMatrix(row, kColInterest));
             const auto principal = Amount(money, grid.TextMatrix(row, kColApplied));
-            if (first && interest && principal) {
-                const int year = first->year + static_cast<int>(data.years.size());
+            if (payments.First() && interest && principal) {
+                const int year = payments.First()->year + static_cast<int>(data.years.size());
                 data.years.push_back({year, *interest, *principal, lastBalance});
             }
         } else if (grid.TextMatrix(row, kColNumber) == kTotalsMarker) {
             data.totalInterest = QString::fromStdString(grid.TextMatrix(row, kColInterest));
-        } else if (const int number = QString::fromStdString(grid.TextMatrix(row, kColNumber)).toInt(); number > 0) {
-            if (!first) first = MonthAndYear(date, nearYear);
-            const auto balance = Amount(money, grid.TextMatrix(row, kColBalance));
-            if (!first || !balance) continue;
-            const int month = first->month - 1 + number - 1;
-            data.balances.push_back({number, first->year + static_cast<double>(month) / kMonthsPerYear, *balance});
-            lastBalance = *balance;
+        } else if (const auto point = payments.Read(grid, row)) {
+            data.balances.push_back(*point);
+            lastBalance = point->balance;
             lastDate = &date;
         }
     }
-    if (first && lastDate != nullptr) {
-        data.payoffDate = PaymentDate(*first, data.balances.back().payment, *lastDate, money.Locale());
+    if (payments.First() && lastDate != nullptr) {
+        data.payoffDate = PaymentDate(*payments.First(), data.balances.back().payment, *lastDate, money.Locale());
     }
     return data;
+}
+
+std::vector<LoanChartData::Balance> ReadBalances(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
+                                                 int nearYear) {
+    std::vector<LoanChartData::Balance> balances;
+    balances.reserve(static_cast<std::size_t>(grid.Rows()));  // more than enough: a row per payment, and totals
+    PaymentRows payments(money, nearYear);
+    for (int row = 1; row < grid.Rows(); ++row) {
+        if (const auto point = payments.Read(grid, row)) balances.push_back(*point);
+    }
+    return balances;
 }
 
 }  // namespace quillmere

@@ -9,6 +9,12 @@
 // yearly plot's title where it doesn't fit beside it, and the foot line
 // wraps and takes the height the longest of its texts needs. Down to
 // kMinimumCanvas no text leaves the canvas or covers another.
+//
+// A chart comparing the balances with and without extra payments
+// (LoanChartData::withoutExtras) names its two lines in a legend of the
+// balance plot, placed as the yearly one is, its entries on lines of their
+// own where they don't fit on one; both plots' time axes then run to the
+// later of the two payoffs, and the balance axis up to the larger balance.
 #pragma once
 
 #include <QFontMetricsF>
@@ -16,7 +22,6 @@
 #include <QSizeF>
 #include <QStringList>
 
-#include <array>
 #include <vector>
 
 #include "ui/chart/loan_chart_data.h"
@@ -48,16 +53,17 @@ struct PlotLayout {
 };
 
 struct LegendEntry {
-    QRectF swatch;
+    QRectF swatch;  // a colour square, or the strip a sample of a line is drawn across
     ChartLabel label;
 };
 
 struct ChartLayout {
     PlotLayout balances;
     PlotLayout years;
-    std::array<LegendEntry, 2> legend;  // interest, then principal
-    QRectF foot;                        // the foot line, as tall as its texts need
-    QRectF emptyFrame;                  // the frame an empty chart shows, its note centred in it
+    std::vector<LegendEntry> yearsLegend;     // interest, then principal
+    std::vector<LegendEntry> balancesLegend;  // with extras, then without; none for a single line
+    QRectF foot;                              // the foot line, as tall as its texts need
+    QRectF emptyFrame;                        // the frame an empty chart shows, its note centred in it
 
     // Every text's rectangle, and the legend's swatches.
     [[nodiscard]] std::vector<QRectF> TextRects() const;
@@ -71,6 +77,8 @@ inline constexpr char kBalancesTitle[] = "Balance after each payment";
 inline constexpr char kYearsTitle[] = "Paid each year";
 inline constexpr char kInterestLegend[] = "Interest";
 inline constexpr char kPrincipalLegend[] = "Principal";
+inline constexpr char kWithExtrasLegend[] = "Balance with extras";
+inline constexpr char kWithoutExtrasLegend[] = "Balance without extras";
 
 // Lays out `data` on a canvas of `size` drawn with `metrics`, amounts in
 // `money`'s text and years in its locale's digits; the foot line takes the

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "money/locale_money_formatter.h"
@@ -21,7 +22,25 @@ const QColor kBalanceColour(31, 91, 160);
 const QColor kInterestColour(192, 80, 77);
 const QColor kPrincipalColour(79, 129, 189);
 
+QPen WithExtrasPen() { return {kBalanceColour, 2}; }
+QPen WithoutExtrasPen() { return {LoanChartPlot::kWithoutExtrasColour, 2, Qt::DashLine}; }
+
+// The point of `points` (in order of time) whose date stands nearest `x` in
+// `plot`, the earlier of two as near; their end where there is none.
+auto NearestInTime(const std::vector<LoanChartData::Balance>& points, const PlotLayout& plot, double x) {
+    const auto after = std::lower_bound(points.begin(), points.end(), x,
+                                        [&plot](const auto& point, double at) { return plot.X(point.when) < at; });
+    if (after == points.begin()) return after;
+    const auto before = std::prev(after);
+    if (after == points.end() || x - plot.X(before->when) <= plot.X(after->when) - x) return before;
+    return after;
+}
+
 }  // namespace
+
+// Grey to stand back from the coloured line and bars, darker than the grid
+// lines (the palette's mid tone) so it can't be taken for one of them.
+const QColor LoanChartPlot::kWithoutExtrasColour(110, 110, 110);
 
 LoanChartPlot::LoanChartPlot(const LocaleMoneyFormatter& money, QWidget* parent) : QWidget(parent), money_(money) {
     setObjectName(QStringLiteral("loanChartPlot"));
@@ -69,12 +88,13 @@ void LoanChartPlot::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     PaintPlot(painter, layout.balances);
-    PaintBalances(painter, layout.balances);
+    PaintBalances(painter, layout.balances, data_.withoutExtras, WithoutExtrasPen());
+    PaintBalances(painter, layout.balances, data_.balances, WithExtrasPen());
     if (!data_.years.empty()) {
         PaintPlot(painter, layout.years);
         PaintYears(painter, layout.years);
-        PaintLegend(painter);
     }
+    PaintLegends(painter);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(layout.foot, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
                      hover_.isEmpty() ? data_.Summary(LoanChartData::Pieces::Isolated) : hover_);
@@ -103,7 +123,9 @@ void LoanChartPlot::PaintPlot(QPainter& painter, const PlotLayout& plot) const {
 // One stroke per pixel column from the lowest to the highest balance that
 // falls in it, joined column to column: the same picture as every point
 // would give, at a cost that depends on the width alone.
-void LoanChartPlot::PaintBalances(QPainter& painter, const PlotLayout& plot) const {
+void LoanChartPlot::PaintBalances(QPainter& painter, const PlotLayout& plot,
+                                  const std::vector<LoanChartData::Balance>& points, const QPen& pen) const {
+    if (points.empty()) return;
     QPainterPath line;
     int column = std::numeric_limits<int>::min();
     double low = 0;
@@ -118,7 +140,7 @@ void LoanChartPlot::PaintBalances(QPainter& painter, const PlotLayout& plot) con
         }
         line.lineTo(QPointF(column, plot.Y(low)));
     };
-    for (const auto& point : data_.balances) {
+    for (const auto& point : points) {
         const auto x = static_cast<int>(std::lround(plot.X(point.when)));
         if (x != column) {
             flush();
@@ -130,7 +152,7 @@ void LoanChartPlot::PaintBalances(QPainter& painter, const PlotLayout& plot) con
     }
     flush();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kBalanceColour, 2));
+    painter.setPen(pen);
     painter.drawPath(line);
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -147,22 +169,39 @@ void LoanChartPlot::PaintYears(QPainter& painter, const PlotLayout& plot) const 
     }
 }
 
-void LoanChartPlot::PaintLegend(QPainter& painter) const {
-    const auto& legend = Layout().legend;
-    painter.fillRect(legend[0].swatch, kInterestColour);
-    painter.fillRect(legend[1].swatch, kPrincipalColour);
+// The years' legend only where there are bars to name (a schedule with no
+// "Year Totals" row has none), the lines' only where there are two lines.
+void LoanChartPlot::PaintLegends(QPainter& painter) const {
+    const ChartLayout& layout = Layout();
+    const bool years = !data_.years.empty();
+    if (years) {
+        painter.fillRect(layout.yearsLegend[0].swatch, kInterestColour);
+        painter.fillRect(layout.yearsLegend[1].swatch, kPrincipalColour);
+    }
+    const auto& lines = layout.balancesLegend;
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        painter.setPen(k == 0 ? WithExtrasPen() : WithoutExtrasPen());
+        const QRectF& strip = lines[k].swatch;
+        painter.drawLine(QPointF(strip.left(), strip.center().y()), QPointF(strip.right(), strip.center().y()));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(palette().color(QPalette::WindowText));
-    for (const auto& entry : legend) painter.drawText(entry.label.rect, Qt::AlignCenter, entry.label.text);
+    for (const auto* legend : {&layout.yearsLegend, &layout.balancesLegend}) {
+        if (legend == &layout.yearsLegend && !years) continue;
+        for (const auto& entry : *legend) painter.drawText(entry.label.rect, Qt::AlignCenter, entry.label.text);
+    }
 }
 
-QString LoanChartPlot::PaymentText(const LoanChartData::Balance& point) const {
+QString LoanChartPlot::PaymentText(const LoanChartData::Balance& point, Line line) const {
     const int year = static_cast<int>(std::floor(point.when + 1e-9));
     const int month = static_cast<int>(std::lround((point.when - year) * 12)) + 1;
-    return QStringLiteral("Payment %1, %2: balance %3")
-        .arg(money_.Locale().toString(point.payment),
-             Isolated(money_.Locale().monthName(month, QLocale::ShortFormat) + QLatin1Char(' ') +
-                      quillmere::YearText(year, money_.Locale())),
-             Isolated(QString::fromStdString(money_.Format(point.balance))));
+    const QString text = line == Line::WithExtras ? QStringLiteral("Payment %1, %2: balance %3")
+                                                  : QStringLiteral("Payment %1, %2: balance %3 without extras");
+    return text.arg(money_.Locale().toString(point.payment),
+                    Isolated(money_.Locale().monthName(month, QLocale::ShortFormat) + QLatin1Char(' ') +
+                             quillmere::YearText(year, money_.Locale())),
+                    Isolated(QString::fromStdString(money_.Format(point.balance))));
 }
 
 QString LoanChartPlot::YearPaidText(const LoanChartData::YearPaid& paid) const {
@@ -182,18 +221,17 @@ QStringList LoanChartPlot::FootTexts() const {
         return a.interest + a.principal < b.interest + b.principal;
     });
     if (most != data_.years.end()) texts << YearPaidText(*most);
+    if (!data_.withoutExtras.empty()) {
+        texts << PaymentText(data_.withoutExtras.front(), Line::WithoutExtras)
+              << PaymentText(data_.withoutExtras.back(), Line::WithoutExtras);
+    }
     return texts;
 }
 
 QString LoanChartPlot::TextAt(const QPointF& point) const {
     if (data_.IsEmpty()) return {};
     const ChartLayout& layout = Layout();
-    if (const PlotLayout& plot = layout.balances; plot.pane.contains(point)) {
-        const auto nearest = std::min_element(data_.balances.begin(), data_.balances.end(), [&](auto& a, auto& b) {
-            return std::abs(plot.X(a.when) - point.x()) < std::abs(plot.X(b.when) - point.x());
-        });
-        return PaymentText(*nearest);
-    }
+    if (const PlotLayout& plot = layout.balances; plot.pane.contains(point)) return BalanceTextAt(point, plot);
     if (const PlotLayout& plot = layout.years; plot.pane.contains(point)) {
         const auto year = static_cast<int>(std::floor(
             plot.firstYear + (point.x() - plot.pane.left()) / plot.pane.width() * (plot.lastYear - plot.firstYear)));
@@ -202,6 +240,19 @@ QString LoanChartPlot::TextAt(const QPointF& point) const {
         if (paid != data_.years.end()) return YearPaidText(*paid);
     }
     return {};
+}
+
+// The balance of the payment nearest the pointer in time; where there are
+// two lines, that of the one whose point there stands nearer the pointer
+// (the line with extras where they meet).
+QString LoanChartPlot::BalanceTextAt(const QPointF& point, const PlotLayout& plot) const {
+    const auto with = NearestInTime(data_.balances, plot, point.x());
+    const auto without = NearestInTime(data_.withoutExtras, plot, point.x());
+    if (without == data_.withoutExtras.end()) return PaymentText(*with);
+    const auto distance = [&](const LoanChartData::Balance& balance) {
+        return std::hypot(plot.X(balance.when) - point.x(), plot.Y(balance.balance) - point.y());
+    };
+    return distance(*without) < distance(*with) ? PaymentText(*without, Line::WithoutExtras) : PaymentText(*with);
 }
 
 void LoanChartPlot::mouseMoveEvent(QMouseEvent* event) {

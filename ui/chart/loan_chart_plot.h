@@ -10,15 +10,22 @@
 // comes from LayOutChart(), worked out again only when the size, the font or
 // the data change.
 //
+// Where the data holds the balances without extra payments too, they are
+// drawn behind the others as a quieter dashed grey line, the legend names
+// both lines, and hovering near that line tells its balance ("Payment 300,
+// Oct 2032: balance $80,760.41 without extras").
+//
 // Drawn with QPainter (no chart library): the longest schedule's 9,999
-// balances are reduced to one vertical stroke per pixel column, so it draws
-// as quickly as a short one. A screen reader meets it as a chart named
-// "Loan chart" whose description is the summary.
+// balances (either line's) are reduced to one vertical stroke per pixel
+// column, so they draw as quickly as a short one. A screen reader meets it
+// as a chart named "Loan chart" whose description is the summary, with or
+// without the second line.
 #pragma once
 
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 #include "ui/chart/loan_chart_data.h"
 #include "ui/chart/loan_chart_layout.h"
@@ -31,6 +38,9 @@ class LoanChartPlot final : public QWidget {
     Q_OBJECT
 
 public:
+    // The colour of the line of balances without extras.
+    static const QColor kWithoutExtrasColour;
+
     // `money` must outlive the plot.
     LoanChartPlot(const LocaleMoneyFormatter& money, QWidget* parent);
 
@@ -53,14 +63,17 @@ protected:
 
 private:
     void PaintPlot(QPainter& painter, const PlotLayout& plot) const;
-    void PaintBalances(QPainter& painter, const PlotLayout& plot) const;
+    void PaintBalances(QPainter& painter, const PlotLayout& plot, const std::vector<LoanChartData::Balance>& points,
+                       const QPen& pen) const;
     void PaintYears(QPainter& painter, const PlotLayout& plot) const;
-    void PaintLegend(QPainter& painter) const;
-    [[nodiscard]] QString PaymentText(const LoanChartData::Balance& point) const;
+    void PaintLegends(QPainter& painter) const;
+    enum class Line { WithExtras, WithoutExtras };
+    [[nodiscard]] QString PaymentText(const LoanChartData::Balance& point, Line line = Line::WithExtras) const;
     [[nodiscard]] QString YearPaidText(const LoanChartData::YearPaid& paid) const;
     // Every text the foot line may show, for its height.
     [[nodiscard]] QStringList FootTexts() const;
     [[nodiscard]] QString TextAt(const QPointF& point) const;
+    [[nodiscard]] QString BalanceTextAt(const QPointF& point, const PlotLayout& plot) const;
 
     const LocaleMoneyFormatter& money_;
     LoanChartData data_;

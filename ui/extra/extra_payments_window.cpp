@@ -139,13 +139,12 @@ void ExtraPaymentsWindow::WaitForSchedule() {
 
 // The schedule without extras is the same for every plan: read once a loan.
 void ExtraPaymentsWindow::ReadBaseline() {
-    baseline_ = {};
+    baseline_.clear();
     if (!loan_) return;
     try {
         ScheduleGrid plain;
         if (FillExtraPaymentSchedule(*loan_, {}, plain, money_)) {
-            baseline_ =
-                ReadChartData(plain, money_, QString::fromStdString(money_.Format(loan_->payment)), loan_->first.year);
+            baseline_ = ReadBalances(plain, money_, loan_->first.year);
         }
     } catch (const std::invalid_argument&) {
         // A loan the calculation never hands out: there is no schedule to show.
@@ -177,6 +176,7 @@ void ExtraPaymentsWindow::ShowSchedule(const ExtraPaymentSummary& summary) {
     view_->FitColumns();
     LoanChartData data =
         ReadChartData(grid_, money_, QString::fromStdString(money_.Format(loan_->payment)), loan_->first.year);
+    data.withoutExtras = baseline_;
     chart_->Show(std::move(data));
     ShowSummary(ExtraSummaryText(summary, money_, LoanChartData::Pieces::Isolated), ExtraSummaryText(summary, money_));
 }

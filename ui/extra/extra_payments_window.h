@@ -21,6 +21,7 @@
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 #include "export/schedule_workbook.h"
 #include "schedule/amortization.h"
@@ -92,7 +93,7 @@ private:
     std::optional<ExtraPaymentPlan> plan_;  // of the schedule in the grid
     bool waiting_ = false;
     ScheduleGrid grid_;
-    LoanChartData baseline_;  // the loan without extras, read once a loan
+    std::vector<LoanChartData::Balance> baseline_;  // the balances without extras, read once a loan
 
     ExtraPlanForm* form_ = nullptr;
     QLabel* summary_ = nullptr;
