@@ -194,7 +194,8 @@ void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
 void ExtraPlanForm::Mark(QWidget& box, QLabel& message, const QString& text) {
     message.setText(text);
     message.setVisible(!text.isEmpty());
-    box.setAccessibleDescription(text);
+    // Told only when it changes: a screen reader hears every change.
+    if (box.accessibleDescription() != text) box.setAccessibleDescription(text);
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, text.isEmpty() ? QApplication::palette(&box).color(QPalette::Base) : kMarkedBase);
     box.setPalette(palette);

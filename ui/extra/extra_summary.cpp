@@ -53,7 +53,7 @@ QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFo
         lines << QStringLiteral("Payment after the last extra: %1.")
                      .arg(Money(money, *summary.paymentAfterLastExtra, pieces));
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines.join(pieces == Pieces::Isolated ? QStringLiteral("\n") : QStringLiteral(" "));
 }
 
 QString ExtraSummaryText(NoExtraSchedule reason) {

@@ -7,9 +7,9 @@
 //   Payment after the last extra: $1,480.55.     (lowering the payment only)
 //
 // Dates are the money locale's short dates with the year in full, amounts
-// its money text. Drawn, each date, count and amount is isolated (Unicode
-// FSI ... PDI), so a right-to-left one keeps its own order and its place in
-// the line; said by a screen reader, the text is plain.
+// its money text. Drawn, it has a line per fact, each date, count and amount
+// isolated (Unicode FSI ... PDI), so a right-to-left one keeps its own order
+// and its place in the line; said by a screen reader, it is one plain line.
 #pragma once
 
 #include <QString>
@@ -21,7 +21,7 @@ namespace quillmere {
 
 class LocaleMoneyFormatter;
 
-// The summary of a recalculated plan, one line per fact.
+// The summary of a recalculated plan.
 [[nodiscard]] QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money,
                                        LoanChartData::Pieces pieces = LoanChartData::Pieces::Plain);
 
