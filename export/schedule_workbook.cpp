@@ -209,14 +209,23 @@ void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const Ce
     const auto cell = [](const ScheduleRowValues* source, int col) {
         return source == nullptr ? nullptr : &source->cells[static_cast<std::size_t>(col)];
     };
+    const WorkbookExtras* extras = terms.extras ? &*terms.extras : nullptr;
     line("Principal", nullptr, terms.principal, formats.plain.money);
-    line("Months", cell(last, kColNumber), 0, nullptr);
+    if (extras != nullptr) {
+        line("Months", nullptr, extras->months, formats.plain.integer);
+    } else {
+        line("Months", cell(last, kColNumber), 0, nullptr);
+    }
     line("Annual rate", nullptr, terms.annualRatePercent / 100, formats.percent);
     line("First payment", cell(first, kColDate), 0, nullptr);
-    line("Monthly payment", cell(first, kColPayment), 0, nullptr);
+    if (extras != nullptr) {
+        line("Monthly payment", nullptr, extras->levelPayment, formats.plain.money);
+    } else {
+        line("Monthly payment", cell(first, kColPayment), 0, nullptr);
+    }
     line("Total interest", cell(totals, kColInterest), 0, nullptr);
     std::array<double, 2> planWidths{};
-    if (terms.plan) planWidths = WritePlanRows(sheet, row, *terms.plan, formats, money);
+    if (extras != nullptr) planWidths = WritePlanRows(sheet, row, extras->plan, formats, money);
     worksheet_set_column(sheet, 0, 0, std::max(kLabelWidth, planWidths[0] + kColumnPadding), nullptr);
     worksheet_set_column(sheet, 1, 1, std::max(kValueWidth, planWidths[1] + kColumnPadding), nullptr);
 }

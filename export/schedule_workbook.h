@@ -29,6 +29,15 @@
 
 namespace quillmere {
 
+// A schedule with extra payments: their plan, and what its rows no longer
+// show of the loan: the level payment (the first row's payment may carry an
+// extra) and the months (the extras may end it sooner).
+struct WorkbookExtras {
+    ExtraPaymentPlan plan;
+    double levelPayment = 0;
+    int months = 0;
+};
+
 // What the grid doesn't hold about the loan: the principal and annual rate
 // the schedule was calculated with, the first payment's full year and, for
 // a schedule with extra payments, their plan.
@@ -36,7 +45,7 @@ struct WorkbookLoan {
     double principal = 0;
     double annualRatePercent = 0;  // 6.5 for 6.5%
     int firstPaymentYear = 0;
-    std::optional<ExtraPaymentPlan> plan = std::nullopt;  // none for the main schedule
+    std::optional<WorkbookExtras> extras = std::nullopt;  // none for the main schedule
 };
 
 // Writes the workbook to `path` (straight into it: see SaveScheduleFile()

@@ -200,7 +200,11 @@ TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
     plan.oneTime = {{12, Currency::FromDouble(500)},
                     {12, Currency::FromDouble(9.75)},
                     {5, Currency::FromRaw(100'000'000'000'000'000)}};
-    const Workbook book = SaveAndRead(grid, money, {1000, 12, 2007, plan});
+    const Workbook book = SaveAndRead(grid, money, {1000, 12, 2007, WorkbookExtras{plan, 123.45, 7}});
+    // The loan's own payment and months, which a schedule with extras no
+    // longer shows in its first and last rows.
+    EXPECT_EQ(book.loan.cells.at("B2").value, "7");
+    EXPECT_EQ(book.loan.cells.at("B5").value, "123.45");
     const std::string moneyCode = FormatsFor(money).money;
     const auto shown = [&](int col, int row) {
         const auto cell = book.loan.cells.find(Ref(col, row));
@@ -236,7 +240,8 @@ TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
          {std::tuple{"de_DE", 12, "Dezember"}, std::tuple{"ar_EG", 5, "مايو"}, std::tuple{"en_US", 13, "-"}}) {
         plan.yearlyMonth = month;
         const LocaleMoneyFormatter local{QLocale(QString::fromLatin1(name))};
-        const Workbook other = SaveAndRead(CalculatedGrid(local, "1000", "3", "12"), local, {1000, 12, 2007, plan});
+        const Workbook other = SaveAndRead(CalculatedGrid(local, "1000", "3", "12"), local,
+                                           {1000, 12, 2007, WorkbookExtras{plan, 340.02, 3}});
         EXPECT_EQ(other.loan.cells.count("B11") == 0 ? "-" : other.loan.cells.at("B11").value, monthName) << name;
         EXPECT_EQ(other.loan.cells.at("B13").value, "None") << name;
     }

@@ -204,7 +204,9 @@ QString ExtraPaymentsWindow::SummaryText() const { return summary_->accessibleDe
 
 WorkbookLoan ExtraPaymentsWindow::FileLoan() const {
     if (!loan_) return {};
-    return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year, plan_};
+    std::optional<WorkbookExtras> extras;
+    if (plan_) extras = WorkbookExtras{*plan_, loan_->payment, RoundHalfEven(loan_->months)};
+    return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year, extras};
 }
 
 // Where no window manager hands the focus on, it would stay with the closed
