@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHeaderView>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
@@ -84,19 +83,10 @@ LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent) : QWidg
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     }
-    SizeToScreen();
+    // The preferred size where the screen has room, never below what keeps
+    // every label whole.
+    SizeToScreen(*this, kPreferredSize);
     Show({});
-}
-
-// The preferred size where the screen has room for it, and never below what
-// keeps the chart whole.
-void LoanChart::SizeToScreen() {
-    setMinimumSize(minimumSizeHint());
-    QSize size = kPreferredSize;
-    if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size().shrunkBy(WindowFrameMargins(*this)));
-    }
-    resize(size.expandedTo(minimumSize()));
 }
 
 void LoanChart::Show(LoanChartData data) {
@@ -123,12 +113,10 @@ void LoanChart::FitColumns() {
     }
 }
 
-// Where no window manager hands the focus on (a bare X server, some kiosk
-// sessions), it would stay with the closed window: the keys would reach no
-// window and a screen reader would fall silent.
+// The focus goes back to the window it was opened from.
 void LoanChart::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (isActiveWindow() && parentWidget() != nullptr) parentWidget()->activateWindow();
+    HandFocusToParent(*this);
 }
 
 const LoanChartData& LoanChart::Data() const { return plot_->Data(); }

@@ -47,7 +47,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SizeToScreen();
     void FitColumns();
 
     LoanChartPlot* plot_ = nullptr;

@@ -51,4 +51,17 @@ void CentreOnScreen(QWidget& window) {
     window.move(CentredCorner(screen->availableGeometry(), window.size().grownBy(frame)));
 }
 
+void SizeToScreen(QWidget& window, QSize preferred) {
+    window.setMinimumSize(window.minimumSizeHint());
+    QSize size = preferred;
+    if (const QScreen* shown = window.screen()) {
+        size = size.boundedTo(shown->availableGeometry().size().shrunkBy(WindowFrameMargins(window)));
+    }
+    window.resize(size.expandedTo(window.minimumSize()));
+}
+
+void HandFocusToParent(QWidget& window) {
+    if (window.isActiveWindow() && window.parentWidget() != nullptr) window.parentWidget()->activateWindow();
+}
+
 }  // namespace quillmere

@@ -27,6 +27,16 @@ namespace quillmere {
 // window is framed, a generous estimate before.
 [[nodiscard]] QMargins WindowFrameMargins(const QWidget& window);
 
+// Gives a resizable window `preferred` where its screen has room for it,
+// and never less than its minimum size hint, which becomes its minimum.
+void SizeToScreen(QWidget& window, QSize preferred);
+
+// For a window's closeEvent: where no window manager hands the focus on (a
+// bare X server, some kiosk sessions), it would stay with the closed window,
+// the keys would reach no window and a screen reader would fall silent; so
+// the window it was opened from is activated.
+void HandFocusToParent(QWidget& window);
+
 // Moves a window of fixed size onto the available area of its screen,
 // centred, or at its top left corner when it is larger than that area.
 void CentreOnScreen(QWidget& window);

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -61,7 +60,9 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(const LocaleMoneyFormatter& money, Plat
     pause_->setInterval(kPause);
     connect(pause_, &QTimer::timeout, this, &ExtraPaymentsWindow::Recalculate);
     connect(form_, &ExtraPlanForm::Edited, pause_, qOverload<>(&QTimer::start));
-    SizeToScreen();
+    // The preferred size where the screen has room, never below what keeps
+    // every label whole.
+    SizeToScreen(*this, kPreferredSize);
     ShowNothing(NoExtraSchedule::NoLoan);
 }
 
@@ -111,17 +112,6 @@ void ExtraPaymentsWindow::Build() {
     columns->addLayout(left, 0);
     columns->addWidget(right, 1);
     setTabOrder(summary_, view_);
-}
-
-// The preferred size where the screen has room for it, and never below what
-// keeps the plan and the chart whole.
-void ExtraPaymentsWindow::SizeToScreen() {
-    setMinimumSize(minimumSizeHint());
-    QSize size = kPreferredSize;
-    if (const QScreen* shown = screen()) {
-        size = size.boundedTo(shown->availableGeometry().size().shrunkBy(WindowFrameMargins(*this)));
-    }
-    resize(size.expandedTo(minimumSize()));
 }
 
 void ExtraPaymentsWindow::SetLoan(std::optional<LoanTerms> loan) {
@@ -209,12 +199,10 @@ WorkbookLoan ExtraPaymentsWindow::FileLoan() const {
     return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year, extras};
 }
 
-// Where no window manager hands the focus on, it would stay with the closed
-// window: the keys would reach no window and a screen reader would fall
-// silent.
+// The focus goes back to the window it was opened from.
 void ExtraPaymentsWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (isActiveWindow() && parentWidget() != nullptr) parentWidget()->activateWindow();
+    HandFocusToParent(*this);
 }
 
 }  // namespace quillmere

@@ -79,7 +79,6 @@ protected:
 
 private:
     void Build();
-    void SizeToScreen();
     void ShowNothing(NoExtraSchedule reason);
     void ShowSchedule(const ExtraPaymentSummary& summary);
     // The summary as drawn (its pieces isolated) and as said.
