@@ -155,6 +155,7 @@ def press(keysym):
 
 
 TAB, DOWN, PAGE_DOWN, END, ESCAPE, MENU = 0xff09, 0xff54, 0xff56, 0xff57, 0xff1b, 0xff67
+UP, RETURN = 0xff52, 0xff0d
 
 
 class Events:
@@ -240,6 +241,33 @@ class KeyboardMoves(unittest.TestCase):
             closed = events.after(lambda: press(ESCAPE))
             self.assertEqual([role for role, _ in focused(closed)], [pyatspi.ROLE_TABLE_CELL], closed)
             self.assertNotIn("window:activate", [kind for kind, *_ in opened + closed])
+        self.assertAlive()
+
+    def test_extra_payments_opens_by_its_title_and_announces_its_summary(self):
+        shown = []
+        listener = lambda e: shown.append((e.source.getRole(), e.source.name)) if e.detail1 == 1 else None
+        pyatspi.Registry.registerEventListener(listener, "object:state-changed:showing")
+        try:
+            with Events() as events:
+                self.tab_from_clear(1)
+                # The schedule menu's last entry.
+                opened = events.after(lambda: [press(key) for key in (MENU, UP, RETURN)], seconds=1.5)
+                self.assertIn((pyatspi.ROLE_FRAME, "Extra Payments"),
+                              [(role, name) for kind, role, name, _ in opened if kind == "window:activate"], opened)
+                monthly = find(self.app, "Extra each month", pyatspi.ROLE_TEXT)
+                self.assertIsNotNone(monthly)
+                del shown[:]
+                monthly.queryEditableText().setTextContents("100")
+                wait(1.0)
+                said = [name for role, name in shown if role == pyatspi.ROLE_NOTIFICATION]
+                self.assertEqual(len(said), 1, shown)
+                self.assertTrue(said[0].startswith("With extras: paid off on"), said)
+                summary = find(self.app, "Summary", pyatspi.ROLE_LABEL)
+                self.assertEqual(summary.description, said[0])
+                closed = events.after(lambda: press(ESCAPE))
+                self.assertIn("window:activate", [kind for kind, *_ in closed])
+        finally:
+            pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:showing")
         self.assertAlive()
 
     assertAlive = ScreenReader.assertAlive

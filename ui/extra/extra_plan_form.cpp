@@ -70,7 +70,8 @@ QLineEdit* ExtraPlanForm::AddAmountRow(int row, const char* name, const QString&
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
     grid->addWidget(message, row + 1, 0, 1, 2);
-    connect(box, &QLineEdit::textEdited, this, &ExtraPlanForm::Edited);
+    // Typed, pasted or set by an assistive tool: every change counts.
+    connect(box, &QLineEdit::textChanged, this, &ExtraPlanForm::Edited);
     return box;
 }
 
