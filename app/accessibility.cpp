@@ -13,9 +13,9 @@
 #include <QTimer>
 
 #include "ui/common/accessible_line_edit.h"
+#include "ui/common/result_announcer.h"
 #include "ui/grid/accessible_context_menu.h"
 #include "ui/grid/accessible_table.h"
-#include "ui/common/result_announcer.h"
 #include "ui/grid/schedule_grid_view.h"
 
 namespace quillmere {

@@ -3,10 +3,10 @@
 // its platform options (-platform, -display, ...) from it as usual.
 #include <QApplication>
 
+#include "app/accessibility.h"
 #include "app/default_platform_hooks.h"
 #include "app/loan_calculator_program.h"
 #include "ui/common/window_look.h"
-#include "app/accessibility.h"
 
 int main(int argc, char* argv[]) {
     // X11 where there is a display (XWayland included): the program's frameless

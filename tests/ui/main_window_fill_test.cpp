@@ -1,11 +1,11 @@
 // A long fill of the grid, and clicks that arrive between its rows: each is
 // injected from inside the window's event dispatch during the fill.
+#include "app/accessibility.h"
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/common/window_look.h"
-#include "app/accessibility.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -18,8 +18,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include "ui/main/month_calendar.h"
 #include "ui/grid/schedule_grid_view.h"
+#include "ui/main/month_calendar.h"
 
 #include <functional>
 #include <memory>

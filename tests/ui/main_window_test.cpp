@@ -2,18 +2,18 @@
 // the grid view and its copy for spreadsheets, the flashing prompt, the link
 // bar, and what a screen reader reads of it all.
 #include "ui/main/main_window.h"
+#include "app/accessibility.h"
 #include "autoresize/auto_resize.h"
 #include "autoresize/form_container.h"
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
+#include "ui/chart/loan_chart.h"
+#include "ui/chart/loan_chart_plot.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
-#include "app/accessibility.h"
-#include "ui/chart/loan_chart.h"
-#include "ui/chart/loan_chart_plot.h"
 #include "ui/grid/schedule_clipboard_text.h"
 
 #include <QAccessible>
@@ -34,8 +34,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
-#include "ui/main/month_calendar.h"
 #include "ui/grid/schedule_grid_view.h"
+#include "ui/main/month_calendar.h"
 
 #include <memory>
 #include <optional>

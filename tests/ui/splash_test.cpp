@@ -1,12 +1,12 @@
 // The splash window: its hand-over to the main window by ticks, keys and a
 // frame click, its link, the ticks carried over into the About box, and the
 // pictures at single and double density.
+#include "app/accessibility.h"
 #include "app/loan_calculator_program.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/common/link_label.h"
 #include "ui/common/window_look.h"
-#include "app/accessibility.h"
 #include "ui/splash/splash_form.h"
 
 #include <QAccessible>

@@ -14,8 +14,8 @@
 #include <array>
 
 #include "ui/common/link_label.h"
-#include "ui/main/month_calendar.h"
 #include "ui/grid/schedule_grid_view.h"
+#include "ui/main/month_calendar.h"
 
 // `window`'s control named `name`; the test stops when there is none.
 template <typename T = QWidget>

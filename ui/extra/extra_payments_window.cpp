@@ -114,9 +114,9 @@ void ExtraPaymentsWindow::Build() {
     setTabOrder(summary_, view_);
 }
 
-void ExtraPaymentsWindow::SetLoan(std::optional<LoanTerms> loan) {
+void ExtraPaymentsWindow::SetLoan(const std::optional<LoanTerms>& loan) {
     waiting_ = false;
-    loan_ = std::move(loan);
+    loan_ = loan;
     ReadBaseline();
     Recalculate();
 }

@@ -61,7 +61,7 @@ public:
     ExtraPaymentsWindow& operator=(const ExtraPaymentsWindow&) = delete;
 
     // The loan to run the plan against, or none; recalculates at once.
-    void SetLoan(std::optional<LoanTerms> loan);
+    void SetLoan(const std::optional<LoanTerms>& loan);
     // The main window is writing a schedule: the window waits for it.
     void WaitForSchedule();
     // Recalculates now, as the pause after a change does.
