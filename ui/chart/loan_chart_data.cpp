@@ -100,7 +100,9 @@ QString YearText(int year, const QLocale& locale) {
 }
 
 QString LoanChartData::Summary(Pieces pieces) const {
-    if (IsEmpty()) return QStringLiteral("No schedule yet: calculate a loan to see its chart.");
+    if (IsEmpty()) {
+        return emptyNote.isEmpty() ? QStringLiteral("No schedule yet: calculate a loan to see its chart.") : emptyNote;
+    }
     const auto piece = [pieces](const QString& text) { return pieces == Pieces::Isolated ? Isolated(text) : text; };
     return QStringLiteral("Monthly payment %1; total interest %2; paid off on %3")
         .arg(piece(payment), piece(totalInterest), piece(payoffDate));

@@ -44,6 +44,7 @@ struct LoanChartData {
     QString payment;        // the monthly payment, as the payment box shows it
     QString totalInterest;  // from the "Totals" row
     QString payoffDate;     // the last payment's date, in the locale's short form with the full year
+    QString emptyNote;      // what an empty chart says, when not that there is no schedule yet
 
     [[nodiscard]] bool IsEmpty() const { return balances.empty(); }
     // "Monthly payment $340.02; total interest $20.07; paid off on 1/15/2008",

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -31,6 +32,7 @@ namespace quillmere {
 namespace {
 
 constexpr QSize kPreferredSize(1040, 680);
+constexpr int kSummaryLines = 4;  // with and without extras, the saving, a lower payment
 
 // Qt gives a plain top-level widget the role of a filler; a screen reader
 // says "window" (and its title) only for a window.
@@ -98,19 +100,22 @@ void ExtraPaymentsWindow::Build() {
                     [this] { menu_->Print(); });
     chart_ = new LoanChartPlot(money_, this);
 
-    auto* left = new QVBoxLayout;
-    // The one-time table gives way first: the summary is always whole.
-    left->addWidget(form_, 1);
-    left->addWidget(summary_);
-    auto* right = new QSplitter(Qt::Vertical, this);
-    right->setChildrenCollapsible(false);
-    right->addWidget(view_);
-    right->addWidget(chart_);
-    right->setStretchFactor(0, 3);
-    right->setStretchFactor(1, 2);
+    // The summary stands above the schedule, across its width, so that a
+    // summary of another length never moves the boxes being typed into; it
+    // keeps room for its usual lines, so the grid seldom moves either.
+    summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * kSummaryLines);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setChildrenCollapsible(false);
+    split->addWidget(view_);
+    split->addWidget(chart_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    auto* right = new QVBoxLayout;
+    right->addWidget(summary_);
+    right->addWidget(split, 1);
     auto* columns = new QHBoxLayout(this);
-    columns->addLayout(left, 0);
-    columns->addWidget(right, 1);
+    columns->addWidget(form_, 0);
+    columns->addLayout(right, 1);
     setTabOrder(summary_, view_);
 }
 
@@ -150,6 +155,8 @@ void ExtraPaymentsWindow::Recalculate() {
     form_->ShowMessages(reading.messages);
     if (!reading.plan) return ShowNothing(NoExtraSchedule::PlanToMend);
     std::optional<ExtraPaymentSummary> summary;
+    // A new schedule keeps the rows in view that the user was looking at.
+    const int shownFrom = view_->verticalScrollBar()->value();
     model_->HoldBack(true);
     try {
         summary = FillExtraPaymentSchedule(*loan_, *reading.plan, grid_, money_);
@@ -160,6 +167,7 @@ void ExtraPaymentsWindow::Recalculate() {
     if (!summary) return ShowNothing(NoExtraSchedule::OutOfRange);
     plan_ = reading.plan;
     ShowSchedule(*summary);
+    view_->verticalScrollBar()->setValue(shownFrom);
 }
 
 void ExtraPaymentsWindow::ShowSchedule(const ExtraPaymentSummary& summary) {
@@ -176,7 +184,9 @@ void ExtraPaymentsWindow::ShowNothing(NoExtraSchedule reason) {
     plan_.reset();
     ResetGrid(grid_);
     view_->FitColumns();
-    chart_->Show({});
+    LoanChartData nothing;
+    nothing.emptyNote = ExtraSummaryText(reason);
+    chart_->Show(std::move(nothing));
     ShowSummary(ExtraSummaryText(reason), ExtraSummaryText(reason));
 }
 
@@ -195,7 +205,11 @@ QString ExtraPaymentsWindow::SummaryText() const { return summary_->accessibleDe
 WorkbookLoan ExtraPaymentsWindow::FileLoan() const {
     if (!loan_) return {};
     std::optional<WorkbookExtras> extras;
-    if (plan_) extras = WorkbookExtras{*plan_, loan_->payment, RoundHalfEven(loan_->months)};
+    if (plan_) {
+        // The payment as the payment box shows it, to the cent.
+        const auto shown = money_.Parse(money_.Format(loan_->payment));
+        extras = WorkbookExtras{*plan_, shown ? shown->ToDouble() : loan_->payment, RoundHalfEven(loan_->months)};
+    }
     return {loan_->principal, loan_->annualRate.ToDouble(), loan_->first.year, extras};
 }
 

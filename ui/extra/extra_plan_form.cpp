@@ -25,13 +25,16 @@ constexpr int kAmountColumn = 1;
 const QColor kMarkedBase(255, 228, 225);
 const QColor kMessageText(176, 0, 0);
 
+// A message's place keeps a line's height, empty or not, and never widens
+// the form: a message coming or going moves no box the user is typing into.
 QLabel* MessageLabel(QWidget* parent) {
     auto* message = new QLabel(parent);
     message->setWordWrap(true);
+    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    message->setMinimumHeight(message->fontMetrics().lineSpacing());
     QPalette palette = message->palette();
     palette.setColor(QPalette::WindowText, kMessageText);
     message->setPalette(palette);
-    message->hide();
     return message;
 }
 
@@ -187,14 +190,19 @@ void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
     Mark(*monthly_, *monthlyMessage_, monthly);
     Mark(*startPayment_, *startMessage_, start);
     Mark(*yearly_, *yearlyMessage_, yearly);
-    Mark(*oneTime_, *oneTimeMessage_, oneTime.join(QLatin1Char('\n')));
+    // The table's cells are tinted one by one; beside it, the first row's
+    // message and how many more there are, all of them in its description.
+    const QString all = oneTime.join(QLatin1Char(' '));
+    if (oneTime.size() > 1)
+        oneTime = QStringList{tr("%1 (and %n more)", nullptr, int(oneTime.size() - 1)).arg(oneTime[0])};
+    oneTimeMessage_->setText(oneTime.value(0));
+    if (oneTime_->accessibleDescription() != all) oneTime_->setAccessibleDescription(all);
 }
 
 // A marked box has a tinted background and says its message as its
 // description, so a screen reader tells it along with the box.
 void ExtraPlanForm::Mark(QWidget& box, QLabel& message, const QString& text) {
     message.setText(text);
-    message.setVisible(!text.isEmpty());
     // Told only when it changes: a screen reader hears every change.
     if (box.accessibleDescription() != text) box.setAccessibleDescription(text);
     QPalette palette = box.palette();
