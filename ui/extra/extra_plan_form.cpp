@@ -156,7 +156,10 @@ PlanTexts ExtraPlanForm::Texts() const {
 void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
     QString monthly, start, yearly;
     QStringList oneTime;
-    const QSignalBlocker quiet(oneTime_);  // marking a cell is no edit
+    // Marking a cell is no edit, and no one is told of it: not as
+    // itemChanged, nor the view, which would put a cell's stored text back
+    // into the editor the user is typing in. The table is repainted instead.
+    const QSignalBlocker quiet(oneTime_->model());
     for (int row = 0; row < oneTime_->rowCount(); ++row) {
         for (int column : {kPaymentColumn, kAmountColumn}) {
             if (QTableWidgetItem* item = oneTime_->item(row, column)) item->setData(Qt::BackgroundRole, QVariant());
@@ -186,6 +189,7 @@ void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
     Mark(*monthly_, *monthlyMessage_, monthly);
     Mark(*startPayment_, *startMessage_, start);
     Mark(*yearly_, *yearlyMessage_, yearly);
+    oneTime_->viewport()->update();
     Mark(*oneTime_, *oneTimeMessage_, oneTime.join(QLatin1Char('\n')));
 }
 

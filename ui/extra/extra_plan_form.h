@@ -40,7 +40,7 @@ public:
 
     [[nodiscard]] PlanTexts Texts() const;
     // Marks the boxes `messages` name and shows each message beside its box;
-    // every other box is unmarked.
+    // every other box is unmarked. A cell being typed into keeps what is typed.
     void ShowMessages(const std::vector<PlanMessage>& messages);
 
     // A new one-time row, its payment cell being edited.
