@@ -42,6 +42,25 @@ std::string CellText(const QTableWidget& table, int row, int column) {
     return item == nullptr ? std::string() : item->text().toStdString();
 }
 
+// The one-time table. Tab, while a cell is edited, goes on to edit the next
+// cell (Shift+Tab the one before), as a spreadsheet's does; past the last
+// cell it leaves the table, as Tab does from any box, where the view would
+// wrap around to the first cell and never let the keyboard out.
+class OneTimeTable final : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+        const bool leaving =
+            (forward && currentRow() == rowCount() - 1 && currentColumn() == columnCount() - 1) ||
+            (hint == QAbstractItemDelegate::EditPreviousItem && currentRow() == 0 && currentColumn() == 0);
+        QTableWidget::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
+        if (leaving) focusNextPrevChild(forward);
+    }
+};
+
 }  // namespace
 
 ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(parent) {
@@ -91,7 +110,7 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
 void ExtraPlanForm::BuildOneTimeTable() {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* caption = new QLabel(QStringLiteral("One-time extra payments"), this);
-    oneTime_ = new QTableWidget(0, 2, this);
+    oneTime_ = new OneTimeTable(0, 2, this);
     oneTime_->setObjectName(QStringLiteral("tblOneTime"));
     oneTime_->setAccessibleName(QStringLiteral("One-time extra payments"));
     oneTime_->setHorizontalHeaderLabels({QStringLiteral("Payment"), QStringLiteral("Amount")});

@@ -12,7 +12,8 @@
 // same payment. The form only holds texts: PlanTexts() hands them to the
 // plan reader, and ShowMessages() puts what it answers next to the boxes,
 // which it marks (their description then says the message too). Any change
-// to a box, the table or the choice is told by Edited().
+// to a box, the table or the choice is told by Edited(). While a one-time
+// cell is edited, Tab edits the next cell and, past the last, leaves the table.
 #pragma once
 
 #include <QWidget>
