@@ -9,7 +9,7 @@
 //
 // Each box is labelled and named for a screen reader by its label; the month
 // list holds the locale's month names. Several one-time rows may name the
-// same payment. The form only holds texts: PlanTexts() hands them to the
+// same payment. The form only holds texts: Texts() hands them to the
 // plan reader, and ShowMessages() puts what it answers next to the boxes,
 // which it marks (their description then says the message too). Any change
 // to a box, the table or the choice is told by Edited(). While a one-time
