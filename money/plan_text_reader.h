@@ -9,9 +9,9 @@
 //  - a plain number with a period ("1234.56" in any locale);
 // and is then held to the currency's decimals, a half going away from zero,
 // as the money text would show it. Money text is read exactly; a number is
-// read through a double, exact to the cent below about 90 trillion. An empty box is no extra. A payment
-// number is a whole number in the locale or in plain digits, from 1 to the
-// loan's last payment.
+// read through a double, exact to the cent below about 90 trillion. An empty
+// box is no extra. A payment number is a whole number in the locale or in
+// plain digits, from 1 to the loan's last payment.
 //
 // A text that can't be read gets a message to show next to its box instead
 // of a value: not an amount, a negative amount, an amount beyond the largest
@@ -81,8 +81,9 @@ public:
     [[nodiscard]] BoxReading<int> PaymentNumber(std::string_view text, int lastPayment) const;
 
     // Every box of the plan; `yearlyMonth` must be 1 to 12 (else
-    // std::invalid_argument), as it comes from a list. A one-time row with both boxes empty is a row
-    // just added and not yet filled in: it is left out, without a message.
+    // std::invalid_argument), as it comes from a list. A one-time row with
+    // both boxes empty is a row just added and not yet filled in: it is left
+    // out, without a message.
     [[nodiscard]] PlanReading Plan(const PlanTexts& texts, int lastPayment) const;
 
 private:

@@ -223,6 +223,59 @@ private slots:
         QCOMPARE(LastPayment(extras.Grid()), 9999);
     }
 
+    // A recalculation that comes while a one-time cell is being typed into
+    // (the pause of an earlier change passing) marks the cells but leaves
+    // what is typed in the cell's editor, fresh row or marked one.
+    void keepsWhatIsTypedIntoACellDuringARecalculation() {
+        Calculate("1000", "3", "12");
+        ExtraPaymentsWindow& extras = *OpenWithCtrlE();
+        auto* table = Control<QTableWidget>(extras, "tblOneTime");
+        QTest::mouseClick(Control<QPushButton>(extras, "cmdAddOneTime"), Qt::LeftButton);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor != nullptr);
+        QTest::keyClicks(editor, "2");
+        extras.Recalculate();
+        QCOMPARE(editor->text(), QStringLiteral("2"));
+
+        QTest::keyClick(editor, Qt::Key_Return);
+        table->item(0, 1)->setText(QStringLiteral("x"));
+        extras.Recalculate();
+        const QColor marked = table->item(0, 1)->background().color();
+        table->setCurrentCell(0, 1);
+        table->editItem(table->item(0, 1));
+        editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, "50");
+        table->item(0, 0)->setText(QStringLiteral("3"));
+        extras.Recalculate();
+        QCOMPARE(editor->text(), QStringLiteral("50"));
+        QCOMPARE(table->item(0, 1)->background().color(), marked);
+        QCOMPARE(LastPayment(extras.Grid()), 0);  // the committed "x" still can't be read
+    }
+
+    // Tab from a one-time cell being edited edits the next cell, and from
+    // the last one leaves the table for the buttons; Shift+Tab goes back.
+    void tabLeavesTheOneTimeTableAfterItsLastCell() {
+        Calculate("1000", "3", "12");
+        ExtraPaymentsWindow& extras = *OpenWithCtrlE();
+        auto* table = Control<QTableWidget>(extras, "tblOneTime");
+        QTest::mouseClick(Control<QPushButton>(extras, "cmdAddOneTime"), Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(table->currentColumn(), 1);
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(extras, "cmdAddOneTime"));
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("2"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("5"));
+
+        table->setCurrentCell(0, 0);
+        table->editItem(table->item(0, 0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), Control<QComboBox>(extras, "cboYearlyMonth"));
+    }
+
     // The same menu as the main grid, with Print; the save suggests its own
     // name and its workbook is written.
     void gridMenuCopiesSavesAndPrints() {

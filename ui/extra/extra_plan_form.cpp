@@ -45,6 +45,25 @@ std::string CellText(const QTableWidget& table, int row, int column) {
     return item == nullptr ? std::string() : item->text().toStdString();
 }
 
+// The one-time table. Tab, while a cell is edited, goes on to edit the next
+// cell (Shift+Tab the one before), as a spreadsheet's does; past the last
+// cell it leaves the table, as Tab does from any box, where the view would
+// wrap around to the first cell and never let the keyboard out.
+class OneTimeTable final : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+        const bool leaving =
+            (forward && currentRow() == rowCount() - 1 && currentColumn() == columnCount() - 1) ||
+            (hint == QAbstractItemDelegate::EditPreviousItem && currentRow() == 0 && currentColumn() == 0);
+        QTableWidget::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
+        if (leaving) focusNextPrevChild(forward);
+    }
+};
+
 }  // namespace
 
 ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(parent) {
@@ -95,7 +114,7 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
 void ExtraPlanForm::BuildOneTimeTable() {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* caption = new QLabel(QStringLiteral("One-time extra payments"), this);
-    oneTime_ = new QTableWidget(0, 2, this);
+    oneTime_ = new OneTimeTable(0, 2, this);
     oneTime_->setObjectName(QStringLiteral("tblOneTime"));
     oneTime_->setAccessibleName(QStringLiteral("One-time extra payments"));
     oneTime_->setHorizontalHeaderLabels({QStringLiteral("Payment"), QStringLiteral("Amount")});
@@ -159,13 +178,7 @@ PlanTexts ExtraPlanForm::Texts() const {
 
 void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
     QString monthly, start, yearly;
-    QStringList oneTime;
-    const QSignalBlocker quiet(oneTime_);  // marking a cell is no edit
-    for (int row = 0; row < oneTime_->rowCount(); ++row) {
-        for (int column : {kPaymentColumn, kAmountColumn}) {
-            if (QTableWidgetItem* item = oneTime_->item(row, column)) item->setData(Qt::BackgroundRole, QVariant());
-        }
-    }
+    std::vector<PlanMessage> oneTime;
     for (const PlanMessage& message : messages) {
         const QString text = FromUtf8(message.text);
         switch (message.box) {
@@ -179,23 +192,45 @@ void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
                 yearly = text;
                 break;
             case PlanBox::OneTimePayment:
-            case PlanBox::OneTimeAmount: {
-                const int column = message.box == PlanBox::OneTimePayment ? kPaymentColumn : kAmountColumn;
-                if (QTableWidgetItem* item = oneTime_->item(message.row, column)) item->setBackground(kMarkedBase);
-                oneTime << QStringLiteral("Row %1: %2").arg(message.row + 1).arg(text);
+            case PlanBox::OneTimeAmount:
+                oneTime.push_back(message);
                 break;
-            }
         }
     }
     Mark(*monthly_, *monthlyMessage_, monthly);
     Mark(*startPayment_, *startMessage_, start);
     Mark(*yearly_, *yearlyMessage_, yearly);
-    // The table's cells are tinted one by one; beside it, the first row's
-    // message and how many more there are, all of them in its description.
-    const QString all = oneTime.join(QLatin1Char(' '));
-    if (oneTime.size() > 1)
-        oneTime = QStringList{tr("%1 (and %n more)", nullptr, int(oneTime.size() - 1)).arg(oneTime[0])};
-    oneTimeMessage_->setText(oneTime.value(0));
+    MarkOneTime(oneTime);
+}
+
+// The table's cells are tinted one by one; beside it stand the first row's
+// message and how many more there are, all of them in its description.
+void ExtraPlanForm::MarkOneTime(const std::vector<PlanMessage>& messages) {
+    {
+        // Marking a cell is no edit, and no one is told of it: not as
+        // itemChanged, nor the view, which would put a cell's stored text
+        // back into the editor the user is typing in. The table is
+        // repainted instead.
+        const QSignalBlocker quiet(oneTime_->model());
+        for (int row = 0; row < oneTime_->rowCount(); ++row) {
+            for (int column : {kPaymentColumn, kAmountColumn}) {
+                if (QTableWidgetItem* item = oneTime_->item(row, column)) item->setData(Qt::BackgroundRole, QVariant());
+            }
+        }
+        for (const PlanMessage& message : messages) {
+            const int column = message.box == PlanBox::OneTimePayment ? kPaymentColumn : kAmountColumn;
+            if (QTableWidgetItem* item = oneTime_->item(message.row, column)) item->setBackground(kMarkedBase);
+        }
+    }
+    oneTime_->viewport()->update();
+    QStringList texts;
+    for (const PlanMessage& message : messages) {
+        texts << QStringLiteral("Row %1: %2").arg(message.row + 1).arg(FromUtf8(message.text));
+    }
+    QString shown = texts.value(0);
+    if (texts.size() > 1) shown = tr("%1 (and %n more)", nullptr, int(texts.size() - 1)).arg(shown);
+    oneTimeMessage_->setText(shown);
+    const QString all = texts.join(QLatin1Char(' '));
     if (oneTime_->accessibleDescription() != all) oneTime_->setAccessibleDescription(all);
 }
 

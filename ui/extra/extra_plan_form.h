@@ -9,10 +9,11 @@
 //
 // Each box is labelled and named for a screen reader by its label; the month
 // list holds the locale's month names. Several one-time rows may name the
-// same payment. The form only holds texts: PlanTexts() hands them to the
+// same payment. The form only holds texts: Texts() hands them to the
 // plan reader, and ShowMessages() puts what it answers next to the boxes,
 // which it marks (their description then says the message too). Any change
-// to a box, the table or the choice is told by Edited().
+// to a box, the table or the choice is told by Edited(). While a one-time
+// cell is edited, Tab edits the next cell and, past the last, leaves the table.
 #pragma once
 
 #include <QWidget>
@@ -40,7 +41,7 @@ public:
 
     [[nodiscard]] PlanTexts Texts() const;
     // Marks the boxes `messages` name and shows each message beside its box;
-    // every other box is unmarked.
+    // every other box is unmarked. A cell being typed into keeps what is typed.
     void ShowMessages(const std::vector<PlanMessage>& messages);
 
     // A new one-time row, its payment cell being edited.
@@ -57,6 +58,7 @@ private:
     void BuildOneTimeTable();
     void BuildMode();
     static void Mark(QWidget& box, QLabel& message, const QString& text);
+    void MarkOneTime(const std::vector<PlanMessage>& messages);
 
     QLineEdit* monthly_ = nullptr;
     QLineEdit* startPayment_ = nullptr;
