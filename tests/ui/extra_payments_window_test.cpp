@@ -106,6 +106,7 @@ private slots:
         ExtraPaymentsWindow* extras = OpenWithCtrlE();
         QVERIFY(extras != nullptr);
         QCOMPARE(extras->windowTitle(), QStringLiteral("Extra Payments"));
+        QCOMPARE(Box(*extras, "txtExtraMonthly")->accessibleName(), QStringLiteral("Extra each month"));
         QCOMPARE(extras->parentWidget(), w_.get());
         QVERIFY(extras->isVisible());
         Control<QAction>(*w_, "actExtra")->trigger();
@@ -193,6 +194,12 @@ private slots:
         Calculate("250000", "360", "6.5");
         QVERIFY(LastPayment(extras.Grid()) < 360);
         QCOMPARE(Cell(extras.Grid(), 1, kColNotes), "$400.00");
+        // Closed, it waits to be shown before it works the new loan out.
+        extras.close();
+        Calculate("1000", "3", "12");
+        QCOMPARE(LastPayment(extras.Grid()), 0);  // not written while closed
+        Control<QAction>(*w_, "actExtra")->trigger();
+        QCOMPARE(LastPayment(extras.Grid()), 2);
         QTest::mouseClick(c_->cmdClear, Qt::LeftButton);
         QCOMPARE(LastPayment(extras.Grid()), 0);
         QCOMPARE(extras.SummaryText(), quillmere::ExtraSummaryText(quillmere::NoExtraSchedule::NoLoan));

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "money/locale_money_formatter.h"
@@ -71,7 +72,9 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(const LocaleMoneyFormatter& money, Plat
 ExtraPaymentsWindow::~ExtraPaymentsWindow() {
     // The model stops observing the grid before the grid goes.
     delete view_;
+    view_ = nullptr;
     delete model_;
+    model_ = nullptr;
 }
 
 void ExtraPaymentsWindow::Build() {
@@ -121,8 +124,11 @@ void ExtraPaymentsWindow::Build() {
 
 void ExtraPaymentsWindow::SetLoan(const std::optional<LoanTerms>& loan) {
     waiting_ = false;
-    loan_ = loan;
-    ReadBaseline();
+    // Only a loan the calculation hands out can be run; any other is none.
+    const bool runnable = loan && std::isfinite(loan->months) && loan->months >= 1 && loan->months <= kMonthsCeiling;
+    loan_ = runnable ? loan : std::nullopt;
+    baseline_.clear();
+    baselineRead_ = false;
     Recalculate();
 }
 
@@ -134,6 +140,7 @@ void ExtraPaymentsWindow::WaitForSchedule() {
 
 // The schedule without extras is the same for every plan: read once a loan.
 void ExtraPaymentsWindow::ReadBaseline() {
+    baselineRead_ = true;
     baseline_.clear();
     if (!loan_) return;
     try {
@@ -146,28 +153,51 @@ void ExtraPaymentsWindow::ReadBaseline() {
     }
 }
 
+// A closed window is brought up to date when it is shown again: the main
+// window's every Calculate would otherwise write schedules no one sees.
 void ExtraPaymentsWindow::Recalculate() {
     pause_->stop();
     if (waiting_) return;
-    if (!loan_) return ShowNothing(NoExtraSchedule::NoLoan);
-    const int lastPayment = std::clamp(RoundHalfEven(loan_->months), 1, static_cast<int>(kMonthsCeiling));
+    stale_ = !isVisible();
+    if (stale_) return;
+    if (!loan_) {
+        form_->ShowMessages({});  // a payment number can't be checked without a loan
+        return ShowNothing(NoExtraSchedule::NoLoan);
+    }
+    if (!baselineRead_) ReadBaseline();
+    const int lastPayment = RoundHalfEven(loan_->months);
     const PlanReading reading = PlanTextReader(money_.Locale()).Plan(form_->Texts(), lastPayment);
     form_->ShowMessages(reading.messages);
     if (!reading.plan) return ShowNothing(NoExtraSchedule::PlanToMend);
-    std::optional<ExtraPaymentSummary> summary;
     // A new schedule keeps the rows in view that the user was looking at.
     const int shownFrom = view_->verticalScrollBar()->value();
-    model_->HoldBack(true);
-    try {
-        summary = FillExtraPaymentSchedule(*loan_, *reading.plan, grid_, money_);
-    } catch (const std::invalid_argument&) {
-        ResetGrid(grid_);
-    }
-    model_->HoldBack(false);
+    const std::optional<ExtraPaymentSummary> summary = FillGrid(*reading.plan);
     if (!summary) return ShowNothing(NoExtraSchedule::OutOfRange);
     plan_ = reading.plan;
     ShowSchedule(*summary);
     view_->verticalScrollBar()->setValue(shownFrom);
+}
+
+// The rows reach the view at once when the grid is full.
+std::optional<ExtraPaymentSummary> ExtraPaymentsWindow::FillGrid(const ExtraPaymentPlan& plan) {
+    struct HeldBack {
+        explicit HeldBack(ScheduleTableModel& model) : model(model) { model.HoldBack(true); }
+        ~HeldBack() { model.HoldBack(false); }
+        HeldBack(const HeldBack&) = delete;
+        HeldBack& operator=(const HeldBack&) = delete;
+        ScheduleTableModel& model;
+    } held(*model_);
+    try {
+        return FillExtraPaymentSchedule(*loan_, plan, grid_, money_);
+    } catch (const std::invalid_argument&) {
+        ResetGrid(grid_);  // a loan the calculation never hands out
+        return std::nullopt;
+    }
+}
+
+void ExtraPaymentsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) Recalculate();
 }
 
 void ExtraPaymentsWindow::ShowSchedule(const ExtraPaymentSummary& summary) {

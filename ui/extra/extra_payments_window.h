@@ -64,7 +64,8 @@ public:
     void SetLoan(const std::optional<LoanTerms>& loan);
     // The main window is writing a schedule: the window waits for it.
     void WaitForSchedule();
-    // Recalculates now, as the pause after a change does.
+    // Recalculates now, as the pause after a change does; a closed window
+    // waits until it is shown again.
     void Recalculate();
 
     [[nodiscard]] const ScheduleGrid& Grid() const { return grid_; }
@@ -75,6 +76,7 @@ public:
     [[nodiscard]] LoanChartPlot& Chart() const { return *chart_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -84,6 +86,7 @@ private:
     // The summary as drawn (its pieces isolated) and as said.
     void ShowSummary(const QString& drawn, const QString& said);
     void ReadBaseline();
+    std::optional<ExtraPaymentSummary> FillGrid(const ExtraPaymentPlan& plan);
     [[nodiscard]] WorkbookLoan FileLoan() const;
 
     const LocaleMoneyFormatter& money_;
@@ -91,6 +94,8 @@ private:
     std::optional<LoanTerms> loan_;
     std::optional<ExtraPaymentPlan> plan_;  // of the schedule in the grid
     bool waiting_ = false;
+    bool stale_ = false;         // hidden when there was something to recalculate
+    bool baselineRead_ = false;  // baseline_ is the loan's
     ScheduleGrid grid_;
     std::vector<LoanChartData::Balance> baseline_;  // the balances without extras, read once a loan
 

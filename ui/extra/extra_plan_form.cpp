@@ -70,10 +70,10 @@ ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("extraPlan"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    monthly_ = AddAmountRow(0, "txtExtraMonthly", QStringLiteral("Extra each month"), monthlyMessage_);
-    startPayment_ = AddAmountRow(2, "txtStartPayment", QStringLiteral("Starting with payment"), startMessage_);
+    monthly_ = AddAmountRow(0, "txtExtraMonthly", QStringLiteral("&Extra each month"), monthlyMessage_);
+    startPayment_ = AddAmountRow(2, "txtStartPayment", QStringLiteral("&Starting with payment"), startMessage_);
     startPayment_->setText(QStringLiteral("1"));
-    yearly_ = AddAmountRow(4, "txtExtraYearly", QStringLiteral("Extra each year"), yearlyMessage_);
+    yearly_ = AddAmountRow(4, "txtExtraYearly", QStringLiteral("Extra each &year"), yearlyMessage_);
     BuildYearlyMonth(locale);
     BuildOneTimeTable();
     BuildMode();
@@ -85,7 +85,7 @@ QLineEdit* ExtraPlanForm::AddAmountRow(int row, const char* name, const QString&
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(label);
+    box->setAccessibleName(QString(label).remove(QLatin1Char('&')));  // without its mnemonic
     auto* caption = new QLabel(label, this);
     caption->setBuddy(box);
     message = MessageLabel(this);
@@ -104,7 +104,7 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
     yearlyMonth_->setAccessibleName(QStringLiteral("In month"));
     for (int month = 1; month <= 12; ++month) yearlyMonth_->addItem(locale.standaloneMonthName(month), month);
     yearlyMonth_->setCurrentIndex(11);
-    auto* caption = new QLabel(QStringLiteral("In month"), this);
+    auto* caption = new QLabel(QStringLiteral("In &month"), this);
     caption->setBuddy(yearlyMonth_);
     grid->addWidget(caption, 6, 0);
     grid->addWidget(yearlyMonth_, 6, 1);
@@ -113,7 +113,7 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
 
 void ExtraPlanForm::BuildOneTimeTable() {
     auto* grid = static_cast<QGridLayout*>(layout());
-    auto* caption = new QLabel(QStringLiteral("One-time extra payments"), this);
+    auto* caption = new QLabel(QStringLiteral("&One-time extra payments"), this);
     oneTime_ = new OneTimeTable(0, 2, this);
     oneTime_->setObjectName(QStringLiteral("tblOneTime"));
     oneTime_->setAccessibleName(QStringLiteral("One-time extra payments"));
@@ -124,10 +124,10 @@ void ExtraPlanForm::BuildOneTimeTable() {
     caption->setBuddy(oneTime_);
     connect(oneTime_, &QTableWidget::itemChanged, this, &ExtraPlanForm::Edited);
 
-    add_ = new QPushButton(QStringLiteral("Add"), this);
+    add_ = new QPushButton(QStringLiteral("&Add"), this);
     add_->setObjectName(QStringLiteral("cmdAddOneTime"));
     add_->setAccessibleDescription(QStringLiteral("Adds a one-time extra payment"));
-    remove_ = new QPushButton(QStringLiteral("Remove"), this);
+    remove_ = new QPushButton(QStringLiteral("&Remove"), this);
     remove_->setObjectName(QStringLiteral("cmdRemoveOneTime"));
     remove_->setAccessibleDescription(QStringLiteral("Removes the selected one-time extra payments"));
     connect(add_, &QPushButton::clicked, this, &ExtraPlanForm::AddOneTime);
@@ -146,10 +146,10 @@ void ExtraPlanForm::BuildOneTimeTable() {
 
 void ExtraPlanForm::BuildMode() {
     auto* box = new QGroupBox(QStringLiteral("What the extra does"), this);
-    auto* sooner = new QRadioButton(QStringLiteral("Pay off sooner"), box);
+    auto* sooner = new QRadioButton(QStringLiteral("&Pay off sooner"), box);
     sooner->setObjectName(QStringLiteral("optPayOffSooner"));
     sooner->setChecked(true);
-    auto* lower = new QRadioButton(QStringLiteral("Lower my payment"), box);
+    auto* lower = new QRadioButton(QStringLiteral("&Lower my payment"), box);
     lower->setObjectName(QStringLiteral("optLowerPayment"));
     mode_ = new QButtonGroup(this);
     mode_->addButton(sooner, static_cast<int>(ExtraMode::PayOffSooner));

@@ -152,6 +152,9 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const LocaleMoneyFormatte
 }
 
 frmMain::~frmMain() {
+    // The tool windows go while the money formatter they show with is here.
+    delete extras_;
+    delete chart_;
     // The model stops observing the grid before the grid goes.
     delete gridOne;
     delete gridModel_;
