@@ -33,7 +33,7 @@ namespace quillmere {
 namespace {
 
 constexpr QSize kPreferredSize(1040, 680);
-constexpr int kSummaryLines = 4;  // with and without extras, the saving, a lower payment
+constexpr int kSummaryLines = 3;  // with and without extras, the saving
 
 // Qt gives a plain top-level widget the role of a filler; a screen reader
 // says "window" (and its title) only for a window.
@@ -108,9 +108,12 @@ void ExtraPaymentsWindow::Build() {
     // keeps room for its usual lines, so the grid seldom moves either.
     summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * kSummaryLines);
     auto* split = new QSplitter(Qt::Vertical, this);
-    split->setChildrenCollapsible(false);
     split->addWidget(view_);
     split->addWidget(chart_);
+    // On a small screen the chart's least height leaves the grid a few rows:
+    // dragging the divider down folds the chart away.
+    split->setCollapsible(0, false);
+    split->setCollapsible(1, true);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     auto* right = new QVBoxLayout;
