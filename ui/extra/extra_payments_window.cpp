@@ -217,10 +217,11 @@ void ExtraPaymentsWindow::ShowNothing(NoExtraSchedule reason) {
     plan_.reset();
     ResetGrid(grid_);
     view_->FitColumns();
+    const QString why = ExtraSummaryText(reason);
     LoanChartData nothing;
-    nothing.emptyNote = ExtraSummaryText(reason);
+    nothing.emptyNote = why;
     chart_->Show(std::move(nothing));
-    ShowSummary(ExtraSummaryText(reason), ExtraSummaryText(reason));
+    ShowSummary(why, why);
 }
 
 void ExtraPaymentsWindow::ShowSummary(const QString& drawn, const QString& said) {

@@ -70,10 +70,10 @@ ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("extraPlan"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    monthly_ = AddAmountRow(0, "txtExtraMonthly", QStringLiteral("&Extra each month"), monthlyMessage_);
-    startPayment_ = AddAmountRow(2, "txtStartPayment", QStringLiteral("&Starting with payment"), startMessage_);
+    monthly_ = AddBoxRow(0, "txtExtraMonthly", QStringLiteral("&Extra each month"), monthlyMessage_);
+    startPayment_ = AddBoxRow(2, "txtStartPayment", QStringLiteral("&Starting with payment"), startMessage_);
     startPayment_->setText(QStringLiteral("1"));
-    yearly_ = AddAmountRow(4, "txtExtraYearly", QStringLiteral("Extra each &year"), yearlyMessage_);
+    yearly_ = AddBoxRow(4, "txtExtraYearly", QStringLiteral("Extra each &year"), yearlyMessage_);
     BuildYearlyMonth(locale);
     BuildOneTimeTable();
     BuildMode();
@@ -81,7 +81,7 @@ ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(p
 }
 
 // A labelled box at `row` of the grid, its message on the row below.
-QLineEdit* ExtraPlanForm::AddAmountRow(int row, const char* name, const QString& label, QLabel*& message) {
+QLineEdit* ExtraPlanForm::AddBoxRow(int row, const char* name, const QString& label, QLabel*& message) {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));

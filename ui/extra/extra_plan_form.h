@@ -53,7 +53,7 @@ signals:
     void Edited();
 
 private:
-    QLineEdit* AddAmountRow(int row, const char* name, const QString& label, QLabel*& message);
+    QLineEdit* AddBoxRow(int row, const char* name, const QString& label, QLabel*& message);
     void BuildYearlyMonth(const QLocale& locale);
     void BuildOneTimeTable();
     void BuildMode();

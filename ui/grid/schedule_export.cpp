@@ -31,12 +31,12 @@ ScheduleFileType FileTypeOfFilter(const QString& filter) {
     return ScheduleFileType::Workbook;
 }
 
-QString SuggestedSchedulePath() {
+QString SuggestedSchedulePath(const QString& name) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     // A dialog handed a folder that doesn't exist opens in the working
     // directory instead, which is rarely where the user keeps anything.
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Loan Payment Schedule.xlsx"));
+    return QDir(folder).filePath(name + QStringLiteral(".xlsx"));
 }
 
 QString WithSuffixOf(const QString& path, ScheduleFileType type) {

@@ -17,9 +17,9 @@ namespace quillmere {
 // The file type of one of those filters; the workbook for any other text.
 [[nodiscard]] ScheduleFileType FileTypeOfFilter(const QString& filter);
 
-// The path the save dialog suggests: "Loan Payment Schedule.xlsx" in the
-// user's documents folder (or home, where there is none or it doesn't exist).
-[[nodiscard]] QString SuggestedSchedulePath();
+// The path the save dialog suggests: `name` with ".xlsx" in the user's
+// documents folder (or home, where there is none or it doesn't exist).
+[[nodiscard]] QString SuggestedSchedulePath(const QString& name = QStringLiteral("Loan Payment Schedule"));
 
 // `path` with the type's suffix (".xlsx" or ".csv") added when it has no
 // suffix of its own.

@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -70,9 +68,8 @@ void ScheduleGridMenu::Save() {
     const QString title = QStringLiteral("Save Schedule As");
     const QString filters = ScheduleFileFilters();
     QString filter = filters.section(QStringLiteral(";;"), 0, 0);
-    const QString suggested = QFileInfo(SuggestedSchedulePath()).dir().filePath(fileName_ + QStringLiteral(".xlsx"));
     QWidget* owner = view_.window();
-    QString path = hooks_.chooseSaveFile(owner, title, suggested, filters, &filter);
+    QString path = hooks_.chooseSaveFile(owner, title, SuggestedSchedulePath(fileName_), filters, &filter);
     if (path.isEmpty()) return;
     const ScheduleFileType type = FileTypeOfFilter(filter);
     path = WithSuffixOf(path, type);
