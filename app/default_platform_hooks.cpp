@@ -26,8 +26,14 @@ void ShowWarningBox(QWidget* owner, const QString& text, const QString& title) {
     box.exec();
 }
 
+bool AskYesNo(QWidget* owner, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void PrintSchedule(QWidget* owner, const ScheduleGrid& grid) {
-    // A failed or cancelled print ends silently: the user simply gets no pages.
+    // A cancel ends silently; a failure is told in a warning box.
     static_cast<void>(PrintScheduleWithDialog(owner, grid));
 }
 
@@ -87,6 +93,7 @@ PlatformHooks DefaultPlatformHooks() {
     hooks.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     hooks.showInformation = ShowInformationBox;
     hooks.showWarning = ShowWarningBox;
+    hooks.askYesNo = AskYesNo;
     hooks.runModal = [](QDialog& dialog) { dialog.exec(); };
     hooks.printSchedule = PrintSchedule;
     hooks.previewSchedule = PreviewScheduleWithDialog;

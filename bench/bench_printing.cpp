@@ -99,7 +99,7 @@ void ScheduleToPdf(benchmark::State& state, const ScheduleGrid& grid) {
         printer.setOutputFileName(file);
         printer.setPageSize(QPageSize(QPageSize::Letter));
         printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
-        if (!PrintScheduleTo(printer, grid)) {
+        if (!PrintScheduleTo(printer, grid).isEmpty()) {
             state.SkipWithError("printing to PDF failed");
             return;
         }

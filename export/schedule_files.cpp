@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <string>
@@ -20,15 +19,26 @@ QByteArray Bytes(const std::string& text) { return {text.data(), static_cast<qsi
 // workbook is made in the temporary folder and then saved like any file.
 QString SaveWorkbook(const QString& path, const ScheduleValues& values, const LocaleMoneyFormatter& money,
                      const WorkbookLoan& terms) {
-    QTemporaryFile workbook(QDir(QDir::tempPath()).filePath(QStringLiteral("quillmere-XXXXXX.xlsx")));
-    if (!workbook.open()) return workbook.errorString();
+    const QString folder = QDir::tempPath();
+    QTemporaryFile workbook(QDir(folder).filePath(QStringLiteral("quillmere-XXXXXX.xlsx")));
+    if (!workbook.open()) {
+        return QStringLiteral("The temporary folder %1 can't be used. %2")
+            .arg(QDir::toNativeSeparators(folder), OpenFailureReason(workbook));
+    }
     workbook.close();
-    QString failure = WriteScheduleWorkbook(workbook.fileName(), values, money, terms);
+    QString failure = WriteScheduleWorkbook(workbook.fileName(), values, money, terms, folder);
     if (!failure.isEmpty()) return failure;
-    if (!workbook.open()) return workbook.errorString();
+    if (!workbook.open()) return OpenFailureReason(workbook);
     const QByteArray bytes = workbook.readAll();
-    if (!IsWholeWorkbook(bytes)) return QStringLiteral("the temporary folder %1 is full").arg(QDir::tempPath());
+    // A part cut short can only come from a write into the folder that failed.
+    if (!IsWholeWorkbook(bytes)) return TemporaryFolderFullReason(folder);
     return SaveFileSafely(path, bytes);
+}
+
+// The values of `grid`, whose Notes are the extras where `terms` has a plan.
+ScheduleValues ValuesOf(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
+    const ScheduleValues::Notes notes = terms.extras ? ScheduleValues::Notes::Extras : ScheduleValues::Notes::Text;
+    return ReadScheduleValues(grid, money, terms.firstPaymentYear, notes);
 }
 
 }  // namespace
@@ -37,25 +47,13 @@ QString SaveScheduleFile(const QString& path, ScheduleFileType type, const Sched
                          const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
     switch (type) {
         case ScheduleFileType::Workbook:
-            return SaveWorkbook(path, ReadScheduleValues(grid, money, terms.firstPaymentYear), money, terms);
+            return SaveWorkbook(path, ValuesOf(grid, money, terms), money, terms);
         case ScheduleFileType::ValuesCsv:
-            return SaveFileSafely(path, Bytes(ValuesCsvText(ReadScheduleValues(grid, money, terms.firstPaymentYear))));
+            return SaveFileSafely(path, Bytes(ValuesCsvText(ValuesOf(grid, money, terms))));
         case ScheduleFileType::ShownCsv:
             break;
     }
     return SaveFileSafely(path, Bytes(ScheduleCsvText(grid)));
-}
-
-QString SaveFileSafely(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
 }
 
 }  // namespace quillmere

@@ -5,15 +5,15 @@
 // Any schedule grid can be saved: it needs only the grid, the formatter that
 // wrote its amounts and the loan's terms.
 //
-// Every save is safe: the file is written beside its path under a temporary
-// name and moved over it only once complete, so a failure leaves whatever
-// stood there untouched and no temporary file behind.
+// Every save is safe (see files/safe_file.h): a failure leaves whatever stood
+// there untouched and no temporary file behind, and its reason is a sentence
+// for the user.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include "export/schedule_workbook.h"
+#include "files/safe_file.h"
 
 namespace quillmere {
 
@@ -22,13 +22,11 @@ class ScheduleGrid;
 
 enum class ScheduleFileType { Workbook, ValuesCsv, ShownCsv };
 
-// Writes `grid` to `path` as `type`. The system's reason for a failure, or an
-// empty text when the file was written.
+// Writes `grid` to `path` as `type`. The reason for a failure ("The disk is
+// full."), or an empty text when the file was written. A schedule with extra
+// payments (`terms.extras`) has its Notes, the extra of each payment, as
+// amounts headed "Extra" in the workbook and the CSV of values.
 [[nodiscard]] QString SaveScheduleFile(const QString& path, ScheduleFileType type, const ScheduleGrid& grid,
                                        const LocaleMoneyFormatter& money, const WorkbookLoan& terms);
-
-// Writes `bytes` to `path` safely, as above. The reason for a failure, or an
-// empty text.
-[[nodiscard]] QString SaveFileSafely(const QString& path, const QByteArray& bytes);
 
 }  // namespace quillmere

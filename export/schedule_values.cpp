@@ -103,7 +103,8 @@ ScheduleRowValues::Kind RowKind(const ScheduleGrid& grid, int row) {
     return ScheduleRowValues::Kind::Empty;
 }
 
-ScheduleRowValues ReadRow(const ScheduleGrid& grid, int row, const LocaleMoneyFormatter& money, PaymentYears& years) {
+ScheduleRowValues ReadRow(const ScheduleGrid& grid, int row, const LocaleMoneyFormatter& money, PaymentYears& years,
+                          ScheduleValues::Notes notes) {
     ScheduleRowValues values;
     values.kind = RowKind(grid, row);
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
@@ -121,6 +122,9 @@ ScheduleRowValues ReadRow(const ScheduleGrid& grid, int row, const LocaleMoneyFo
             case kColApplied:
             case kColBalance:
                 cell = MoneyCell(text, money);
+                break;
+            case kColNotes:
+                cell = notes == ScheduleValues::Notes::Extras ? MoneyCell(text, money) : TextCell(text);
                 break;
             default:
                 cell = TextCell(text);
@@ -153,14 +157,16 @@ const ScheduleRowValues* ScheduleValues::LastPayment() const {
 
 const ScheduleRowValues* ScheduleValues::Totals() const { return FindRow(rows, ScheduleRowValues::Kind::Totals, true); }
 
-ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, int firstPaymentYear) {
+ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, int firstPaymentYear,
+                                  ScheduleValues::Notes notes) {
     ScheduleValues values;
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
         values.headers[static_cast<std::size_t>(col)] = grid.TextMatrix(0, col);
     }
+    if (notes == ScheduleValues::Notes::Extras) values.headers[kColNotes] = "Extra";
     values.rows.reserve(static_cast<std::size_t>(grid.Rows()));
     PaymentYears years(firstPaymentYear);
-    for (int row = 1; row < grid.Rows(); ++row) values.rows.push_back(ReadRow(grid, row, money, years));
+    for (int row = 1; row < grid.Rows(); ++row) values.rows.push_back(ReadRow(grid, row, money, years, notes));
     return values;
 }
 

@@ -47,6 +47,11 @@ struct ScheduleRowValues {
 };
 
 struct ScheduleValues {
+    // What the Notes column holds: text, or (in a schedule with extra
+    // payments) the extra paid with each payment, read as an amount under
+    // the heading "Extra".
+    enum class Notes { Text, Extras };
+
     std::array<std::string, ScheduleGrid::kColumns> headers;
     std::vector<ScheduleRowValues> rows;  // rows[i] is grid row i + 1
 
@@ -63,7 +68,8 @@ struct ScheduleValues {
 // schedule was calculated). A text that doesn't read as its column's value
 // (none the calculation writes) stays text.
 [[nodiscard]] ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
-                                                int firstPaymentYear);
+                                                int firstPaymentYear,
+                                                ScheduleValues::Notes notes = ScheduleValues::Notes::Text);
 
 // The date of `day` in `month` of `year`, or the month's last day where it
 // has fewer days; an invalid date for a month or year out of range.

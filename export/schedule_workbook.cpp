@@ -1,13 +1,18 @@
 #include "export/schedule_workbook.h"
 
+#include <QDir>
 #include <QString>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <memory>
 #include <string>
+
+#include "export/c_numeric_locale.h"
+#include "files/safe_file.h"
 
 namespace quillmere {
 namespace {
@@ -230,15 +235,33 @@ void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const Ce
     worksheet_set_column(sheet, 1, 1, std::max(kValueWidth, planWidths[1] + kColumnPadding), nullptr);
 }
 
+// Every file libxlsxwriter writes lies in the temporary folder: why it
+// failed there, from the system's error, or else libxlsxwriter's words.
+QString TemporaryFolderFailure(const QString& folder, int systemError, const char* libraryText) {
+    if (systemError == ENOSPC) return TemporaryFolderFullReason(folder);
+    QString why = qt_error_string(systemError);
+    if (systemError == 0) why = libraryText != nullptr ? QString::fromUtf8(libraryText) : QString();
+    const QString where = QDir::toNativeSeparators(folder);
+    if (why.isEmpty())
+        return QStringLiteral("The workbook could not be written in the temporary folder %1.").arg(where);
+    return QStringLiteral("The workbook could not be written in the temporary folder %1: %2.").arg(where, why);
+}
+
 }  // namespace
 
 QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values, const LocaleMoneyFormatter& money,
-                              const WorkbookLoan& terms) {
+                              const WorkbookLoan& terms, const QString& temporaryFolder) {
+    // libxlsxwriter prints every number with the C library: "1580,17" under
+    // a decimal-comma locale, which a spreadsheet reads as 1580.
+    const CNumericLocale numbers;
+    if (!numbers.InForce()) return QStringLiteral("There is not enough memory to write the workbook.");
     const std::string file = path.toStdString();
+    std::string folder = temporaryFolder.toStdString();
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
+    options.tmpdir = folder.data();
     WorkbookHandle workbook(workbook_new_opt(file.c_str(), &options));
-    if (!workbook) return QStringLiteral("the workbook could not be started");
+    if (!workbook) return QStringLiteral("There is not enough memory to write the workbook.");
     std::string title = "Loan Payment Schedule";
     lxw_doc_properties properties{};
     properties.title = title.data();
@@ -246,12 +269,15 @@ QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
     const CellFormats cellFormats(workbook.get(), FormatsFor(money));
     lxw_worksheet* schedule = workbook_add_worksheet(workbook.get(), "Schedule");
     lxw_worksheet* loan = workbook_add_worksheet(workbook.get(), "Loan");
-    if (schedule == nullptr || loan == nullptr) return QStringLiteral("the workbook's sheets could not be added");
+    // A sheet's rows go to a file of its own in the temporary folder.
+    if (schedule == nullptr || loan == nullptr) return TemporaryFolderFailure(temporaryFolder, errno, nullptr);
     WriteScheduleSheet(schedule, values, cellFormats);
     WriteLoanSheet(loan, values, cellFormats, terms, money);
+    errno = 0;
     const lxw_error closed = workbook_close(workbook.release());
-    if (closed != LXW_NO_ERROR) return QString::fromUtf8(lxw_strerror(closed));
-    return {};
+    const int systemError = errno;
+    if (closed == LXW_NO_ERROR) return {};
+    return TemporaryFolderFailure(temporaryFolder, systemError, lxw_strerror(closed));
 }
 
 }  // namespace quillmere

@@ -50,8 +50,11 @@ struct WorkbookLoan {
 
 // Writes the workbook to `path` (straight into it: see SaveScheduleFile()
 // for a safe save), its amounts in the formats of `money`, which wrote the
-// grid's. The reason for a failure, or an empty text.
+// grid's, and its parts in the making in `temporaryFolder`. Its numbers are
+// written the C way whatever the user's locale (see CNumericLocale). The
+// reason for a failure, or an empty text.
 [[nodiscard]] QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
-                                            const LocaleMoneyFormatter& money, const WorkbookLoan& terms);
+                                            const LocaleMoneyFormatter& money, const WorkbookLoan& terms,
+                                            const QString& temporaryFolder);
 
 }  // namespace quillmere

@@ -1,7 +1,9 @@
 #include "printing/print_schedule.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QMarginsF>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -14,6 +16,7 @@
 #include <array>
 #include <memory>
 
+#include "files/safe_file.h"
 #include "money/environment_locale.h"
 #include "printing/qt_report_printer.h"
 #include "printing/report_document.h"
@@ -73,10 +76,10 @@ void PrintReport(QPagedPaintDevice& device, const ScheduleGrid& grid, const QPag
 // that takes the target's place only when it is complete: QSaveFile writes
 // beside the target, notes any failed write, and renames only on a commit
 // that found none. Without the commit the temporary file is removed.
-bool PrintToFile(const QPrinter& printer, const ScheduleGrid& grid) {
+QString PrintToFile(const QPrinter& printer, const ScheduleGrid& grid) {
     QSaveFile file(printer.outputFileName());
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    {
+    if (!file.open(QIODevice::WriteOnly)) return OpenFailureReason(file);
+    try {
         QPdfWriter writer(&file);
         writer.setPdfVersion(printer.pdfVersion());
         writer.setResolution(printer.resolution());
@@ -84,8 +87,13 @@ bool PrintToFile(const QPrinter& printer, const ScheduleGrid& grid) {
         writer.setTitle(printer.docName());
         writer.setCreator(printer.creator());
         PrintReport(writer, grid, ChosenPages(printer));
+    } catch (const PrintFailure&) {
+        // A file that failed to take the pages tells why better than the
+        // writer; a commit after a failed write never replaces the target.
+        if (file.error() != QFileDevice::NoError) return CommitOrReason(file);
+        throw;
     }
-    return file.commit();
+    return CommitOrReason(file);
 }
 
 }  // namespace
@@ -102,18 +110,32 @@ QPageSize::PageSizeId EnvironmentPageSize() {
     return locale ? LocalePageSize(*locale) : QPageSize::A4;
 }
 
-bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {
+QString PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {
     try {
         if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
             return PrintToFile(printer, grid);
         }
         PrintReport(printer, grid, ChosenPages(printer));
-        return true;
+        return {};
+    } catch (const PrintFailure& failure) {
+        // The job is abandoned by the adapter on its way out.
+        return QString::fromUtf8(failure.what());
     } catch (...) {
-        // Printing ends silently whatever went wrong; the job is abandoned by
-        // the adapter on its way out.
-        return false;
+        return QStringLiteral("The report could not be laid out.");
     }
+}
+
+QString PrintFailureText(const QString& failure, const QString& file) {
+    const QString what =
+        file.isEmpty() ? QStringLiteral("The schedule could not be printed.")
+                       : QStringLiteral("The schedule could not be printed to %1.").arg(QDir::toNativeSeparators(file));
+    return what + QStringLiteral("\n\n") + failure;
+}
+
+void ShowPrintFailure(QWidget* parent, const QString& failure, const QString& file) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Print Payment Schedule"), PrintFailureText(failure, file),
+                    QMessageBox::Ok, parent);
+    box.exec();
 }
 
 std::unique_ptr<ReportPreviewDialog> MakeSchedulePreview(QWidget* parent, const ScheduleGrid& grid) {
@@ -148,7 +170,9 @@ void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
     }
 }
 
-bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
+bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid, const PrintFailureNotice& notice) {
+    QString failure;
+    QString file;
     try {
         QPrinter printer(QPrinter::HighResolution);
         PrepareForDialog(printer);
@@ -161,10 +185,15 @@ bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
         printer.setFromTo(1, pages);
         if (dialog.exec() != QDialog::Accepted) return false;
         LeavePageRangeToTheProgram(printer);
-        return PrintScheduleTo(printer, grid);
+        if (printer.outputFormat() == QPrinter::PdfFormat) file = printer.outputFileName();
+        failure = PrintScheduleTo(printer, grid);
     } catch (...) {
-        return false;
+        failure = QStringLiteral("The printer could not be set up.");
     }
+    if (failure.isEmpty()) return true;
+    // The user asked for pages: a failure is said, never passed over.
+    if (notice) notice(parent, failure, file);
+    return false;
 }
 
 }  // namespace quillmere

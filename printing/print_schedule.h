@@ -25,15 +25,17 @@
 //   the columns are the same on every page.
 //
 // Failures
-// Nothing here shows a message or throws. A cancel in the dialog prints
-// nothing; any other failure (the printer cannot start, a page cannot be
-// begun, the job or the file cannot be finished) stops the report where it
-// stands, abandons the job and returns false.
+// A cancel in the dialog prints nothing and says nothing. Any other failure
+// (the printer cannot start, a page cannot be begun, the job or the file
+// cannot be finished) stops the report where it stands and abandons the job;
+// the user is told why, with the reason in their words ("The disk is full.").
 #pragma once
 
 #include <QLocale>
 #include <QPageSize>
+#include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "schedule/schedule_grid.h"
@@ -45,10 +47,23 @@ namespace quillmere {
 
 class ReportPreviewDialog;
 
+// Tells the user over `parent` why the report wasn't printed: `failure`, the
+// reason, and `file`, the PDF file it was to be written to (empty for a
+// printer).
+using PrintFailureNotice = std::function<void(QWidget* parent, const QString& failure, const QString& file)>;
+
+// The notice the program gives: a warning box.
+void ShowPrintFailure(QWidget* parent, const QString& failure, const QString& file);
+
+// The warning's text: "The schedule could not be printed to /home/me/loan.pdf.
+// The disk is full."
+[[nodiscard]] QString PrintFailureText(const QString& failure, const QString& file);
+
 // Shows the modal print dialog over `parent` on a fresh printer, then prints
 // the report. True when the whole report was handed to the printer; false on
-// a cancel or any failure.
-bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
+// a cancel or any failure, a failure being told through `notice`.
+bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid,
+                             const PrintFailureNotice& notice = ShowPrintFailure);
 
 // Shows the print preview of the report over `parent`, modally: the pages
 // printed on the paper the print dialog starts with, at the same scale, with
@@ -62,10 +77,11 @@ void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid);
 std::unique_ptr<ReportPreviewDialog> MakeSchedulePreview(QWidget* parent, const ScheduleGrid& grid);
 
 // Prints the report on `printer` as it is set up (page size, margins, page
-// range, output file, ...). True when the whole report was handed to the
-// printer, or written to its file. After a false, throw the printer away: Qt
-// refuses most settings on a QPrinter whose painting failed to begin.
-bool PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid);
+// range, output file, ...). An empty text when the whole report was handed
+// to the printer, or written to its file; otherwise why not, for the user.
+// After a failure, throw the printer away: Qt refuses most settings on a
+// QPrinter whose painting failed to begin.
+[[nodiscard]] QString PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid);
 
 // The conventional paper of a locale: Letter for the Letter countries (the
 // United States, Canada, Mexico, the Philippines, much of Central and South

@@ -9,7 +9,7 @@ namespace quillmere {
 
 QtReportPrinter::QtReportPrinter(QPagedPaintDevice& device, QPageRanges pages)
     : ReportDocument(device), device_(device), selected_(std::move(pages)) {
-    if (!painter_.begin(&device_)) throw PrintFailure("the printer did not begin");
+    if (!painter_.begin(&device_)) throw PrintFailure("The printer could not start the job.");
 }
 
 QtReportPrinter::~QtReportPrinter() {
@@ -21,7 +21,7 @@ QtReportPrinter::~QtReportPrinter() {
 void QtReportPrinter::EndDoc() {
     PrintSheets();
     ended_ = true;
-    if (!painter_.end()) throw PrintFailure("the printer did not end the job");
+    if (!painter_.end()) throw PrintFailure("The printer could not finish the job.");
 }
 
 void QtReportPrinter::PrintSheets() {
@@ -31,7 +31,7 @@ void QtReportPrinter::PrintSheets() {
     bool sheetUsed = false;
     for (const int number : InkedPages()) {
         if (!(selected_.isEmpty() || selected_.contains(number))) continue;
-        if (sheetUsed && !device_.newPage()) throw PrintFailure("the printer did not start a new sheet");
+        if (sheetUsed && !device_.newPage()) throw PrintFailure("The printer could not start a new sheet.");
         sheetUsed = true;
         painter_.save();
         if (layout.mode() == QPageLayout::FullPageMode) {
@@ -41,7 +41,7 @@ void QtReportPrinter::PrintSheets() {
         DrawPage(painter_, number, scale);
         painter_.restore();
     }
-    if (!sheetUsed) throw PrintFailure("none of the chosen pages is in the report");
+    if (!sheetUsed) throw PrintFailure("None of the chosen pages is in the report.");
 }
 
 }  // namespace quillmere

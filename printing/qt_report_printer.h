@@ -12,7 +12,8 @@
 // NewPage() adds no empty sheet.
 //
 // Failures throw PrintFailure: the device refused to begin, to start a new
-// sheet or to end the job, or no page of the report was chosen. A QPrinter
+// sheet or to end the job, or no page of the report was chosen; what() says
+// which, as a sentence for the user. A QPrinter
 // left unended is asked to abort its job when this object goes away.
 #pragma once
 

@@ -23,7 +23,9 @@ PaymentStep Amortization::Step(Currency extra) {
     const bool last = static_cast<double>(number_) == months_;
     const double interest = balance_.ToDouble() * monthlyRate_;
     balance_ -= Currency::FromDouble(rowPayment_ - interest);
-    if (!(balance_ > Currency())) {
+    // The last payment settles the balance itself: nothing is left for an
+    // extra to pay.
+    if (last || !(balance_ > Currency())) {
         extra = Currency();
     } else if (extra > balance_) {
         extra = balance_;

@@ -4,7 +4,10 @@
 #include "schedule/schedule_writer.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace quillmere {
 namespace {
@@ -48,14 +51,21 @@ ExtraPaymentSummary WithExtras(const LoanTerms& loan, const ExtraPaymentPlan& pl
     Amortization schedule(loan);
     SummaryTally tally;
     ExtraPaymentSummary summary;
+    NumberedPayment previous;  // the payment before the one just made
+    NumberedPayment made;
     while (!schedule.Finished()) {
         const int number = schedule.NextNumber();
+        previous = std::exchange(made, NumberedPayment{number, schedule.RowPayment()});
         const PaymentStep step = schedule.Step(plan.ExtraFor(number, schedule.NextDate().month));
         writer.Step(step);
         tally.Add(step.row);
-        if (plan.mode == ExtraMode::LowerMyPayment && step.row.extra > Currency()) {
-            if (schedule.Reamortize()) summary.paymentAfterLastExtra = schedule.RowPayment();
+        if (plan.mode == ExtraMode::LowerMyPayment && step.row.extra > Currency() && schedule.Reamortize() &&
+            !summary.paymentAfterFirstExtra) {
+            summary.paymentAfterFirstExtra = NumberedPayment{number + 1, schedule.RowPayment()};
         }
+    }
+    if (summary.paymentAfterFirstExtra && previous.number > summary.paymentAfterFirstExtra->number) {
+        summary.paymentBeforeLast = previous;
     }
     writer.ClosingRow(schedule.TotalPaid(), schedule.TotalInterest());
     summary.withExtras = tally.Close(schedule);
@@ -65,13 +75,16 @@ ExtraPaymentSummary WithExtras(const LoanTerms& loan, const ExtraPaymentPlan& pl
 }  // namespace
 
 Currency ExtraPaymentPlan::ExtraFor(int number, int month) const {
+    // Every amount is at least zero, so the room left is never negative.
+    static constexpr Currency kLargest = Currency::FromRaw(std::numeric_limits<std::int64_t>::max());
     Currency sum;
+    const auto add = [&sum](Currency amount) { sum = amount >= kLargest - sum ? kLargest : sum + amount; };
     if (number >= startPayment) {
-        sum += monthly;
-        if (month == yearlyMonth) sum += yearly;
+        add(monthly);
+        if (month == yearlyMonth) add(yearly);
     }
     for (const OneTimeExtra& extra : oneTime) {
-        if (extra.payment == number) sum += extra.amount;
+        if (extra.payment == number) add(extra.amount);
     }
     return sum;
 }

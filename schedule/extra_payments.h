@@ -47,8 +47,9 @@ struct ExtraPaymentPlan {
     std::vector<OneTimeExtra> oneTime;
     ExtraMode mode = ExtraMode::PayOffSooner;
 
-    // The sum of the extras for payment `number`, which falls in `month`.
-    // Throws CurrencyOverflow when the sum leaves the Currency range.
+    // The sum of the extras for payment `number`, which falls in `month`. A
+    // sum beyond the largest amount a Currency holds is that amount: more
+    // than any balance, which is all an extra can pay anyway.
     [[nodiscard]] Currency ExtraFor(int number, int month) const;
 };
 
@@ -59,15 +60,25 @@ struct ScheduleSummary {
     double totalInterest = 0;  // as the "Totals" row shows it
 };
 
+// The monthly payment (extras not included) due with payment `number`.
+struct NumberedPayment {
+    int number = 0;
+    double amount = 0;
+    constexpr bool operator==(const NumberedPayment&) const = default;
+};
+
 struct ExtraPaymentSummary {
     ScheduleSummary withExtras;
     ScheduleSummary withoutExtras;
-    // LowerMyPayment only: the payment the last extra that left payments to
-    // make brought the loan down to. (An extra at the very last payment
-    // leaves the payment as it was.)
-    std::optional<double> paymentAfterLastExtra;
+    // LowerMyPayment only, once an extra has lowered the payment: the
+    // payment right after the first such extra, and the one before the last
+    // payment (the last settles what rounding left) where that is a later one.
+    std::optional<NumberedPayment> paymentAfterFirstExtra;
+    std::optional<NumberedPayment> paymentBeforeLast;
 
     [[nodiscard]] double InterestSaved() const { return withoutExtras.totalInterest - withExtras.totalInterest; }
+    // How many months sooner the extras pay the loan off.
+    [[nodiscard]] int MonthsSooner() const { return withoutExtras.payments - withExtras.payments; }
 };
 
 // Resets `grid` and fills it with the schedule of `loan` under `plan`.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "money/locale_money_formatter.h"
+#include "schedule/extra_payments.h"
 #include "tests/schedule/fake_loan_window.h"
 
 namespace quillmere {
@@ -17,6 +18,21 @@ inline ScheduleGrid CalculatedGrid(const LocaleMoneyFormatter& money, const char
     window.date = first;
     CalculateSchedule(window, money);
     return window.grid;
+}
+
+// The same loan's schedule with the extra payments of `plan`.
+inline ScheduleGrid ExtrasGrid(const LocaleMoneyFormatter& money, const char* principal, const char* months,
+                               const char* rate, CalendarDate first, const ExtraPaymentPlan& plan) {
+    struct Window : testing::FakeLoanWindow {
+        using FakeLoanWindow::FakeLoanWindow;
+        LoanTerms loan;
+        void LoanCalculated(const LoanTerms& calculated) override { loan = calculated; }
+    } window(principal, months, rate);
+    window.date = first;
+    CalculateSchedule(window, money);
+    ScheduleGrid grid;
+    FillExtraPaymentSchedule(window.loan, plan, grid, money);
+    return grid;
 }
 
 // One part of a zip file ("xl/worksheets/sheet1.xml"), as unzip reads it;

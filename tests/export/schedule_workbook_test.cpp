@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <charconv>
+#include <clocale>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -244,6 +246,64 @@ TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
                                            {1000, 12, 2007, WorkbookExtras{plan, 340.02, 3}});
         EXPECT_EQ(other.loan.cells.count("B11") == 0 ? "-" : other.loan.cells.at("B11").value, monthName) << name;
         EXPECT_EQ(other.loan.cells.at("B13").value, "None") << name;
+    }
+}
+
+// The C library's numeric locale, as the program takes it from the
+// environment, for the life of the object.
+class ProgramNumericLocale {
+public:
+    explicit ProgramNumericLocale(const char* name) : inForce_(std::setlocale(LC_ALL, name) != nullptr) {}
+    ~ProgramNumericLocale() { std::setlocale(LC_ALL, "C"); }
+    ProgramNumericLocale(const ProgramNumericLocale&) = delete;
+    ProgramNumericLocale& operator=(const ProgramNumericLocale&) = delete;
+    [[nodiscard]] bool InForce() const { return inForce_; }
+
+private:
+    bool inForce_;
+};
+
+// A number as the C library writes it: digits, one point, an exponent.
+bool IsCNumber(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// Under a decimal-comma locale every number, widths too, is still written
+// the C way; the extras are amounts under "Extra", in the workbook and the
+// CSV of values alike.
+TEST(ScheduleWorkbook, NumbersAreWrittenTheCWayUnderEveryLocaleAndExtrasAreAmounts) {
+    for (const char* name : {"de_DE", "fr_FR", "ar_EG", "hi_IN"}) {
+        SCOPED_TRACE(name);
+        const ProgramNumericLocale program((std::string(name) + ".UTF-8").c_str());
+        ASSERT_TRUE(program.InForce()) << "the locale isn't installed (package locales-all)";
+        const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(name))};
+        const ExtraPaymentPlan plan{Currency::FromDouble(50), {}, 12, 1, {}, ExtraMode::PayOffSooner};
+        const ScheduleGrid grid = ExtrasGrid(money, "250000", "360", "6.5", {31, 1, 2026}, plan);
+        const WorkbookLoan terms{250000, 6.5, 2026, WorkbookExtras{plan, 1580.17, 360}};
+        const Workbook book = SaveAndRead(grid, money, terms);
+        for (const Sheet* sheet : {&book.schedule, &book.loan}) {
+            for (const auto& [ref, cell] : sheet->cells) {
+                if (cell.type.empty()) {
+                    EXPECT_TRUE(IsCNumber(cell.value)) << ref << " " << cell.value;
+                }
+            }
+        }
+        ASSERT_EQ(book.schedule.widths.size(), 7U);
+        EXPECT_GT(book.schedule.widths[0], 10.0);  // "1/31/2026" and wider, read the C way
+        EXPECT_EQ(book.schedule.cells.at("C2").value, "1630.17");
+        EXPECT_EQ(book.schedule.cells.at("G1").value, "Extra");
+        EXPECT_EQ(book.schedule.cells.at("G2").value, "50");
+        EXPECT_EQ(book.StyleOf(book.schedule.cells.at("G2")).format, FormatsFor(money).money);
+        EXPECT_EQ(book.loan.cells.at("B3").value, "0.065");
+
+        const QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("values.csv"));
+        ASSERT_EQ(SaveScheduleFile(csv, ScheduleFileType::ValuesCsv, grid, money, terms), QString());
+        const QList<QByteArray> lines = FileContents(csv).split('\n');
+        EXPECT_EQ(lines.at(0), "Date,Number,Payment,Interest,Applied,Balance,Extra\r");
+        EXPECT_EQ(lines.at(1), "2026-01-31,1,1630.17,1354.17,276.00,249724.00,50.00\r");
     }
 }
 

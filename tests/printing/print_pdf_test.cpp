@@ -129,7 +129,7 @@ std::vector<int> InkedFields(const std::string& line, const std::array<int, 6>& 
 bool Print(QPrinter& printer, const QString& file, QPageSize::PageSizeId size, const ScheduleGrid& grid) {
     printer.setOutputFileName(file);  // a PDF, by its suffix
     printer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)));
-    return PrintScheduleTo(printer, grid);
+    return PrintScheduleTo(printer, grid).isEmpty();
 }
 
 bool Print(const QString& file, QPageSize::PageSizeId size, const ScheduleGrid& grid) {

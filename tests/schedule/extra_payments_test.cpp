@@ -119,7 +119,7 @@ TEST(ExtraPaymentsTest, NoExtrasIsTheMainScheduleCellForCell) {
             EXPECT_EQ(summary->withExtras.totalInterest, summary->withoutExtras.totalInterest);
             EXPECT_EQ(kMoney.Format(summary->withExtras.totalInterest),
                       extras.TextMatrix(extras.Rows() - 1, kColInterest));
-            EXPECT_FALSE(summary->paymentAfterLastExtra.has_value());
+            EXPECT_FALSE(summary->paymentAfterFirstExtra.has_value());
         }
     }
 }
@@ -131,7 +131,7 @@ struct HandChecked {
     int payments;
     CalendarDate payoff;
     const char *totalPaid, *totalInterest;
-    const char* paymentAfterLastExtra;   // "" for none
+    const char* lowered;                 // the lowered payments, as Lowered() writes them
     std::array<const char*, 4> lastRow;  // Payment, Interest, Applied, Notes
 };
 
@@ -143,6 +143,18 @@ ExtraPaymentPlan Plan(ExtraMode mode, double monthly, double decemberExtra, std:
     plan.yearlyMonth = 12;
     plan.oneTime = std::move(oneTime);
     return plan;
+}
+
+// The payment right after the first extra and before the last, with their
+// numbers: "$1,516.25 #13, $1,516.25 #359"; "" for none.
+std::string Lowered(const ExtraPaymentSummary& summary) {
+    std::string text;
+    for (const auto& payment : {summary.paymentAfterFirstExtra, summary.paymentBeforeLast}) {
+        if (!payment) continue;
+        if (!text.empty()) text += ", ";
+        text += kMoney.Format(payment->amount) + " #" + std::to_string(payment->number);
+    }
+    return text;
 }
 
 // Figures from a separate model of the arithmetic in exact rational numbers.
@@ -157,7 +169,7 @@ TEST(ExtraPaymentsTest, ThirtyYearLoanAgreesWithFiguresWorkedOutApart) {
     const std::vector<OneTimeExtra> at360 = {{360, Currency::FromDouble(500)}};
     // clang-format off
     const std::vector<HandChecked> cases = {
-        // plan                            payments, payoff     Totals: Payment, Interest     payment after last extra
+        // plan                            payments, payoff     Totals: Payment, Interest     lowered payments
         //                                 last row: Payment, Interest, Applied, Notes
         {Plan(sooner, 100, 0, {}),         304, {15, 4, 2050},  "$510,001.34", "$260,001.39", "",
                                            {"$909.81", "$4.90", "$904.91", ""}},
@@ -167,18 +179,17 @@ TEST(ExtraPaymentsTest, ThirtyYearLoanAgreesWithFiguresWorkedOutApart) {
                                            {"$1,015.36", "$5.47", "$1,009.89", ""}},
         {Plan(sooner, 100, 1000, at12),    250, {15, 10, 2045}, "$449,910.37", "$199,910.35", "",
                                            {"$1,548.02", "$8.34", "$1,539.68", ""}},
-        {Plan(lower, 100, 0, {}),          360, {15, 12, 2054}, "$547,620.29", "$297,620.40", "$819.71",
+        {Plan(lower, 100, 0, {}),          360, {15, 12, 2054}, "$547,620.29", "$297,620.40", "$1,579.54 #2, $920.25 #359",
                                            {"$819.71", "$4.42", "$815.29", ""}},
-        {Plan(lower, 0, 0, at12),          360, {15, 12, 2054}, "$556,616.62", "$306,616.72", "$1,516.25",
+        {Plan(lower, 0, 0, at12),          360, {15, 12, 2054}, "$556,616.62", "$306,616.72", "$1,516.25 #13, $1,516.25 #359",
                                            {"$1,516.25", "$8.17", "$1,508.08", ""}},
-        // The last December extra is cut to the sub-cent the last payment leaves.
-        {Plan(lower, 0, 1000, {}),         360, {15, 12, 2054}, "$551,744.72", "$301,744.80", "$1,158.24",
-                                           {"$1,158.24", "$6.24", "$1,152.00", "$0.00"}},
-        {Plan(lower, 100, 1000, at12),     360, {15, 12, 2054}, "$518,259.19", "$268,259.17", "$333.85",
+        // The last payment settles the balance itself: no extra is paid with it.
+        {Plan(lower, 0, 1000, {}),         360, {15, 12, 2054}, "$551,744.72", "$301,744.80", "$1,573.78 #13, $1,158.24 #359",
+                                           {"$1,158.24", "$6.24", "$1,152.00", ""}},
+        {Plan(lower, 100, 1000, at12),     360, {15, 12, 2054}, "$518,259.19", "$268,259.17", "$1,579.54 #2, $434.40 #359",
                                            {"$333.85", "$1.80", "$332.06", ""}},
-        // Only the sub-cent left by rounding remains for an extra at the last payment.
         {Plan(sooner, 0, 0, at360),        360, {15, 12, 2054}, "$568,861.23", "$318,861.33", "",
-                                           {"$1,580.17", "$8.51", "$1,571.66", "$0.00"}},
+                                           {"$1,580.17", "$8.51", "$1,571.66", ""}},
     };
     // clang-format on
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -193,8 +204,7 @@ TEST(ExtraPaymentsTest, ThirtyYearLoanAgreesWithFiguresWorkedOutApart) {
         EXPECT_EQ(summary->withoutExtras.payoff, (CalendarDate{15, 12, 2054}));
         EXPECT_EQ(kMoney.Format(summary->withoutExtras.totalInterest), "$318,861.33");
         EXPECT_EQ(kMoney.Format(summary->withExtras.totalInterest), c.totalInterest);
-        EXPECT_EQ(summary->paymentAfterLastExtra ? kMoney.Format(*summary->paymentAfterLastExtra) : "",
-                  c.paymentAfterLastExtra);
+        EXPECT_EQ(Lowered(*summary), c.lowered);
         std::vector<std::string> last;
         last.reserve(ScheduleGrid::kColumns);
         for (int col = 0; col < ScheduleGrid::kColumns; ++col) last.push_back(g.TextMatrix(g.Rows() - 3, col));
@@ -230,7 +240,7 @@ TEST(ExtraPaymentsTest, AnExtraBeyondTheBalanceIsCutAndEndsTheLoan) {
         EXPECT_EQ(g.TextMatrix(2, kColDate), kYearTotalsMarker);
         EXPECT_EQ(g.TextMatrix(3, kColPayment), "$1,010.00");  // "Totals"
         EXPECT_EQ(summary->withExtras.payments, 1);
-        EXPECT_FALSE(summary->paymentAfterLastExtra.has_value());
+        EXPECT_FALSE(summary->paymentAfterFirstExtra.has_value());
         ExpectIdentities(g, 1000);
 
         // At a December payment: one "Year Totals" row only.
@@ -273,19 +283,24 @@ TEST(ExtraPaymentsTest, RandomPlansKeepTheIdentities) {
     }
 }
 
-TEST(ExtraPaymentsTest, AmountsBeyondRangeLeaveAnEmptyGridAndBadInputsAreRefused) {
-    RecordingWindow w("1000", "3", "12");
+// Extras the plan allows, each one alone beyond the balance, together beyond
+// the amounts the calculator holds: cut to the balance, they pay it off.
+TEST(ExtraPaymentsTest, HugeExtrasTogetherPayOffAtOnceAndBadInputsAreRefused) {
+    RecordingWindow w("987654.32", "360", "6.5");
+    w.date = {15, 12, 2026};
     const LoanTerms loan = Calculated(w);
     ScheduleGrid g;
-    FillExtraPaymentSchedule(loan, ExtraPaymentPlan{}, g, kMoney);
-    ASSERT_GT(g.Rows(), 2);
-
-    ExtraPaymentPlan plan;  // two extras whose sum leaves the Currency range
-    plan.monthly = Currency::FromRaw(std::numeric_limits<std::int64_t>::max());
-    plan.oneTime = {{1, Currency::FromRaw(1)}};
-    EXPECT_FALSE(FillExtraPaymentSchedule(loan, plan, g, kMoney).has_value());
-    EXPECT_EQ(g.Rows(), 2);
-    EXPECT_EQ(g.TextMatrix(1, kColPayment), "");
+    const Currency most = Currency::FromDouble(500'000'000'000'000);
+    ExtraPaymentPlan plan = Plan(ExtraMode::PayOffSooner, 0, 0, {{1, most}});
+    plan.monthly = most;
+    plan.yearly = most;
+    const auto summary = FillExtraPaymentSchedule(loan, plan, g, kMoney);
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_EQ(summary->withExtras.payments, 1);
+    EXPECT_EQ(g.TextMatrix(1, kColBalance), "$0.00");
+    EXPECT_EQ(g.TextMatrix(1, kColApplied), "$987,654.32");
+    EXPECT_EQ(plan.ExtraFor(1, 12), Currency::FromRaw(std::numeric_limits<std::int64_t>::max()));
+    ExpectIdentities(g, loan.principal);
 
     const std::vector<void (*)(LoanTerms&)> spoilers = {
         [](LoanTerms& l) { l.months = 0; },

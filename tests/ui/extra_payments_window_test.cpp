@@ -140,6 +140,7 @@ private slots:
         const QString summary = extras.SummaryText();
         QVERIFY2(summary.contains(QStringLiteral("after %1 payments").arg(payments)), qPrintable(summary));
         QVERIFY(summary.contains(QStringLiteral("Interest saved: $")));
+        QVERIFY(summary.contains(QStringLiteral("sooner.")));
         // The chart compares the two balances, the one without extras running on.
         QCOMPARE(extras.Chart().Data().balances.size(), std::size_t(payments));
         QCOMPARE(extras.Chart().Data().withoutExtras.size(), std::size_t(360));
@@ -163,7 +164,8 @@ private slots:
         // Lowering the payment keeps the end and says the new payment.
         QTest::mouseClick(Control<QRadioButton>(extras, "optLowerPayment"), Qt::LeftButton);
         QTRY_COMPARE(LastPayment(extras.Grid()), 360);
-        QVERIFY(extras.SummaryText().contains(QStringLiteral("Payment after the last extra: $")));
+        QVERIFY(extras.SummaryText().contains(QStringLiteral("Monthly payment after the first extra: $")));
+        QVERIFY(extras.SummaryText().contains(QStringLiteral("paid off in the same month.")));
 
         // Not an amount: marked, told, and no schedule left looking current.
         TypeAndRest(extras, "txtExtraMonthly", "12abc");
@@ -308,7 +310,9 @@ private slots:
     }
 
     // A payoff on a day its month doesn't have is written as the grid
-    // writes it, in the locale's order and digits, the year in full.
+    // writes it, in the locale's order and digits, the year in full. How
+    // much sooner the loan ends is said in years and months, and a lowered
+    // payment by the payments right after the first extra and before the last.
     void summaryWritesEveryPayoffDay() {
         quillmere::ExtraPaymentSummary summary;
         summary.withExtras = {{31, 2, 2027}, 3, 20.07};
@@ -320,6 +324,22 @@ private slots:
         QVERIFY(text("en_US").contains(QStringLiteral("paid off on 11/5/2860 after 9,999 payments")));
         QVERIFY(text("de_DE").contains(QStringLiteral("31.02.2027")));
         QVERIFY(text("ar_EG").contains(QStringLiteral("\u0663\u0661")));  // the day in Arabic-Indic digits
+
+        const auto saving = [&](int withExtras, int withoutExtras) {
+            summary.withExtras.payments = withExtras;
+            summary.withoutExtras.payments = withoutExtras;
+            return text("en_US").section(QStringLiteral(" Interest saved: "), 1);
+        };
+        QCOMPARE(saving(259, 360), QStringLiteral("$999,979.93; paid off 8 years 5 months sooner."));
+        QCOMPARE(saving(348, 360), QStringLiteral("$999,979.93; paid off 1 year sooner."));
+        QCOMPARE(saving(359, 360), QStringLiteral("$999,979.93; paid off 1 month sooner."));
+        summary.paymentAfterFirstExtra = quillmere::NumberedPayment{2, 1573.21};
+        QCOMPARE(saving(360, 360), QStringLiteral("$999,979.93; paid off in the same month. "
+                                                  "Monthly payment after the first extra: $1,573.21 (payment 2)."));
+        summary.paymentBeforeLast = quillmere::NumberedPayment{359, 412.1};
+        QVERIFY(
+            text("en_US").endsWith(QStringLiteral("Monthly payment after the first extra: $1,573.21 (payment 2); "
+                                                  "before the last payment: $412.10 (payment 359).")));
     }
 };
 

@@ -591,7 +591,7 @@ private slots:
         QCOMPARE(recorder_->warnings.size(), 1);
         QVERIFY(recorder_->messages.isEmpty());
         QVERIFY(recorder_->warnings[0].startsWith(
-            QStringLiteral("Save Schedule As: The schedule could not be saved to ") + recorder_->saveAs + ": "));
+            QStringLiteral("Save Schedule As: The schedule could not be saved to ") + recorder_->saveAs + ".\n\n"));
         Control<QAction>(*w_, "actPreview")->trigger();
         QCOMPARE(recorder_->previews, 1);
     }

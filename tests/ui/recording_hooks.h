@@ -15,8 +15,10 @@ struct RecordingHooks {
     quillmere::PlatformHooks hooks;
     bool browserPresent = true;
     QStringList openedUrls;
-    QStringList messages;  // each information box as "title: text"
-    QStringList warnings;  // each warning box, likewise
+    QStringList messages;   // each information box as "title: text"
+    QStringList warnings;   // each warning box, likewise
+    QStringList questions;  // each yes/no question, likewise
+    bool answerYes = true;  // the answer to every question
     int prints = 0;
     int previews = 0;
     QString saveAs;           // what the save dialog answers
@@ -39,6 +41,10 @@ struct RecordingHooks {
         };
         hooks.showWarning = [this](QWidget*, const QString& text, const QString& title) {
             warnings << title + QStringLiteral(": ") + text;
+        };
+        hooks.askYesNo = [this](QWidget*, const QString& text, const QString& title) {
+            questions << title + QStringLiteral(": ") + text;
+            return answerYes;
         };
         hooks.runModal = [this](QDialog& dialog) {
             dialog.show();

@@ -64,29 +64,53 @@ TEST(ScheduleExport, EveryCellReadsBackFromTheCsvAsShown) {
     }
 }
 
-// The dialog's three file types, each with its own suffix, and where it
-// opens: the documents folder, or home where there is none.
-TEST(ScheduleExport, FileTypesAndTheSuggestedPath) {
+// The dialog's three file types; what a typed name becomes; where the
+// dialog opens: the folder last saved to, the documents folder, or home.
+TEST(ScheduleExport, FileTypesTypedNamesAndTheSuggestedPath) {
     const QStringList filters = ScheduleFileFilters().split(QStringLiteral(";;"));
     ASSERT_EQ(filters,
               (QStringList{QStringLiteral("Excel workbook (*.xlsx)"), QStringLiteral("CSV for spreadsheets (*.csv)"),
                            QStringLiteral("CSV as shown (*.csv)")}));
-    const ScheduleFileType types[] = {ScheduleFileType::Workbook, ScheduleFileType::ValuesCsv,
-                                      ScheduleFileType::ShownCsv};
+    const ScheduleFileType book = ScheduleFileType::Workbook;
+    const ScheduleFileType values = ScheduleFileType::ValuesCsv;
+    const ScheduleFileType shown = ScheduleFileType::ShownCsv;
+    const ScheduleFileType types[] = {book, values, shown};
     for (int i = 0; i < 3; ++i) EXPECT_EQ(FileTypeOfFilter(filters[i]), types[i]);
-    EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan"), ScheduleFileType::Workbook), QStringLiteral("/tmp/loan.xlsx"));
-    EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan"), ScheduleFileType::ValuesCsv), QStringLiteral("/tmp/loan.csv"));
-    EXPECT_EQ(WithSuffixOf(QStringLiteral("/tmp/loan.txt"), ScheduleFileType::Workbook),
-              QStringLiteral("/tmp/loan.txt"));
+
+    const struct {
+        const char* typed;
+        ScheduleFileType filter;
+        ScheduleSaveTarget saved;
+    } names[] = {
+        {"/t/loan", book, {"/t/loan.xlsx", book}},
+        {"/t/loan", values, {"/t/loan.csv", values}},
+        {"/t/saved.csv", book, {"/t/saved.csv", values}},  // the typed extension decides
+        {"/t/saved.CSV", shown, {"/t/saved.CSV", shown}},
+        {"/t/saved.xlsx", shown, {"/t/saved.xlsx", book}},
+        {"/t/Loan schedule v1.2", book, {"/t/Loan schedule v1.2.xlsx", book}},
+        {"/t/trailingdot.", values, {"/t/trailingdot.csv", values}},
+        {"/t/loan.txt", shown, {"/t/loan.txt.csv", shown}},
+    };
+    for (const auto& name : names) {
+        const ScheduleSaveTarget target = SaveTargetOf(QString::fromUtf8(name.typed), name.filter);
+        EXPECT_EQ(target.path, name.saved.path) << name.typed;
+        EXPECT_EQ(target.type, name.saved.type) << name.typed;
+    }
 
     const QTemporaryDir home;
     const QByteArray savedHome = qgetenv("HOME");
     const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
+    RememberSaveFolder(QString());
     EXPECT_EQ(SuggestedSchedulePath(), home.filePath(QStringLiteral("Loan Payment Schedule.xlsx")));
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
     EXPECT_EQ(SuggestedSchedulePath(), home.filePath(QStringLiteral("Documents/Loan Payment Schedule.xlsx")));
+    RememberSaveFolder(home.filePath(QStringLiteral("loans/saved.csv")));  // a folder gone since
+    EXPECT_EQ(SuggestedSchedulePath(), home.filePath(QStringLiteral("Documents/Loan Payment Schedule.xlsx")));
+    RememberSaveFolder(home.filePath(QStringLiteral("saved.csv")));
+    EXPECT_EQ(SuggestedSchedulePath(QStringLiteral("Other")), home.filePath(QStringLiteral("Other.xlsx")));
+    RememberSaveFolder(QString());
     qputenv("HOME", savedHome);
     qputenv("XDG_CONFIG_HOME", savedConfig);
 }

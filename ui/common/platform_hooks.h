@@ -33,11 +33,15 @@ struct PlatformHooks {
     // The same box with the warning icon: something the user asked for failed.
     std::function<void(QWidget* owner, const QString& text, const QString& title)> showWarning;
 
+    // A modal question over `owner` with `text`, `title` and the buttons Yes
+    // and No (the default); true for Yes.
+    std::function<bool(QWidget* owner, const QString& text, const QString& title)> askYesNo;
+
     // Shows `dialog` modally and returns once it has closed.
     std::function<void(QDialog& dialog)> runModal;
 
     // The print command: the print dialog over `owner`, then the report of
-    // `grid`. Ends silently on a cancel or a failure.
+    // `grid`. Ends silently on a cancel; a failure is told in a warning box.
     std::function<void(QWidget* owner, const ScheduleGrid& grid)> printSchedule;
 
     // The print preview of the same report, modal over `owner`; its print

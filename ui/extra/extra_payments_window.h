@@ -73,6 +73,7 @@ public:
     [[nodiscard]] QString SummaryText() const;
     [[nodiscard]] ExtraPlanForm& Plan() const { return *form_; }
     [[nodiscard]] ScheduleGridView& GridView() const { return *view_; }
+    [[nodiscard]] ScheduleGridMenu& GridMenu() const { return *menu_; }
     [[nodiscard]] LoanChartPlot& Chart() const { return *chart_; }
 
 protected:

@@ -43,15 +43,43 @@ QString Ending(const ScheduleSummary& schedule, const LocaleMoneyFormatter& mone
              Money(money, schedule.totalInterest, pieces));
 }
 
+// "8 years 5 months", "1 year", "3 months".
+QString Duration(int months, const QLocale& locale, Pieces pieces) {
+    const auto count = [&](int n, const char* one, const char* many) {
+        return Piece(locale.toString(n), pieces) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    QStringList parts;
+    if (months >= 12) parts << count(months / 12, "year", "years");
+    if (months % 12 != 0) parts << count(months % 12, "month", "months");
+    return parts.join(QLatin1Char(' '));
+}
+
+QString Saving(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money, Pieces pieces) {
+    const int sooner = summary.MonthsSooner();
+    const QString when = sooner > 0 ? QStringLiteral("paid off %1 sooner").arg(Duration(sooner, money.Locale(), pieces))
+                                    : QStringLiteral("paid off in the same month");
+    return QStringLiteral("Interest saved: %1; %2.").arg(Money(money, summary.InterestSaved(), pieces), when);
+}
+
+QString Numbered(const NumberedPayment& payment, const LocaleMoneyFormatter& money, Pieces pieces) {
+    return QStringLiteral("%1 (payment %2)")
+        .arg(Money(money, payment.amount, pieces), Piece(money.Locale().toString(payment.number), pieces));
+}
+
 }  // namespace
 
 QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFormatter& money, Pieces pieces) {
     QStringList lines{QStringLiteral("With extras: ") + Ending(summary.withExtras, money, pieces),
                       QStringLiteral("Without extras: ") + Ending(summary.withoutExtras, money, pieces),
-                      QStringLiteral("Interest saved: %1.").arg(Money(money, summary.InterestSaved(), pieces))};
-    if (summary.paymentAfterLastExtra) {
-        lines << QStringLiteral("Payment after the last extra: %1.")
-                     .arg(Money(money, *summary.paymentAfterLastExtra, pieces));
+                      Saving(summary, money, pieces)};
+    if (summary.paymentAfterFirstExtra) {
+        QString lowered = QStringLiteral("Monthly payment after the first extra: ") +
+                          Numbered(*summary.paymentAfterFirstExtra, money, pieces);
+        if (summary.paymentBeforeLast) {
+            lowered +=
+                QStringLiteral("; before the last payment: ") + Numbered(*summary.paymentBeforeLast, money, pieces);
+        }
+        lines << lowered + QLatin1Char('.');
     }
     return lines.join(pieces == Pieces::Isolated ? QStringLiteral("\n") : QStringLiteral(" "));
 }

@@ -3,8 +3,9 @@
 //
 //   With extras: paid off on 9/15/2049 after 276 payments; total interest $205,262.18.
 //   Without extras: paid off on 8/15/2056 after 360 payments; total interest $318,861.22.
-//   Interest saved: $113,599.04.
-//   Payment after the last extra: $1,480.55.     (lowering the payment only)
+//   Interest saved: $113,599.04; paid off 7 years sooner.
+//   Monthly payment after the first extra: $1,573.21 (payment 2); before the
+//   last payment: $412.10 (payment 359).          (lowering the payment only)
 //
 // Dates are the money locale's short dates with the year in full, amounts
 // its money text. Drawn, it has a line per fact, each date, count and amount

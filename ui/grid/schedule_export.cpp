@@ -16,6 +16,16 @@ const std::array<std::pair<QString, ScheduleFileType>, 3> kFilters = {{
     {QStringLiteral("CSV as shown (*.csv)"), ScheduleFileType::ShownCsv},
 }};
 
+// The folder the last schedule was saved to while the program runs.
+QString& LastSaveFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString ExtensionOf(ScheduleFileType type) {
+    return type == ScheduleFileType::Workbook ? QStringLiteral("xlsx") : QStringLiteral("csv");
+}
+
 }  // namespace
 
 QString ScheduleFileFilters() {
@@ -32,16 +42,28 @@ ScheduleFileType FileTypeOfFilter(const QString& filter) {
 }
 
 QString SuggestedSchedulePath(const QString& name) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = LastSaveFolder();
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
     // A dialog handed a folder that doesn't exist opens in the working
     // directory instead, which is rarely where the user keeps anything.
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     return QDir(folder).filePath(name + QStringLiteral(".xlsx"));
 }
 
-QString WithSuffixOf(const QString& path, ScheduleFileType type) {
-    if (!QFileInfo(path).suffix().isEmpty()) return path;
-    return path + (type == ScheduleFileType::Workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv"));
+void RememberSaveFolder(const QString& savedPath) {
+    LastSaveFolder() = savedPath.isEmpty() ? QString() : QFileInfo(savedPath).absolutePath();
+}
+
+ScheduleSaveTarget SaveTargetOf(const QString& chosen, ScheduleFileType filterType) {
+    if (chosen.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) return {chosen, ScheduleFileType::Workbook};
+    if (chosen.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        return {chosen, filterType == ScheduleFileType::Workbook ? ScheduleFileType::ValuesCsv : filterType};
+    }
+    // "loan." asks for an extension without a second dot.
+    const QString dot = chosen.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    return {chosen + dot + ExtensionOf(filterType), filterType};
 }
 
 }  // namespace quillmere

@@ -2,9 +2,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
+
+#include <optional>
 
 #include "export/schedule_files.h"
 #include "export/schedule_html.h"
@@ -45,7 +49,12 @@ QAction* ScheduleGridMenu::AddEntry(const char* name, const QString& text, const
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WidgetShortcut);
-    connect(action, &QAction::triggered, this, std::move(handler));
+    // Named by grid and entry, so the same entry of two grids waits twice.
+    const std::string entry = view_.objectName().toStdString() + '/' + name;
+    connect(action, &QAction::triggered, this, [this, entry, handler = std::move(handler)] {
+        if (gate_) return gate_(entry, handler);
+        handler();
+    });
     view_.addAction(action);
     menu_->addAction(action);
     return action;
@@ -59,7 +68,10 @@ void ScheduleGridMenu::Copy() {
         BoundingCells(selected).value_or(GridCellRange{1, grid_.Rows() - 1, 0, ScheduleGrid::kColumns - 1});
     auto* data = new QMimeData;  // the clipboard takes it
     data->setText(QString::fromStdString(ScheduleClipboardText(grid_, cells)));
-    const ScheduleValues values = ReadScheduleValues(grid_, money_, loan_().firstPaymentYear);
+    const WorkbookLoan loan = loan_();
+    const ScheduleValues values =
+        ReadScheduleValues(grid_, money_, loan.firstPaymentYear,
+                           loan.extras ? ScheduleValues::Notes::Extras : ScheduleValues::Notes::Text);
     data->setHtml(QString::fromStdString(ScheduleHtmlTable(values, FormatsFor(money_), cells)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -69,14 +81,30 @@ void ScheduleGridMenu::Save() {
     const QString filters = ScheduleFileFilters();
     QString filter = filters.section(QStringLiteral(";;"), 0, 0);
     QWidget* owner = view_.window();
-    QString path = hooks_.chooseSaveFile(owner, title, SuggestedSchedulePath(fileName_), filters, &filter);
-    if (path.isEmpty()) return;
-    const ScheduleFileType type = FileTypeOfFilter(filter);
-    path = WithSuffixOf(path, type);
-    const QString failure = SaveScheduleFile(path, type, grid_, money_, loan_());
-    if (failure.isEmpty()) return;
+    QString suggested = SuggestedSchedulePath(fileName_);
+    std::optional<ScheduleSaveTarget> target;
+    while (!target) {
+        const QString chosen = hooks_.chooseSaveFile(owner, title, suggested, filters, &filter);
+        if (chosen.isEmpty()) return;
+        target = SaveTargetOf(chosen, FileTypeOfFilter(filter));
+        // The dialog asked about the name as typed; a file the extension
+        // leads to is the user's to give up too, or to name anew.
+        if (target->path != chosen && QFileInfo::exists(target->path) &&
+            !hooks_.askYesNo(owner,
+                             QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(target->path).fileName()),
+                             title)) {
+            suggested = target->path;
+            target.reset();
+        }
+    }
+    const QString failure = SaveScheduleFile(target->path, target->type, grid_, money_, loan_());
+    if (failure.isEmpty()) return RememberSaveFolder(target->path);
     // The user asked for a file: a failure is said, never passed over.
-    hooks_.showWarning(owner, QStringLiteral("The schedule could not be saved to %1: %2").arg(path, failure), title);
+    hooks_.showWarning(owner,
+                       QStringLiteral("The schedule could not be saved to %1.\n\n%2")
+                           .arg(QDir::toNativeSeparators(target->path), failure),
+                       title);
 }
 
 void ScheduleGridMenu::Preview() { hooks_.previewSchedule(view_.window(), grid_); }

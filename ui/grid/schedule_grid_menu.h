@@ -8,10 +8,15 @@
 //    selected, as tab-separated text with the column headers and as an HTML
 //    table of values for a spreadsheet;
 //  - "Save Schedule As…" (Ctrl+S): the schedule as a workbook or a CSV file
-//    of values or of texts; a failure is told in a warning box;
+//    of values or of texts, its type chosen in the dialog or by the
+//    extension typed (see SaveTargetOf); a file that the name becomes and
+//    that exists is replaced only once the user agrees; a failure is told
+//    in a warning box;
 //  - "Print Preview…": the printed report's pages;
 // and a window adds its own entries after them with AddEntry(). Dialogs open
-// over the grid's window, through the PlatformHooks it is given.
+// over the grid's window, through the PlatformHooks it is given. Every entry
+// runs through the menu's gate (SetGate), which may hold it back until the
+// schedule is complete.
 #pragma once
 
 #include <QKeySequence>
@@ -19,6 +24,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 #include "export/schedule_workbook.h"
 
@@ -47,6 +53,12 @@ public:
     ScheduleGridMenu(ScheduleGridView& view, const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
                      PlatformHooks& hooks, LoanOfGrid loan, QString fileName = QStringLiteral("Loan Payment Schedule"));
 
+    // Runs an entry's `action`, named as the entry, now or later: a window
+    // whose grid may still be filling holds it back until the grid is
+    // complete. At first every entry runs at once.
+    using Gate = std::function<void(const std::string& name, std::function<void()> action)>;
+    void SetGate(Gate gate) { gate_ = std::move(gate); }
+
     // Adds an entry at the end, as an action of the grid named `name`.
     QAction* AddEntry(const char* name, const QString& text, const QKeySequence& keys, std::function<void()> handler);
     [[nodiscard]] QMenu& Menu() const { return *menu_; }
@@ -65,6 +77,7 @@ private:
     LoanOfGrid loan_;
     QString fileName_;
     QMenu* menu_ = nullptr;
+    Gate gate_;
 };
 
 }  // namespace quillmere

@@ -22,6 +22,7 @@
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
 #include "ui/extra/extra_payments_window.h"
+#include "ui/grid/schedule_grid_menu.h"
 #include "ui/grid/schedule_grid_view.h"
 #include "ui/grid/schedule_table_model.h"
 #include "ui/main/month_calendar.h"
@@ -251,9 +252,15 @@ void frmMain::ShowChart() {
     chart_->activateWindow();
 }
 
+ScheduleGridMenu::Gate frmMain::AfterFillGate() {
+    return [this](const std::string& name, std::function<void()> action) { fill_.AfterFill(name, std::move(action)); };
+}
+
 void frmMain::ShowExtraPayments() {
     if (extras_ == nullptr) {
         extras_ = new ExtraPaymentsWindow(*money_, hooks_, this);
+        // Its schedule follows this one: while this one is written, it waits.
+        extras_->GridMenu().SetGate(AfterFillGate());
         if (fill_.Running()) {
             extras_->WaitForSchedule();
         } else {

@@ -29,8 +29,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "export/schedule_workbook.h"
 #include "schedule/amortization.h"
@@ -121,6 +123,9 @@ private:
     // The grid's own menu (right click, the Menu key, Shift+F10), whose
     // entries' shortcuts work while the grid has the focus.
     void BuildGridMenu();
+    // Runs a grid menu's entry now, or once the schedule being written is
+    // complete.
+    [[nodiscard]] std::function<void(const std::string&, std::function<void()>)> AfterFillGate();
     // Show Chart...: the chart window, which follows the grid from then on.
     void ShowChart();
     void UpdateChart();

@@ -127,9 +127,11 @@ void frmMain::BuildGrid() {
 }
 
 // The grid's own menu: copy, save and preview as every schedule grid has
-// them, then the chart and the plan of extra payments.
+// them, then the chart and the plan of extra payments. None of them sees
+// half a schedule: while one is being written, each waits for its end.
 void frmMain::BuildGridMenu() {
     gridMenu_ = new ScheduleGridMenu(*gridOne, grid_, *money_, hooks_, [this] { return loanTerms_; });
+    gridMenu_->SetGate(AfterFillGate());
     gridMenu_->AddEntry("actChart", QStringLiteral("Show Chart\u2026"), QKeySequence(), [this] { ShowChart(); });
     gridMenu_->AddEntry("actExtra", QStringLiteral("Extra Payments\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
                         [this] { ShowExtraPayments(); });

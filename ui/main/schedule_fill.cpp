@@ -15,7 +15,11 @@ void ScheduleFill::Calculate() {
         return;
     }
     RunCalculations();
-    if (std::exchange(printAfter_, false) && !ending_) target_.Print();
+    // An action may start a fill of its own, and new actions wait for that.
+    for (auto waiting = std::exchange(afterFill_, {}); auto& [name, action] : waiting) {
+        if (ending_) return;
+        action();
+    }
 }
 
 void ScheduleFill::RunCalculations() {
@@ -38,19 +42,23 @@ void ScheduleFill::Clear() {
 }
 
 void ScheduleFill::Print() {
+    AfterFill("print", [this] { target_.Print(); });
+}
+
+void ScheduleFill::AfterFill(const std::string& name, std::function<void()> action) {
     if (ending_) return;
-    if (running_) {
-        printAfter_ = true;
-        return;
+    if (!running_) return action();
+    for (const auto& waiting : afterFill_) {
+        if (waiting.first == name) return;
     }
-    target_.Print();
+    afterFill_.emplace_back(name, std::move(action));
 }
 
 void ScheduleFill::End() {
     ending_ = true;
     stop_ = true;
     calculateAgain_ = false;
-    printAfter_ = false;
+    afterFill_.clear();
 }
 
 bool ScheduleFill::BetweenRows() {

@@ -6,7 +6,9 @@
 //  - Calculate stops the running fill and, once it has unwound, calculates
 //    afresh from the boxes as they are (calculations never nest);
 //  - Clear (the window has cleared the grid) stops the running fill;
-//  - Print waits until the fill has ended, then prints;
+//  - Print, and every other way the schedule leaves the window (copy, save,
+//    preview, chart, extra payments: see AfterFill), waits until the fill
+//    has ended, then runs;
 //  - End (the program is leaving) stops the fill, and nothing waits.
 // So the grid always holds one schedule, or the empty grid, never a mix.
 //
@@ -18,6 +20,9 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace quillmere {
 
@@ -54,6 +59,10 @@ public:
     void Clear();
     // The Print command.
     void Print();
+    // Runs `action` now, or once the running fill has ended, so it never
+    // sees half a schedule. Waiting actions run in the order asked; one
+    // asked for again under the same `name` while it waits runs once.
+    void AfterFill(const std::string& name, std::function<void()> action);
     // The program is ending.
     void End();
 
@@ -73,8 +82,9 @@ private:
     bool running_ = false;
     bool stop_ = false;            // the window took the grid over
     bool calculateAgain_ = false;  // a Calculate waits for the fill to unwind
-    bool printAfter_ = false;      // a Print waits for the fill to end
     bool ending_ = false;
+    // What waits for the fill to end, by name.
+    std::vector<std::pair<std::string, std::function<void()>>> afterFill_;
 };
 
 }  // namespace quillmere
