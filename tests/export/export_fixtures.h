@@ -5,11 +5,27 @@
 #include <QProcess>
 #include <QString>
 
+#include <clocale>
+
 #include "money/locale_money_formatter.h"
 #include "schedule/extra_payments.h"
 #include "tests/schedule/fake_loan_window.h"
 
 namespace quillmere {
+
+// The C library's locale as the program takes it from the environment (see
+// QCoreApplication), `name` ("de_DE.UTF-8"), for the life of the object.
+class ProgramNumericLocale {
+public:
+    explicit ProgramNumericLocale(const char* name) : inForce_(std::setlocale(LC_ALL, name) != nullptr) {}
+    ~ProgramNumericLocale() { std::setlocale(LC_ALL, "C"); }
+    ProgramNumericLocale(const ProgramNumericLocale&) = delete;
+    ProgramNumericLocale& operator=(const ProgramNumericLocale&) = delete;
+    [[nodiscard]] bool InForce() const { return inForce_; }
+
+private:
+    bool inForce_;
+};
 
 // The loan calculated on `first` with amounts in `locale`'s money.
 inline ScheduleGrid CalculatedGrid(const LocaleMoneyFormatter& money, const char* principal, const char* months,

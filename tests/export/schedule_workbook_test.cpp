@@ -7,7 +7,6 @@
 #include <QXmlStreamReader>
 
 #include <charconv>
-#include <clocale>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -248,20 +247,6 @@ TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
         EXPECT_EQ(other.loan.cells.at("B13").value, "None") << name;
     }
 }
-
-// The C library's numeric locale, as the program takes it from the
-// environment, for the life of the object.
-class ProgramNumericLocale {
-public:
-    explicit ProgramNumericLocale(const char* name) : inForce_(std::setlocale(LC_ALL, name) != nullptr) {}
-    ~ProgramNumericLocale() { std::setlocale(LC_ALL, "C"); }
-    ProgramNumericLocale(const ProgramNumericLocale&) = delete;
-    ProgramNumericLocale& operator=(const ProgramNumericLocale&) = delete;
-    [[nodiscard]] bool InForce() const { return inForce_; }
-
-private:
-    bool inForce_;
-};
 
 // A number as the C library writes it: digits, one point, an exponent.
 bool IsCNumber(const std::string& text) {

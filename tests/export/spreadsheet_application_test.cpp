@@ -1,19 +1,17 @@
 // The saved files opened in a real spreadsheet: LibreOffice Calc, headless,
-// in four locales, converts them to its own flat XML, which says what each
-// cell became. A development check: skipped where LibreOffice isn't
-// installed, and not something the program needs.
+// started by calc_cells.py as a user of each locale would run it, says what
+// every cell became. The files are written as the program writes them, with
+// the C library's locale taken from the same environment. Every amount must
+// be a number equal to the grid's, every payment date a date, every sum
+// right, and the CSV as shown the grid's texts, cell for cell.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QProcessEnvironment>
-#include <QStandardPaths>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
-#include <QUrl>
-#include <QXmlStreamReader>
 
 #include <cmath>
-#include <vector>
 
 #include "export/schedule_files.h"
 #include "export/schedule_html.h"
@@ -23,127 +21,149 @@
 namespace quillmere {
 namespace {
 
-struct CalcCell {
-    QString type;   // "float", "currency", "date", "string", or empty
-    QString value;  // office:value, or office:date-value for a date
-};
-using CalcRows = std::vector<std::vector<CalcCell>>;
-
-// The first sheet's rows, each cut to the schedule's seven columns.
-CalcRows ReadFlatSheet(const QByteArray& fods) {
-    CalcRows rows;
-    QXmlStreamReader xml(fods);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            if (xml.isEndElement() && xml.name() == u"table") break;
-            continue;
-        }
-        if (xml.name() == u"table-row") rows.emplace_back();
-        if (xml.name() != u"table-cell" || rows.empty()) continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        const int repeated = std::max(1, attributes.value(QLatin1String("table:number-columns-repeated")).toInt());
-        const QString type = attributes.value(QLatin1String("office:value-type")).toString();
-        const QString value = type == u"date" ? attributes.value(QLatin1String("office:date-value")).toString()
-                                              : attributes.value(QLatin1String("office:value")).toString();
-        for (int i = 0; i < repeated && rows.back().size() < ScheduleGrid::kColumns; ++i) {
-            rows.back().push_back({type, value});
-        }
-    }
-    return rows;
+// Each file's sheets as calc_cells.py reports them, in the order asked.
+QJsonArray OpenInCalc(const char* locale, const QStringList& filesAndKinds) {
+    QProcess calc;
+    calc.start(QStringLiteral("/usr/bin/python3"),
+               QStringList{QStringLiteral(QUILLMERE_CALC_CELLS), QString::fromLatin1(locale)} + filesAndKinds);
+    const bool finished = calc.waitForFinished(300000);
+    EXPECT_TRUE(finished && calc.exitCode() == 0)
+        << "LibreOffice Calc and python3-uno are needed (packages.txt): "
+        << calc.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(calc.readAllStandardOutput()).object().value(QLatin1String("files")).toArray();
 }
 
-// LibreOffice, opening `file` as a user of `locale` would, saved as flat XML.
-class Calc {
-public:
-    Calc() : soffice_(QStandardPaths::findExecutable(QStringLiteral("soffice"))) {}
-    [[nodiscard]] bool Installed() const { return !soffice_.isEmpty(); }
+QJsonArray Rows(const QJsonValue& file, int sheet = 0) {
+    return file[QLatin1String("sheets")][sheet][QLatin1String("rows")].toArray();
+}
 
-    // `filter`: the import filter, where Calc is to read `file` as a web page
-    // pasted into it rather than open it as a document of its own.
-    CalcRows Open(const QString& file, const char* locale, const QString& filter = QString()) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        const QString name = QString::fromLatin1(locale) + QStringLiteral(".UTF-8");
-        environment.insert(QStringLiteral("LC_ALL"), name);
-        environment.insert(QStringLiteral("LANG"), name);
-        process.setProcessEnvironment(environment);
-        const QString out = profile_.filePath(QString::fromLatin1(locale));
-        QStringList arguments{QStringLiteral("-env:UserInstallation=") +
-                                  QUrl::fromLocalFile(profile_.filePath(QStringLiteral("profile"))).toString(),
-                              QStringLiteral("--headless"),
-                              QStringLiteral("--convert-to"),
-                              QStringLiteral("fods"),
-                              QStringLiteral("--outdir"),
-                              out,
-                              file};
-        if (!filter.isEmpty()) arguments << QStringLiteral("--infilter=") + filter;
-        process.start(soffice_, arguments);
-        EXPECT_TRUE(process.waitForFinished(180000));
-        QFile converted(QDir(out).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".fods")));
-        EXPECT_TRUE(converted.open(QIODevice::ReadOnly)) << converted.fileName().toStdString();
-        return ReadFlatSheet(converted.readAll());
+bool SameNumber(double calc, double expected) {
+    return std::abs(calc - expected) <= 1e-9 * std::max(1.0, std::abs(expected));
+}
+
+// A typed file: the headers, then every cell of the grid as its value, and
+// Calc's own sum of every amount column equal to the shown amounts added up.
+void ExpectValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const ScheduleValues& values,
+                  const QJsonValue& file) {
+    SCOPED_TRACE(file[QLatin1String("path")].toString().toStdString());
+    const QJsonArray rows = Rows(file);
+    ASSERT_EQ(rows.size(), grid.Rows());
+    for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
+        EXPECT_EQ(rows[0][col][QLatin1String("v")].toString().toStdString(), values.headers[col]);
     }
-
-private:
-    QString soffice_;
-    QTemporaryDir profile_;
-};
-
-// Every amount a number, every payment date a date, and the payment rows'
-// sum the shown amounts added up.
-void ExpectValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const CalcRows& rows,
-                  bool amountsAreNumbers) {
-    ASSERT_GE(rows.size(), static_cast<std::size_t>(grid.Rows()));
-    double calcSum = 0;
-    std::int64_t shownSum = 0;
+    std::array<double, ScheduleGrid::kColumns> sums{};
     for (int row = 1; row < grid.Rows(); ++row) {
-        const std::vector<CalcCell>& cells = rows[static_cast<std::size_t>(row)];
-        ASSERT_EQ(cells.size(), static_cast<std::size_t>(ScheduleGrid::kColumns)) << row;
-        for (int col = kColPayment; col <= kColBalance && amountsAreNumbers; ++col) {
-            if (grid.TextMatrix(row, col).empty()) continue;
-            const QString& type = cells[static_cast<std::size_t>(col)].type;
-            EXPECT_TRUE(type == u"float" || type == u"currency") << grid.TextMatrix(row, col);
+        for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
+            const CellValue& expected = values.rows[static_cast<std::size_t>(row - 1)].cells[col];
+            const QJsonValue cell = rows[row][col];
+            const QString type = cell[QLatin1String("t")].toString();
+            const double number = cell[QLatin1String("v")].toDouble();
+            const std::string where = std::to_string(row) + "," + std::to_string(col) + " " + expected.text;
+            switch (expected.kind) {
+                case CellValue::Kind::Money:
+                    EXPECT_EQ(type, u"number") << where;
+                    EXPECT_TRUE(SameNumber(number, expected.money.ToDouble())) << where << " read " << number;
+                    sums[col] += expected.money.ToDouble();
+                    break;
+                case CellValue::Kind::Date:
+                    EXPECT_EQ(type, u"date") << where;
+                    EXPECT_EQ(number, static_cast<double>(SpreadsheetDateSerial(expected.date))) << where;
+                    break;
+                case CellValue::Kind::Integer:
+                    EXPECT_EQ(type, u"number") << where;
+                    EXPECT_EQ(number, static_cast<double>(expected.integer)) << where;
+                    break;
+                case CellValue::Kind::Text:
+                    EXPECT_EQ(cell[QLatin1String("v")].toString().toStdString(), expected.text) << where;
+                    break;
+                case CellValue::Kind::Empty:
+                    EXPECT_EQ(type, u"empty") << where;
+                    break;
+            }
         }
-        const bool payment =
-            !grid.TextMatrix(row, kColDate).empty() && grid.TextMatrix(row, kColDate) != kYearTotalsMarker;
-        if (!payment) continue;
-        EXPECT_EQ(cells[kColDate].type, QStringLiteral("date")) << grid.TextMatrix(row, kColDate);
-        EXPECT_EQ(cells[kColNumber].type, QStringLiteral("float"));
-        calcSum += cells[kColPayment].value.toDouble();
-        shownSum += money.Parse(grid.TextMatrix(row, kColPayment))->minorUnits;
     }
-    if (amountsAreNumbers) {
-        EXPECT_NEAR(calcSum, static_cast<double>(shownSum) / static_cast<double>(money.MinorPerUnit()), 0.001);
+    const QJsonObject calcSums = file[QLatin1String("sheets")][0][QLatin1String("sums")].toObject();
+    for (int col = kColPayment; col < ScheduleGrid::kColumns; ++col) {
+        if (sums[col] == 0) continue;
+        const double calcSum = calcSums.value(QString::number(col)).toDouble();
+        EXPECT_NEAR(calcSum, sums[col], 0.5 / static_cast<double>(money.MinorPerUnit())) << "column " << col;
     }
 }
 
-TEST(SpreadsheetApplication, CalcOpensTheWorkbookAndTheValuesCsvAsNumbersAndDates) {
-    Calc calc;
-    if (!calc.Installed()) GTEST_SKIP() << "LibreOffice (soffice) is not installed: nothing to open the files with";
-    const QTemporaryDir dir;
-    for (const char* name : {"en_US", "de_DE", "fr_FR", "ja_JP"}) {
+// The CSV as shown, every column read as text: the grid's texts exactly.
+void ExpectTexts(const ScheduleGrid& grid, const QJsonValue& file) {
+    SCOPED_TRACE(file[QLatin1String("path")].toString().toStdString());
+    const QJsonArray rows = Rows(file);
+    ASSERT_EQ(rows.size(), grid.Rows());
+    for (int row = 0; row < grid.Rows(); ++row) {
+        for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
+            const QString text = rows[row][col][QLatin1String("v")].toString();
+            EXPECT_EQ(text.toStdString(), grid.TextMatrix(row, col)) << row << "," << col;
+        }
+    }
+}
+
+// The workbook's Loan sheet: the loan's figures as numbers, its date a date.
+void ExpectLoanSheet(const QJsonValue& workbook, const LocaleMoneyFormatter& money, const std::string& payment) {
+    const QJsonArray rows = Rows(workbook, 1);
+    ASSERT_GE(rows.size(), 6);
+    const auto value = [&rows](int row) { return rows[row][1][QLatin1String("v")].toDouble(); };
+    EXPECT_EQ(value(0), 250000.0);
+    EXPECT_EQ(value(1), 360.0);
+    EXPECT_TRUE(SameNumber(value(2), 0.065)) << value(2);
+    EXPECT_EQ(rows[3][1][QLatin1String("t")].toString(), u"date");
+    EXPECT_TRUE(SameNumber(value(4), money.Parse(payment)->ToDouble())) << value(4);
+}
+
+struct SavedSchedule {
+    ScheduleGrid grid;
+    WorkbookLoan terms;
+};
+
+TEST(SpreadsheetApplication, CalcReadsEveryFileAsTheGridShowsItInSixLocales) {
+    const ExtraPaymentPlan plan{Currency::FromDouble(50), {}, 12, 1, {{12, Currency::FromDouble(10000)}},
+                                ExtraMode::PayOffSooner};
+    for (const char* name : {"en_US", "de_DE", "fr_FR", "ar_EG", "ja_JP", "hi_IN"}) {
         SCOPED_TRACE(name);
+        const ProgramNumericLocale program((std::string(name) + ".UTF-8").c_str());
+        ASSERT_TRUE(program.InForce()) << "the locale isn't installed (package locales-all)";
         const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(name))};
-        const ScheduleGrid grid = CalculatedGrid(money, "250000", "360", "6.5", {31, 1, 2026});
-        const QString workbook = dir.filePath(QStringLiteral("%1.xlsx").arg(QString::fromLatin1(name)));
-        const QString csv = dir.filePath(QStringLiteral("%1.csv").arg(QString::fromLatin1(name)));
-        const WorkbookLoan terms{250000, 6.5, 2026};
-        ASSERT_EQ(SaveScheduleFile(workbook, ScheduleFileType::Workbook, grid, money, terms), QString());
-        ASSERT_EQ(SaveScheduleFile(csv, ScheduleFileType::ValuesCsv, grid, money, terms), QString());
-        ExpectValues(grid, money, calc.Open(workbook, name), true);
-        // Calc 7.4's CSV defaults read a plain number only in the locale's
-        // own notation: "340.02" stays text where the decimal point is a
-        // comma (de_DE, fr_FR). Dates and payment numbers are read in every
-        // locale.
-        const bool periodLocale = QLocale(QString::fromLatin1(name)).decimalPoint() == QStringLiteral(".");
-        ExpectValues(grid, money, calc.Open(csv, name), periodLocale);
+        const CalendarDate first{31, 1, 2026};
+        const SavedSchedule main{CalculatedGrid(money, "250000", "360", "6.5", first), {250000, 6.5, 2026}};
+        const std::string payment = main.grid.TextMatrix(1, kColPayment);
+        const SavedSchedule extras{ExtrasGrid(money, "250000", "360", "6.5", first, plan),
+                                   {250000, 6.5, 2026, WorkbookExtras{plan, money.Parse(payment)->ToDouble(), 360}}};
+
+        const QTemporaryDir dir;
+        QStringList files;
+        for (const auto& [schedule, stem] : {std::pair{&main, "main"}, std::pair{&extras, "extras"}}) {
+            for (const auto& [type, suffix] : {std::pair{ScheduleFileType::Workbook, ".xlsx:book"},
+                                               std::pair{ScheduleFileType::ValuesCsv, "-values.csv:values"},
+                                               std::pair{ScheduleFileType::ShownCsv, "-shown.csv:text"}}) {
+                const QString fileAndKind = dir.filePath(QString::fromLatin1(stem) + QString::fromLatin1(suffix));
+                const QString file = fileAndKind.section(QLatin1Char(':'), 0, -2);
+                ASSERT_EQ(SaveScheduleFile(file, type, schedule->grid, money, schedule->terms), QString());
+                files << fileAndKind;
+            }
+        }
         // The clipboard's table, as Calc reads a pasted one.
-        const QString html = dir.filePath(QStringLiteral("%1.html").arg(QString::fromLatin1(name)));
-        const ScheduleValues values = ReadScheduleValues(grid, money, terms.firstPaymentYear);
-        ASSERT_EQ(SaveFileSafely(html, QByteArray::fromStdString(ScheduleHtmlTable(
-                                           values, FormatsFor(money), GridCellRange{1, grid.Rows() - 1, 0, 6}))),
+        const ScheduleValues mainValues = ReadScheduleValues(main.grid, money, 2026);
+        const QString html = dir.filePath(QStringLiteral("main.html"));
+        const GridCellRange all{1, main.grid.Rows() - 1, 0, ScheduleGrid::kColumns - 1};
+        ASSERT_EQ(SaveFileSafely(html, QByteArray::fromStdString(ScheduleHtmlTable(mainValues, FormatsFor(money), all))),
                   QString());
-        ExpectValues(grid, money, calc.Open(html, name, QStringLiteral("HTML (StarCalc)")), true);
+        files << html + QStringLiteral(":html");
+
+        const QJsonArray calc = OpenInCalc(name, files);
+        ASSERT_EQ(calc.size(), files.size());
+        const ScheduleValues extraValues = ReadScheduleValues(extras.grid, money, 2026, ScheduleValues::Notes::Extras);
+        for (const int i : {0, 1}) ExpectValues(main.grid, money, mainValues, calc[i]);
+        ExpectTexts(main.grid, calc[2]);
+        for (const int i : {3, 4}) ExpectValues(extras.grid, money, extraValues, calc[i]);
+        ExpectTexts(extras.grid, calc[5]);
+        ExpectValues(main.grid, money, mainValues, calc[6]);
+        ExpectLoanSheet(calc[0], money, payment);
+        ExpectLoanSheet(calc[3], money, payment);
     }
 }
 

@@ -5,12 +5,18 @@
 #include "money/locale_money_formatter.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
+#include "tests/common/full_disk.h"
+#include "ui/chart/loan_chart.h"
 #include "ui/common/window_look.h"
+#include "ui/extra/extra_payments_window.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -129,10 +135,12 @@ private slots:
         QVERIFY(c_->txtPayment->text().isEmpty());
     }
 
-    // About opens at once and the fill waits under it; Print waits for the
-    // fill to end, then prints the whole schedule. A long one, so the view
-    // learns of many batches.
-    void aboutOpensAndPrintWaitsDuringTheFill() {
+    // About opens at once and the fill waits under it. Print, and every
+    // other way the schedule leaves a window (the main grid's copy, save and
+    // chart, the Extra Payments window's save), waits for the fill to end,
+    // then sees the whole schedule. A long one, so the view learns of many
+    // batches.
+    void aboutOpensAndEveryWayOutWaitsForTheFill() {
         c_->txtMonths->setText(QStringLiteral("9999"));
         RecordingAbout about;
         int rowsWhileShown = -1;
@@ -143,14 +151,36 @@ private slots:
         };
         w_->SetAboutWindow(&about);
         recorder_->onPrint = [this] { rowsWhenPrinted_ = StoreRows(); };
-        Fill([this] {
+        Control<QAction>(*w_, "actExtra")->trigger();
+        auto* extras = w_->findChild<quillmere::ExtraPaymentsWindow*>();
+        QVERIFY(extras != nullptr);
+        const QTemporaryDir dir;
+        recorder_->saveFilter = QStringLiteral("CSV for spreadsheets (*.csv)");
+        recorder_->saveAnswers = {dir.filePath(QStringLiteral("main.csv")), dir.filePath(QStringLiteral("extras.csv"))};
+        QGuiApplication::clipboard()->clear();
+        Fill([&] {
             c_->mnuAbout->trigger();
             QTest::mouseClick(c_->cmdPrint, Qt::LeftButton);
+            for (const char* entry : {"actSave", "actCopy", "actChart", "actSave"}) {
+                Control<QAction>(*w_, entry)->trigger();  // asked twice, saved once
+            }
+            Control<QAction>(*extras, "actSave")->trigger();
             QCOMPARE(recorder_->prints, 0);
+            QVERIFY(recorder_->saveAsked.isEmpty());
+            QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+            QVERIFY(w_->findChild<quillmere::LoanChart*>() == nullptr);
         });
         QCOMPARE(rowsWhileShown, 0);
         QCOMPARE(recorder_->prints, 1);
         QCOMPARE(rowsWhenPrinted_, StoreRows());
+        QCOMPARE(recorder_->saveAsked.size(), 2);
+        for (const char* saved : {"main.csv", "extras.csv"}) {
+            const QByteArray csv = quillmere::FileContents(dir.filePath(QString::fromLatin1(saved)));
+            QCOMPARE(csv.count("\r\n"), StoreRows());  // every row, the Totals row last
+            QVERIFY2(csv.contains("\r\n,Totals,"), saved);
+        }
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\tTotals\t")));
+        QCOMPARE(w_->findChild<quillmere::LoanChart*>()->Data().balances.size(), std::size_t(9999));
         CompareWithUninterrupted("9999");
     }
 

@@ -7,6 +7,7 @@
 #include "autoresize/form_container.h"
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
+#include "tests/common/full_disk.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/chart/loan_chart.h"
@@ -585,6 +586,28 @@ private slots:
         Control<QAction>(*w_, "actSave")->trigger();
         QVERIFY(FileStart(dir.filePath(QStringLiteral("loan.csv")))
                     .startsWith("Date,Number,Payment,Interest,Applied,Balance,Notes\r\n11/15/07,1,$340.02"));
+        // A typed extension decides the type; the dialog opens where the last
+        // schedule went.
+        recorder_->saveFilter.clear();
+        recorder_->saveAs = dir.filePath(QStringLiteral("typed.csv"));
+        Control<QAction>(*w_, "actSave")->trigger();
+        QVERIFY(FileStart(dir.filePath(QStringLiteral("typed.csv"))).startsWith("Date,Number,Payment"));
+        QCOMPARE(recorder_->saveAsked.last(), dir.filePath(QStringLiteral("Loan Payment Schedule.xlsx")));
+        // A file the added extension leads to is replaced only once the user
+        // agrees; "No" asks for another name.
+        QVERIFY(quillmere::WriteFile(dir.filePath(QStringLiteral("keep.xlsx")), "kept"));
+        recorder_->questions.clear();
+        recorder_->answerYes = false;
+        recorder_->saveAnswers = {dir.filePath(QStringLiteral("keep")), QString()};
+        Control<QAction>(*w_, "actSave")->trigger();
+        QCOMPARE(recorder_->questions, QStringList{"Save Schedule As: keep.xlsx already exists.\n"
+                                                   "Do you want to replace it?"});
+        QCOMPARE(recorder_->saveAsked.last(), dir.filePath(QStringLiteral("keep.xlsx")));
+        QCOMPARE(FileStart(dir.filePath(QStringLiteral("keep.xlsx"))), QByteArray("kept"));
+        recorder_->answerYes = true;
+        recorder_->saveAs = dir.filePath(QStringLiteral("keep"));
+        Control<QAction>(*w_, "actSave")->trigger();
+        QVERIFY(FileStart(dir.filePath(QStringLiteral("keep.xlsx"))).startsWith("PK"));
         // A failure is said, with the path and the reason.
         recorder_->saveAs = dir.filePath(QStringLiteral("gone/loan.csv"));
         Control<QAction>(*w_, "actSave")->trigger();

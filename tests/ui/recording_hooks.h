@@ -22,6 +22,7 @@ struct RecordingHooks {
     int prints = 0;
     int previews = 0;
     QString saveAs;           // what the save dialog answers
+    QStringList saveAnswers;  // or, while there are any, these in turn
     QString saveFilter;       // the filter it answers; the one chosen at first when empty
     QString saveFilters;      // the filters the last save dialog offered
     QString saveFirstFilter;  // and the one chosen at first
@@ -61,7 +62,7 @@ struct RecordingHooks {
             saveFilters = filters;
             saveFirstFilter = *selectedFilter;
             if (!saveFilter.isEmpty()) *selectedFilter = saveFilter;
-            return saveAs;
+            return saveAnswers.isEmpty() ? saveAs : saveAnswers.takeFirst();
         };
         hooks.exitProgram = [this] { ++exits; };
     }
