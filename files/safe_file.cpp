@@ -39,7 +39,7 @@ QString SaveFileSafely(const QString& path, const QByteArray& bytes) {
         written += more;
     }
     if (written != bytes.size()) {
-        const QString reason = WriteFailureReason(file.error(), file.errorString());
+        QString reason = WriteFailureReason(file.error(), file.errorString());
         file.cancelWriting();
         return reason;
     }

@@ -40,7 +40,7 @@ inline ScheduleGrid CalculatedGrid(const LocaleMoneyFormatter& money, const char
 inline ScheduleGrid ExtrasGrid(const LocaleMoneyFormatter& money, const char* principal, const char* months,
                                const char* rate, CalendarDate first, const ExtraPaymentPlan& plan) {
     struct Window : testing::FakeLoanWindow {
-        using FakeLoanWindow::FakeLoanWindow;
+        Window(const char* principal, const char* months, const char* rate) : FakeLoanWindow(principal, months, rate) {}
         LoanTerms loan;
         void LoanCalculated(const LoanTerms& calculated) override { loan = calculated; }
     } window(principal, months, rate);

@@ -13,7 +13,7 @@
 
 #include "export/schedule_files.h"
 #include "export/spreadsheet_formats.h"
-#include "tests/common/full_disk.h"
+#include "tests/common/file_contents.h"
 #include "tests/export/export_fixtures.h"
 
 namespace quillmere {
@@ -158,39 +158,6 @@ TEST(ScheduleWorkbook, TheWorkedExampleAsTypedCells) {
     EXPECT_TRUE(book.properties.contains("<dc:title>Loan Payment Schedule</dc:title>"));
 }
 
-// Every cell of a 30-year schedule, in locales with other separators, the
-// symbol after the number and a currency without decimals.
-TEST(ScheduleWorkbook, EveryCellOfALongScheduleInFourLocales) {
-    for (const char* name : {"en_US", "de_DE", "fr_FR", "ja_JP"}) {
-        SCOPED_TRACE(name);
-        const LocaleMoneyFormatter money{QLocale(QString::fromLatin1(name))};
-        const ScheduleGrid grid = CalculatedGrid(money, "250000", "360", "6.5", {31, 1, 2026});
-        const Workbook book = SaveAndRead(grid, money, {250000, 6.5, 2026});
-        const SpreadsheetFormats formats = FormatsFor(money);
-        QDate expectedDate(2026, 1, 31);
-        for (int row = 1; row < grid.Rows(); ++row) {
-            const bool totals = grid.TextMatrix(row, kColDate) == kYearTotalsMarker ||
-                                grid.TextMatrix(row, kColNumber) == kTotalsMarker;
-            for (int col = kColPayment; col <= kColBalance; ++col) {
-                const std::string& text = grid.TextMatrix(row, col);
-                if (text.empty()) continue;
-                const SheetCell& cell = book.schedule.cells.at(Ref(col, row + 1));
-                ASSERT_EQ(cell.type, "") << text;
-                EXPECT_DOUBLE_EQ(std::stod(cell.value), money.Parse(text)->ToDouble()) << text;
-                EXPECT_EQ(book.StyleOf(cell).format, formats.money);
-                EXPECT_EQ(book.StyleOf(cell).bold, totals);
-            }
-            if (totals) continue;
-            const SheetCell& date = book.schedule.cells.at(Ref(kColDate, row + 1));
-            // The 31st in every month, or the month's last day where it has none.
-            EXPECT_EQ(date.value, std::to_string(SpreadsheetDateSerial(expectedDate))) << grid.TextMatrix(row, 0);
-            EXPECT_EQ(book.StyleOf(date).format, formats.date);
-            expectedDate = FittedDate(expectedDate.addMonths(1).year(), expectedDate.addMonths(1).month(), 31);
-        }
-        EXPECT_EQ(book.loan.cells.at("B2").value, "360");
-    }
-}
-
 // The plan the Extra Payments window saves, below the loan on its sheet, its
 // month named in the money's locale; without a plan the loan stands alone.
 TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
@@ -290,29 +257,6 @@ TEST(ScheduleWorkbook, NumbersAreWrittenTheCWayUnderEveryLocaleAndExtrasAreAmoun
         EXPECT_EQ(lines.at(0), "Date,Number,Payment,Interest,Applied,Balance,Extra\r");
         EXPECT_EQ(lines.at(1), "2026-01-31,1,1630.17,1354.17,276.00,249724.00,50.00\r");
     }
-}
-
-// The disk fills up half-way through each kind of file: the file that stood
-// there survives, the reason is told, and no temporary file is left.
-TEST(ScheduleWorkbook, AFailedSaveLeavesTheOldFile) {
-    const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
-    const ScheduleGrid grid = CalculatedGrid(money, "250000", "9999", "6.5");
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("schedule.xlsx"));
-    for (const ScheduleFileType type :
-         {ScheduleFileType::Workbook, ScheduleFileType::ValuesCsv, ScheduleFileType::ShownCsv}) {
-        ASSERT_TRUE(WriteFile(path, "the earlier schedule"));
-        QString failure;
-        ASSERT_TRUE(WithFileSizeLimit(rlim_t{64} * 1024, [&] {
-            failure = SaveScheduleFile(path, type, grid, money, {250000, 6.5, 2007});
-        }));
-        EXPECT_FALSE(failure.isEmpty());
-        EXPECT_EQ(FileContents(path), QByteArray("the earlier schedule"));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.xlsx")});
-    }
-    EXPECT_FALSE(SaveScheduleFile(dir.filePath(QStringLiteral("no/such/folder.xlsx")), ScheduleFileType::Workbook, grid,
-                                  money, {})
-                     .isEmpty());
 }
 
 }  // namespace

@@ -28,8 +28,7 @@ QJsonArray OpenInCalc(const char* locale, const QStringList& filesAndKinds) {
                QStringList{QStringLiteral(QUILLMERE_CALC_CELLS), QString::fromLatin1(locale)} + filesAndKinds);
     const bool finished = calc.waitForFinished(300000);
     EXPECT_TRUE(finished && calc.exitCode() == 0)
-        << "LibreOffice Calc and python3-uno are needed (packages.txt): "
-        << calc.readAllStandardError().toStdString();
+        << "LibreOffice Calc and python3-uno are needed (packages.txt): " << calc.readAllStandardError().toStdString();
     return QJsonDocument::fromJson(calc.readAllStandardOutput()).object().value(QLatin1String("files")).toArray();
 }
 
@@ -150,8 +149,9 @@ TEST(SpreadsheetApplication, CalcReadsEveryFileAsTheGridShowsItInSixLocales) {
         const ScheduleValues mainValues = ReadScheduleValues(main.grid, money, 2026);
         const QString html = dir.filePath(QStringLiteral("main.html"));
         const GridCellRange all{1, main.grid.Rows() - 1, 0, ScheduleGrid::kColumns - 1};
-        ASSERT_EQ(SaveFileSafely(html, QByteArray::fromStdString(ScheduleHtmlTable(mainValues, FormatsFor(money), all))),
-                  QString());
+        ASSERT_EQ(
+            SaveFileSafely(html, QByteArray::fromStdString(ScheduleHtmlTable(mainValues, FormatsFor(money), all))),
+            QString());
         files << html + QStringLiteral(":html");
 
         const QJsonArray calc = OpenInCalc(name, files);

@@ -3,9 +3,14 @@
 // mount namespace, where it may mount a tiny tmpfs: a real full disk.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sys/mount.h>
 
@@ -14,7 +19,7 @@
 
 #include "export/schedule_files.h"
 #include "printing/print_schedule.h"
-#include "tests/common/full_disk.h"
+#include "tests/common/file_contents.h"
 #include "tests/export/export_fixtures.h"
 
 namespace quillmere {
@@ -97,6 +102,29 @@ TEST(FullDisk, PrintingToAFullDiskSaysWhy) {
               QStringLiteral("The schedule could not be printed to %1.\n\nThe disk is full.").arg(path));
     EXPECT_EQ(FileContents(path), QByteArray("the earlier report"));
     EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.pdf")});
+}
+
+// Through the print dialog, as the user prints: the failure is told with the
+// file's name, not passed over.
+TEST(FullDisk, ThePrintDialogTellsAFailedPrintToFile) {
+    const SmallDisk disk(128);
+    ASSERT_EQ(disk.Failure(), "");
+    const QString path = disk.File("report.pdf");
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_TRUE(printers != nullptr && file != nullptr);
+        printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+        file->setText(path);
+        dialog->accept();
+    });
+    QStringList told;
+    const bool printed = PrintScheduleWithDialog(
+        nullptr, Longest(), [&](QWidget*, const QString& why, const QString& to) { told << why << to; });
+    EXPECT_FALSE(printed);
+    EXPECT_EQ(told, (QStringList{QStringLiteral("The disk is full."), path}));
 }
 
 }  // namespace

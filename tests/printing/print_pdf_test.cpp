@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
@@ -18,7 +17,6 @@
 #include <utility>
 
 #include "money/locale_money_formatter.h"
-#include "tests/common/full_disk.h"
 #include "tests/printing/report_fixtures.h"
 #include "tests/schedule/fake_loan_window.h"
 
@@ -307,23 +305,6 @@ TEST(PrintPdf, ThePreviewShowsThePrintedPages) {
             EXPECT_NEAR(shownRight, printedRight, 2);
         }
     }
-}
-
-// The disk fills up half-way (a file size limit does the same to a writer):
-// the PDF that stood at the target survives, and nothing else is left.
-TEST(PrintPdf, AFailedFileLeavesTheOldOneAndNoTemporaryFile) {
-    const QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
-    ASSERT_TRUE(WriteFile(file, "the earlier schedule"));
-    const ScheduleGrid grid = Schedule("en_US", "250000", "9999", "7.5");
-    bool printed = true;
-    ASSERT_TRUE(WithFileSizeLimit(rlim_t{64} * 1024, [&] { printed = Print(file, QPageSize::Letter, grid); }));
-    EXPECT_FALSE(printed);
-    EXPECT_EQ(FileContents(file), QByteArray("the earlier schedule"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("schedule.pdf")});
-    // With room to write, the new schedule takes its place.
-    EXPECT_TRUE(Print(file, QPageSize::Letter, grid));
-    EXPECT_EQ(ReadWords(file).size(), 181U);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include "app/accessibility.h"
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
+#include "tests/common/file_contents.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
-#include "tests/common/full_disk.h"
 #include "ui/chart/loan_chart.h"
 #include "ui/common/window_look.h"
 #include "ui/extra/extra_payments_window.h"
@@ -16,12 +16,12 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include "ui/grid/schedule_grid_view.h"

@@ -7,7 +7,7 @@
 #include "autoresize/form_container.h"
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
-#include "tests/common/full_disk.h"
+#include "tests/common/file_contents.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/chart/loan_chart.h"

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "tests/common/full_disk.h"
+#include "tests/common/file_contents.h"
 #include "tests/export/export_fixtures.h"
 #include "ui/chart/loan_chart_data.h"
 #include "ui/grid/schedule_export.h"
