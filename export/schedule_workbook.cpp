@@ -19,6 +19,7 @@ namespace {
 
 constexpr double kMinimumColumnWidth = 8.43;  // the spreadsheets' default, in characters
 constexpr double kColumnPadding = 2;
+QString NoMemory() { return QStringLiteral("There is not enough memory to write the workbook."); }
 
 struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
@@ -235,16 +236,32 @@ void WriteLoanSheet(lxw_worksheet* sheet, const ScheduleValues& values, const Ce
     worksheet_set_column(sheet, 1, 1, std::max(kValueWidth, planWidths[1] + kColumnPadding), nullptr);
 }
 
-// Every file libxlsxwriter writes lies in the temporary folder: why it
-// failed there, from the system's error, or else libxlsxwriter's words.
-QString TemporaryFolderFailure(const QString& folder, int systemError, const char* libraryText) {
+// libxlsxwriter's errors that come from a failed call to the system, whose
+// errno says why.
+bool IsSystemFailure(lxw_error error) {
+    switch (error) {
+        case LXW_ERROR_CREATING_XLSX_FILE:
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+        case LXW_ERROR_ZIP_FILE_OPERATION:
+        case LXW_ERROR_ZIP_FILE_ADD:
+        case LXW_ERROR_ZIP_CLOSE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Every file libxlsxwriter writes lies in the temporary folder: why writing
+// there failed, from the system's error where it made one, or else in
+// libxlsxwriter's words.
+QString TemporaryFolderFailure(const QString& folder, lxw_error error, int systemError) {
+    if (error == LXW_ERROR_MEMORY_MALLOC_FAILED) return NoMemory();
     if (systemError == ENOSPC) return TemporaryFolderFullReason(folder);
-    QString why = qt_error_string(systemError);
-    if (systemError == 0) why = libraryText != nullptr ? QString::fromUtf8(libraryText) : QString();
-    const QString where = QDir::toNativeSeparators(folder);
-    if (why.isEmpty())
-        return QStringLiteral("The workbook could not be written in the temporary folder %1.").arg(where);
-    return QStringLiteral("The workbook could not be written in the temporary folder %1: %2.").arg(where, why);
+    QString why = systemError != 0 ? qt_error_string(systemError) : QString::fromUtf8(lxw_strerror(error));
+    while (why.endsWith(QLatin1Char('.'))) why.chop(1);
+    return QStringLiteral("The workbook could not be written in the temporary folder %1: %2.")
+        .arg(QDir::toNativeSeparators(folder), why);
 }
 
 }  // namespace
@@ -254,30 +271,33 @@ QString WriteScheduleWorkbook(const QString& path, const ScheduleValues& values,
     // libxlsxwriter prints every number with the C library: "1580,17" under
     // a decimal-comma locale, which a spreadsheet reads as 1580.
     const CNumericLocale numbers;
-    if (!numbers.InForce()) return QStringLiteral("There is not enough memory to write the workbook.");
+    if (!numbers.InForce()) return NoMemory();
     const std::string file = path.toStdString();
     std::string folder = temporaryFolder.toStdString();
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = folder.data();
     WorkbookHandle workbook(workbook_new_opt(file.c_str(), &options));
-    if (!workbook) return QStringLiteral("There is not enough memory to write the workbook.");
+    if (!workbook) return NoMemory();
     std::string title = "Loan Payment Schedule";
     lxw_doc_properties properties{};
     properties.title = title.data();
     workbook_set_properties(workbook.get(), &properties);
     const CellFormats cellFormats(workbook.get(), FormatsFor(money));
+    // A sheet's rows go to a file of its own in the temporary folder.
+    errno = 0;
     lxw_worksheet* schedule = workbook_add_worksheet(workbook.get(), "Schedule");
     lxw_worksheet* loan = workbook_add_worksheet(workbook.get(), "Loan");
-    // A sheet's rows go to a file of its own in the temporary folder.
-    if (schedule == nullptr || loan == nullptr) return TemporaryFolderFailure(temporaryFolder, errno, nullptr);
+    if (schedule == nullptr || loan == nullptr) {
+        return TemporaryFolderFailure(temporaryFolder, LXW_ERROR_CREATING_TMPFILE, errno);
+    }
     WriteScheduleSheet(schedule, values, cellFormats);
     WriteLoanSheet(loan, values, cellFormats, terms, money);
     errno = 0;
     const lxw_error closed = workbook_close(workbook.release());
     const int systemError = errno;
     if (closed == LXW_NO_ERROR) return {};
-    return TemporaryFolderFailure(temporaryFolder, systemError, lxw_strerror(closed));
+    return TemporaryFolderFailure(temporaryFolder, closed, IsSystemFailure(closed) ? systemError : 0);
 }
 
 }  // namespace quillmere

@@ -39,7 +39,7 @@ QString SaveFileSafely(const QString& path, const QByteArray& bytes) {
         written += more;
     }
     if (written != bytes.size()) {
-        QString reason = WriteFailureReason(file.error(), file.errorString());
+        QString reason = WriteFailureReason(file);
         file.cancelWriting();
         return reason;
     }
@@ -61,6 +61,8 @@ QString CommitOrReason(QSaveFile& file) {
 }
 
 QString OpenFailureReason(const QFileDevice& file) { return Sentence(file.errorString()); }
+
+QString WriteFailureReason(const QFileDevice& file) { return WriteFailureReason(file.error(), file.errorString()); }
 
 QString TemporaryFolderFullReason(const QString& folder) {
     return QStringLiteral("No space left in the temporary folder %1.").arg(QDir::toNativeSeparators(folder));

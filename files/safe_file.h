@@ -30,6 +30,9 @@ namespace quillmere {
 // Why `file` couldn't be opened for writing, as a sentence ("Permission denied.").
 [[nodiscard]] QString OpenFailureReason(const QFileDevice& file);
 
+// Why writing to `file` failed, as a sentence ("The disk is full.").
+[[nodiscard]] QString WriteFailureReason(const QFileDevice& file);
+
 // The sentence for a temporary folder without room: "No space left in the
 // temporary folder /tmp."
 [[nodiscard]] QString TemporaryFolderFullReason(const QString& folder);

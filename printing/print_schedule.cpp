@@ -87,11 +87,13 @@ QString PrintToFile(const QPrinter& printer, const ScheduleGrid& grid) {
         writer.setTitle(printer.docName());
         writer.setCreator(printer.creator());
         PrintReport(writer, grid, ChosenPages(printer));
-    } catch (const PrintFailure&) {
+    } catch (const PrintFailure& failure) {
         // A file that failed to take the pages tells why better than the
-        // writer; a commit after a failed write never replaces the target.
-        if (file.error() != QFileDevice::NoError) return CommitOrReason(file);
-        throw;
+        // writer. Half a document never replaces the target.
+        QString reason =
+            file.error() != QFileDevice::NoError ? WriteFailureReason(file) : QString::fromUtf8(failure.what());
+        file.cancelWriting();
+        return reason;
     }
     return CommitOrReason(file);
 }
@@ -166,7 +168,8 @@ void PreviewScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid) {
     try {
         MakeSchedulePreview(parent, grid)->exec();
     } catch (...) {
-        // Like printing, the preview ends silently on any failure.
+        // A preview that can't be made shows nothing; printing from it tells
+        // its own failures.
     }
 }
 

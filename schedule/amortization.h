@@ -7,8 +7,8 @@
 //  2. the principal part, (row payment - interest) as Currency, leaves the
 //     balance;
 //  3. the extra, cut to what is still owed (none once nothing is owed, nor
-//     with the last payment, which settles the balance itself), leaves the
-//     balance too;
+//     with the payment numbered `months`, which settles the balance itself),
+//     leaves the balance too;
 //  4. the payment that is the last one (number == months, compared as
 //     doubles) or that overshoots zero after an extra has been paid absorbs
 //     what is left, so the balance ends at exactly zero;

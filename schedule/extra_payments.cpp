@@ -59,8 +59,10 @@ ExtraPaymentSummary WithExtras(const LoanTerms& loan, const ExtraPaymentPlan& pl
         const PaymentStep step = schedule.Step(plan.ExtraFor(number, schedule.NextDate().month));
         writer.Step(step);
         tally.Add(step.row);
+        // The last payment settles what rounding left, so it tells nothing
+        // of the lowered payment.
         if (plan.mode == ExtraMode::LowerMyPayment && step.row.extra > Currency() && schedule.Reamortize() &&
-            !summary.paymentAfterFirstExtra) {
+            !summary.paymentAfterFirstExtra && number + 1 < schedule.LastNumber()) {
             summary.paymentAfterFirstExtra = NumberedPayment{number + 1, schedule.RowPayment()};
         }
     }

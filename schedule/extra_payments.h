@@ -70,9 +70,10 @@ struct NumberedPayment {
 struct ExtraPaymentSummary {
     ScheduleSummary withExtras;
     ScheduleSummary withoutExtras;
-    // LowerMyPayment only, once an extra has lowered the payment: the
-    // payment right after the first such extra, and the one before the last
-    // payment (the last settles what rounding left) where that is a later one.
+    // LowerMyPayment only, once an extra has lowered the payment before the
+    // last one (which settles what rounding left): the payment right after
+    // the first such extra, and the one before the last payment where that
+    // is a later one.
     std::optional<NumberedPayment> paymentAfterFirstExtra;
     std::optional<NumberedPayment> paymentBeforeLast;
 

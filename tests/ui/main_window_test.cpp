@@ -593,10 +593,12 @@ private slots:
         Control<QAction>(*w_, "actSave")->trigger();
         QVERIFY(FileStart(dir.filePath(QStringLiteral("typed.csv"))).startsWith("Date,Number,Payment"));
         QCOMPARE(recorder_->saveAsked.last(), dir.filePath(QStringLiteral("Loan Payment Schedule.xlsx")));
+        recorder_->questions.clear();
+        Control<QAction>(*w_, "actSave")->trigger();  // the name the dialog confirmed: no second question
+        QVERIFY(recorder_->questions.isEmpty());
         // A file the added extension leads to is replaced only once the user
         // agrees; "No" asks for another name.
         QVERIFY(quillmere::WriteFile(dir.filePath(QStringLiteral("keep.xlsx")), "kept"));
-        recorder_->questions.clear();
         recorder_->answerYes = false;
         recorder_->saveAnswers = {dir.filePath(QStringLiteral("keep")), QString()};
         Control<QAction>(*w_, "actSave")->trigger();
@@ -608,6 +610,12 @@ private slots:
         recorder_->saveAs = dir.filePath(QStringLiteral("keep"));
         Control<QAction>(*w_, "actSave")->trigger();
         QVERIFY(FileStart(dir.filePath(QStringLiteral("keep.xlsx"))).startsWith("PK"));
+        // A folder where the file would go: another name is asked for.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.xlsx")));
+        recorder_->saveAnswers = {dir.filePath(QStringLiteral("folder")), QString()};
+        Control<QAction>(*w_, "actSave")->trigger();
+        QCOMPARE(recorder_->warnings, QStringList{"Save Schedule As: folder.xlsx is a folder. Choose another name."});
+        recorder_->warnings.clear();
         // A failure is said, with the path and the reason.
         recorder_->saveAs = dir.filePath(QStringLiteral("gone/loan.csv"));
         Control<QAction>(*w_, "actSave")->trigger();

@@ -59,28 +59,35 @@ TEST(ScheduleFill, CommandsBetweenRowsNeverLeaveAMixedGrid) {
         EXPECT_EQ(t.calls[2], "stopped");
         EXPECT_EQ(t.calls.back(), "show all");
     }
-    {  // Clear: the fill stops and isn't run again.
-        FakeTarget t;
-        t.at = 3;
-        t.betweenRows = [&] { t.fill.Clear(); };
-        t.fill.Calculate();
-        EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "calculate"), 1);
-        EXPECT_NE(std::find(t.calls.begin(), t.calls.end(), "stopped"), t.calls.end());
-        EXPECT_FALSE(t.fill.Running());
-    }
-    {  // Print: waits for the whole schedule, then prints once.
+    {  // Clear: the fill stops and isn't run again; what waited for it is dropped.
         FakeTarget t;
         t.at = 3;
         t.betweenRows = [&] {
             t.fill.Print();
-            t.fill.Print();
+            t.fill.Clear();
         };
         t.fill.Calculate();
+        EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "calculate"), 1);
+        EXPECT_NE(std::find(t.calls.begin(), t.calls.end(), "stopped"), t.calls.end());
+        EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "print"), 0);
+        EXPECT_FALSE(t.fill.Running());
+    }
+    {  // Print and the grid's other commands: each waits for the whole
+       // schedule, then runs once, in the order asked.
+        FakeTarget t;
+        t.at = 3;
+        t.betweenRows = [&] {
+            t.fill.Print();
+            t.fill.AfterFill("save", [&] { t.calls.push_back("save"); });
+            t.fill.Print();
+            t.fill.AfterFill("save", [&] { t.calls.push_back("save again"); });
+        };
+        t.fill.Calculate();
+        EXPECT_EQ(std::vector<std::string>(t.calls.end() - 3, t.calls.end()), (Calls{"show all", "print", "save"}));
         EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "print"), 1);
-        EXPECT_EQ(t.calls.back(), "print");
         EXPECT_EQ(std::find(t.calls.begin(), t.calls.end(), "stopped"), t.calls.end());
         t.fill.Print();  // with no fill running: at once
-        EXPECT_EQ(std::count(t.calls.begin(), t.calls.end(), "print"), 2);
+        EXPECT_EQ(t.calls.back(), "print");
     }
     {  // End: the fill stops, nothing waiting runs, and no command starts anything more.
         FakeTarget t;

@@ -89,14 +89,18 @@ void ScheduleGridMenu::Save() {
         target = SaveTargetOf(chosen, FileTypeOfFilter(filter));
         // The dialog asked about the name as typed; a file the extension
         // leads to is the user's to give up too, or to name anew.
-        if (target->path != chosen && QFileInfo::exists(target->path) &&
-            !hooks_.askYesNo(owner,
-                             QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(target->path).fileName()),
-                             title)) {
-            suggested = target->path;
-            target.reset();
+        const QFileInfo file(target->path);
+        if (target->path == chosen || !file.exists()) break;
+        if (file.isDir()) {
+            hooks_.showWarning(owner, QStringLiteral("%1 is a folder. Choose another name.").arg(file.fileName()),
+                               title);
+        } else if (hooks_.askYesNo(
+                       owner, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+                       title)) {
+            break;
         }
+        suggested = target->path;
+        target.reset();
     }
     const QString failure = SaveScheduleFile(target->path, target->type, grid_, money_, loan_());
     if (failure.isEmpty()) return RememberSaveFolder(target->path);

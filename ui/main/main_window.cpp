@@ -259,13 +259,16 @@ ScheduleGridMenu::Gate frmMain::AfterFillGate() {
 void frmMain::ShowExtraPayments() {
     if (extras_ == nullptr) {
         extras_ = new ExtraPaymentsWindow(*money_, hooks_, this);
-        // Its schedule follows this one: while this one is written, it waits.
-        extras_->GridMenu().SetGate(AfterFillGate());
-        if (fill_.Running()) {
-            extras_->WaitForSchedule();
-        } else {
-            extras_->SetLoan(lastLoan_);
-        }
+        // Its schedule follows this one: while this one is written, it
+        // waits, and a window closed meanwhile (its schedule no longer
+        // brought up to date) is left alone.
+        extras_->GridMenu().SetGate([this](const std::string& name, std::function<void()> action) {
+            fill_.AfterFill(name, [this, action = std::move(action)] {
+                if (extras_ != nullptr && extras_->isVisible()) action();
+            });
+        });
+        // Opened from this grid's menu, which waits for a running fill.
+        extras_->SetLoan(lastLoan_);
     }
     extras_->show();
     extras_->raise();

@@ -39,6 +39,8 @@ void ScheduleFill::Clear() {
     if (!running_) return;
     stop_ = true;
     calculateAgain_ = false;
+    // What waited was asked of the schedule that Clear took away.
+    afterFill_.clear();
 }
 
 void ScheduleFill::Print() {

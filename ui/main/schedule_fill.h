@@ -5,7 +5,8 @@
 // in the middle of one. Then:
 //  - Calculate stops the running fill and, once it has unwound, calculates
 //    afresh from the boxes as they are (calculations never nest);
-//  - Clear (the window has cleared the grid) stops the running fill;
+//  - Clear (the window has cleared the grid) stops the running fill, and
+//    what waited for it (below) is dropped: it was asked of that schedule;
 //  - Print, and every other way the schedule leaves the window (copy, save,
 //    preview, chart, extra payments: see AfterFill), waits until the fill
 //    has ended, then runs;
