@@ -2,6 +2,7 @@
 #include "money/locale_money_formatter.h"
 #include "schedule/extra_payments.h"
 #include "schedule/loan_calculation.h"
+#include "schedule/loan_offer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -75,6 +76,20 @@ void BM_ExtraPaymentsLongestLoan(benchmark::State& state, ExtraMode mode) {
 BENCHMARK_CAPTURE(BM_ExtraPaymentsLongestLoan, pay_off_sooner, ExtraMode::PayOffSooner)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExtraPaymentsLongestLoan, lower_my_payment, ExtraMode::LowerMyPayment)
     ->Unit(benchmark::kMillisecond);
+
+// Six offers of 9,999 months, each with its rate worked out from a payment
+// and its APR from fees, as the Compare Loans window recalculates them.
+void BM_SixLongestOffers(benchmark::State& state) {
+    std::vector<OfferInputs> offers;
+    for (int percent = 1; percent <= 6; ++percent) {
+        const double payment = LevelPayment(250000, 9999, MonthlyRate(Currency::FromDouble(percent)));
+        offers.push_back({250000, 9999, std::nullopt, payment, 1000.0 * percent});
+    }
+    for (auto _ : state) {
+        for (const OfferInputs& offer : offers) benchmark::DoNotOptimize(WorkOutOffer(offer, {15, 1, 2027}, 30));
+    }
+}
+BENCHMARK(BM_SixLongestOffers)->Unit(benchmark::kMillisecond);
 
 void BM_MoneyText(benchmark::State& state) {
     const LocaleMoneyFormatter money(QLocale(QLocale::English, QLocale::UnitedStates));
