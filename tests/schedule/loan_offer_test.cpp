@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "tests/schedule/fake_loan_window.h"
 
@@ -122,6 +123,51 @@ TEST(LoanOffer, PointsPayOffFromTheirBreakEven) {
     // A shorter loan's cost stays as it ended while the longer one runs on.
     const Offer shorter = WorkedOut({250000, 180, Currency::FromDouble(5.9), std::nullopt, 0});
     EXPECT_EQ(CostsLessFrom(shorter, bank).kind, BreakEven::Kind::FromTheStart);
+}
+
+// Any terms the boxes can hand out, with any one left out: an offer whose
+// schedule ends at zero after its payments, or a reason; never a throw.
+TEST(LoanOffer, RandomOffersEndAtZeroOrSayWhyNot) {
+    std::mt19937 random(2027);
+    std::uniform_real_distribution<double> exponent(0, 14.7);  // amounts from 1 to 5e14
+    std::uniform_int_distribution<int> months(1, 9999);
+    std::uniform_int_distribution<int> hundredths(0, 7000);
+    int problems = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        OfferInputs inputs{std::pow(10, exponent(random)), months(random),
+                           Currency::FromDouble(hundredths(random) / 100.0), std::nullopt,
+                           trial % 3 == 0 ? 0 : std::pow(10, exponent(random) / 2)};
+        inputs.payment = LevelPayment(*inputs.amount, *inputs.months, MonthlyRate(*inputs.annualRate)) *
+                         (0.5 + hundredths(random) / 7000.0);
+        switch (trial % 4) {
+            case 0:
+                inputs.amount.reset();
+                break;
+            case 1:
+                inputs.months.reset();
+                break;
+            case 2:
+                inputs.annualRate.reset();
+                break;
+            default:
+                inputs.payment.reset();
+                break;
+        }
+        SCOPED_TRACE(trial);
+        const OfferOutcome outcome = WorkOutOffer(inputs, kFirst, 1 + trial % 40);
+        const auto* offer = std::get_if<Offer>(&outcome);
+        if (offer == nullptr) {
+            ++problems;
+            continue;
+        }
+        ASSERT_FALSE(offer->schedule.empty());
+        EXPECT_EQ(offer->schedule.back().balance, Currency());
+        EXPECT_EQ(offer->figures.payments, static_cast<int>(offer->schedule.size()));
+        if (offer->figures.aprPercent) {
+            EXPECT_TRUE(std::isfinite(*offer->figures.aprPercent));
+        }
+    }
+    EXPECT_LT(problems, 150);  // most of them are offers
 }
 
 }  // namespace
