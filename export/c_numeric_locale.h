@@ -15,8 +15,6 @@
 //   ... write the workbook ...
 #pragma once
 
-#include <clocale>
-
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): locale_t and uselocale are POSIX, not in <clocale>
 
 namespace quillmere {

@@ -35,21 +35,21 @@ QString SaveWorkbook(const QString& path, const ScheduleValues& values, const Lo
     return SaveFileSafely(path, bytes);
 }
 
-// The values of `grid`, whose Notes are the extras where `terms` has a plan.
-ScheduleValues ValuesOf(const ScheduleGrid& grid, const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
+}  // namespace
+
+ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
+                                  const WorkbookLoan& terms) {
     const ScheduleValues::Notes notes = terms.extras ? ScheduleValues::Notes::Extras : ScheduleValues::Notes::Text;
     return ReadScheduleValues(grid, money, terms.firstPaymentYear, notes);
 }
-
-}  // namespace
 
 QString SaveScheduleFile(const QString& path, ScheduleFileType type, const ScheduleGrid& grid,
                          const LocaleMoneyFormatter& money, const WorkbookLoan& terms) {
     switch (type) {
         case ScheduleFileType::Workbook:
-            return SaveWorkbook(path, ValuesOf(grid, money, terms), money, terms);
+            return SaveWorkbook(path, ReadScheduleValues(grid, money, terms), money, terms);
         case ScheduleFileType::ValuesCsv:
-            return SaveFileSafely(path, Bytes(ValuesCsvText(ValuesOf(grid, money, terms))));
+            return SaveFileSafely(path, Bytes(ValuesCsvText(ReadScheduleValues(grid, money, terms))));
         case ScheduleFileType::ShownCsv:
             break;
     }

@@ -22,6 +22,11 @@ class ScheduleGrid;
 
 enum class ScheduleFileType { Workbook, ValuesCsv, ShownCsv };
 
+// The values of `grid`, its Notes read as the extras where `terms` has a
+// plan of extra payments: what the files and the clipboard's table hold.
+[[nodiscard]] ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
+                                                const WorkbookLoan& terms);
+
 // Writes `grid` to `path` as `type`. The reason for a failure ("The disk is
 // full."), or an empty text when the file was written. A schedule with extra
 // payments (`terms.extras`) has its Notes, the extra of each payment, as

@@ -30,7 +30,6 @@ void RememberSaveFolder(const QString& savedPath);
 struct ScheduleSaveTarget {
     QString path;
     ScheduleFileType type = ScheduleFileType::Workbook;
-    bool operator==(const ScheduleSaveTarget&) const = default;
 };
 
 // What `chosen`, typed with the filter of `filterType`, is saved as. A typed

@@ -68,44 +68,43 @@ void ScheduleGridMenu::Copy() {
         BoundingCells(selected).value_or(GridCellRange{1, grid_.Rows() - 1, 0, ScheduleGrid::kColumns - 1});
     auto* data = new QMimeData;  // the clipboard takes it
     data->setText(QString::fromStdString(ScheduleClipboardText(grid_, cells)));
-    const WorkbookLoan loan = loan_();
-    const ScheduleValues values =
-        ReadScheduleValues(grid_, money_, loan.firstPaymentYear,
-                           loan.extras ? ScheduleValues::Notes::Extras : ScheduleValues::Notes::Text);
+    const ScheduleValues values = ReadScheduleValues(grid_, money_, loan_());
     data->setHtml(QString::fromStdString(ScheduleHtmlTable(values, FormatsFor(money_), cells)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void ScheduleGridMenu::Save() {
-    const QString title = QStringLiteral("Save Schedule As");
+// The dialog asked about the name as typed; a file the extension leads to
+// is the user's to give up too, or to name anew. None on a cancel.
+std::optional<ScheduleSaveTarget> ScheduleGridMenu::ChooseSaveTarget(const QString& title) const {
     const QString filters = ScheduleFileFilters();
     QString filter = filters.section(QStringLiteral(";;"), 0, 0);
     QWidget* owner = view_.window();
-    QString suggested = SuggestedSchedulePath(fileName_);
-    std::optional<ScheduleSaveTarget> target;
-    while (!target) {
+    for (QString suggested = SuggestedSchedulePath(fileName_);;) {
         const QString chosen = hooks_.chooseSaveFile(owner, title, suggested, filters, &filter);
-        if (chosen.isEmpty()) return;
-        target = SaveTargetOf(chosen, FileTypeOfFilter(filter));
-        // The dialog asked about the name as typed; a file the extension
-        // leads to is the user's to give up too, or to name anew.
-        const QFileInfo file(target->path);
-        if (target->path == chosen || !file.exists()) break;
+        if (chosen.isEmpty()) return std::nullopt;
+        ScheduleSaveTarget target = SaveTargetOf(chosen, FileTypeOfFilter(filter));
+        const QFileInfo file(target.path);
+        if (target.path == chosen || !file.exists()) return target;
         if (file.isDir()) {
             hooks_.showWarning(owner, QStringLiteral("%1 is a folder. Choose another name.").arg(file.fileName()),
                                title);
         } else if (hooks_.askYesNo(
                        owner, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
                        title)) {
-            break;
+            return target;
         }
-        suggested = target->path;
-        target.reset();
+        suggested = target.path;
     }
+}
+
+void ScheduleGridMenu::Save() {
+    const QString title = QStringLiteral("Save Schedule As");
+    const std::optional<ScheduleSaveTarget> target = ChooseSaveTarget(title);
+    if (!target) return;
     const QString failure = SaveScheduleFile(target->path, target->type, grid_, money_, loan_());
     if (failure.isEmpty()) return RememberSaveFolder(target->path);
     // The user asked for a file: a failure is said, never passed over.
-    hooks_.showWarning(owner,
+    hooks_.showWarning(view_.window(),
                        QStringLiteral("The schedule could not be saved to %1.\n\n%2")
                            .arg(QDir::toNativeSeparators(target->path), failure),
                        title);

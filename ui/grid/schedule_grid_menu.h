@@ -24,9 +24,11 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "export/schedule_workbook.h"
+#include "ui/grid/schedule_export.h"
 
 class QAction;
 class QMenu;
@@ -70,6 +72,8 @@ public:
     void Print();
 
 private:
+    [[nodiscard]] std::optional<ScheduleSaveTarget> ChooseSaveTarget(const QString& title) const;
+
     ScheduleGridView& view_;
     const ScheduleGrid& grid_;
     const LocaleMoneyFormatter& money_;
