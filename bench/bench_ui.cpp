@@ -20,6 +20,9 @@
 #include "ui/chart/loan_chart.h"
 #include "ui/chart/loan_chart_data.h"
 #include "ui/common/window_look.h"
+#include "ui/compare/compare_loans_window.h"
+#include "ui/compare/comparison_model.h"
+#include "ui/compare/offer_form.h"
 #include "ui/extra/extra_payments_window.h"
 #include "ui/grid/schedule_export.h"
 #include "ui/grid/schedule_grid_view.h"
@@ -211,6 +214,34 @@ void BM_ExtraPaymentsPauseToPainted(benchmark::State& state) {
     state.counters["rows"] = extras->Grid().Rows();
 }
 BENCHMARK(BM_ExtraPaymentsPauseToPainted)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The pause after the last keystroke in the Compare Loans window has passed:
+// six offers of 9,999 months, each with its rate to work out from a
+// payment, read, worked out (rate, schedule, APR with fees), compared in the
+// table, drawn in the chart, and the window painted.
+void BM_CompareLoansPauseToPainted(benchmark::State& state) {
+    PlatformHooks hooks = DefaultPlatformHooks();
+    frmMain window(hooks, UsMoney());
+    MainControls(window).calCalendar->setSelectedDate(QDate(2007, 1, 15));
+    if (!ShowLoanWindow(state, window, "9999")) return;
+    QTest::mouseClick(MainControls(window).cmdCalculate, Qt::LeftButton);
+    Control<QAction>(window, "actCompare")->trigger();
+    auto* compare = window.findChild<CompareLoansWindow*>();
+    if (!QTest::qWaitForWindowExposed(compare)) return state.SkipWithError("the window was never shown");
+    OfferForm& form = compare->Form();
+    while (form.Count() < OfferForm::kMostOffers) form.AddOffer();
+    for (int offer = 0; offer < form.Count(); ++offer) {
+        form.SetTexts(offer, {"250000", "9999", "", std::to_string(1600 + 10 * offer), std::to_string(1000 * offer)});
+    }
+    for (auto _ : state) {
+        compare->Recalculate();
+        QCoreApplication::sendPostedEvents();
+        compare->repaint();
+    }
+    state.counters["offers"] = compare->Comparison().columnCount();
+    if (compare->OfferAt(form.Count() - 1) == nullptr) state.SkipWithError("an offer had no figures");
+}
+BENCHMARK(BM_CompareLoansPauseToPainted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -44,18 +44,8 @@ std::string CellNumber(const CellValue& cell) {
 
 void AppendCell(std::string& html, const CellValue& cell, const SpreadsheetFormats& formats) {
     const std::string* code = FormatCode(cell, formats);
-    if (code == nullptr) {
-        html += "<td>" + HtmlEscaped(cell.text) + "</td>";
-        return;
-    }
-    const std::string number = CellNumber(cell);
-    html += "<td sdval=\"" + number + "\"";
-    // Calc's HTML import reads sdval only beside an sdnum, and takes only its
-    // own built-in formats: the ISO date, the same in every locale, and for
-    // numbers "General" in the user's own notation.
-    html += cell.kind == CellValue::Kind::Date ? " sdnum=\"1033;1033;YYYY-MM-DD\"" : " sdnum=\"1033;0;General\"";
-    html += " x:num=\"" + number + "\" style=\"mso-number-format:" + HtmlEscaped(CssString(*code)) + "\">" +
-            HtmlEscaped(cell.text) + "</td>";
+    html += code == nullptr ? HtmlValueCell(cell.text, {}, {}, false)
+                            : HtmlValueCell(cell.text, CellNumber(cell), *code, cell.kind == CellValue::Kind::Date);
 }
 
 }  // namespace
@@ -87,14 +77,31 @@ std::string HtmlEscaped(const std::string& text) {
     return escaped;
 }
 
+std::string HtmlValueCell(const std::string& text, const std::string& number, const std::string& format, bool date,
+                          bool bold) {
+    const std::string shown = bold ? "<b>" + HtmlEscaped(text) + "</b>" : HtmlEscaped(text);
+    if (format.empty()) return "<td>" + shown + "</td>";
+    std::string html = "<td sdval=\"" + number + "\"";
+    // Calc's HTML import reads sdval only beside an sdnum, and takes only its
+    // own built-in formats: the ISO date, the same in every locale, and for
+    // numbers "General" in the user's own notation.
+    html += date ? " sdnum=\"1033;1033;YYYY-MM-DD\"" : " sdnum=\"1033;0;General\"";
+    return html + " x:num=\"" + number + "\" style=\"mso-number-format:" + HtmlEscaped(CssString(format)) + "\">" +
+           shown + "</td>";
+}
+
+std::string HtmlTableDocument(const std::string& rows) {
+    return "<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\"><head><meta charset=\"utf-8\"></head>"
+           "<body><table>\n" +
+           rows + "</table></body></html>\n";
+}
+
 std::string ScheduleHtmlTable(const ScheduleValues& values, const SpreadsheetFormats& formats, GridCellRange cells) {
     cells.firstRow = std::max(cells.firstRow, 1);
     cells.lastRow = std::min(cells.lastRow, static_cast<int>(values.rows.size()));
     cells.firstCol = std::max(cells.firstCol, 0);
     cells.lastCol = std::min(cells.lastCol, ScheduleGrid::kColumns - 1);
-    std::string html =
-        "<html xmlns:x=\"urn:schemas-microsoft-com:office:excel\"><head><meta charset=\"utf-8\"></head>"
-        "<body><table>\n<tr>";
+    std::string html = "<tr>";
     for (int col = cells.firstCol; col <= cells.lastCol; ++col) {
         html += "<th>" + HtmlEscaped(values.headers[static_cast<std::size_t>(col)]) + "</th>";
     }
@@ -107,7 +114,7 @@ std::string ScheduleHtmlTable(const ScheduleValues& values, const SpreadsheetFor
         }
         html += "</tr>\n";
     }
-    return html + "</table></body></html>\n";
+    return HtmlTableDocument(html);
 }
 
 }  // namespace quillmere

@@ -21,6 +21,16 @@ namespace quillmere {
 [[nodiscard]] std::string ScheduleHtmlTable(const ScheduleValues& values, const SpreadsheetFormats& formats,
                                             GridCellRange cells);
 
+// One cell of a table for spreadsheets: `text` as shown, bold or not, and
+// where `format` (a format code of SpreadsheetFormats' kind) isn't empty, the
+// value `number` ("1580.17"; a date's day number where `date`) carried as
+// ScheduleHtmlTable() carries it.
+[[nodiscard]] std::string HtmlValueCell(const std::string& text, const std::string& number, const std::string& format,
+                                        bool date, bool bold = false);
+
+// The HTML document of one table around `rows` ("<tr>...</tr>\n" each).
+[[nodiscard]] std::string HtmlTableDocument(const std::string& rows);
+
 // `text` with &, <, >, " and ' written as HTML character references.
 [[nodiscard]] std::string HtmlEscaped(const std::string& text);
 

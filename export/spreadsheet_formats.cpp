@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 #include "money/locale_money_formatter.h"
 
 namespace quillmere {
@@ -74,6 +76,22 @@ std::string DateFormatCode(const QLocale& locale) {
 }
 
 }  // namespace
+
+std::string PercentNumberFormat(int decimals, const QString& shown) {
+    std::string number = "0";
+    if (decimals > 0) number += "." + std::string(static_cast<std::size_t>(decimals), '0');
+    const auto digit = [](QChar c) { return c.isDigit(); };
+    const auto first = std::find_if(shown.begin(), shown.end(), digit);
+    if (first == shown.end()) return number;
+    const auto last = std::find_if(shown.rbegin(), shown.rend(), digit).base();
+    // Before the digits, only what isn't the sign: the format writes its own.
+    QString before(shown.begin(), first - shown.begin());
+    before.removeIf([](QChar c) {
+        return c == QLatin1Char('-') || c == QLatin1Char('+') || c == QChar(0x2212) ||
+               c.category() == QChar::Other_Format;  // the direction marks around a sign
+    });
+    return Literal(before) + number + Literal(QString(last, shown.end() - last));
+}
 
 SpreadsheetFormats FormatsFor(const LocaleMoneyFormatter& money) {
     return {MoneyFormatCode(money), DateFormatCode(money.Locale()), "0", "0.0###%"};

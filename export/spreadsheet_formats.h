@@ -10,6 +10,8 @@
 // The digits themselves are the spreadsheet's (Latin).
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 namespace quillmere {
@@ -25,5 +27,11 @@ struct SpreadsheetFormats {
 
 // The formats for amounts `money` writes and dates in its locale.
 [[nodiscard]] SpreadsheetFormats FormatsFor(const LocaleMoneyFormatter& money);
+
+// The format of a percentage held as its percent number (6.695 for
+// "6.695 %"), shown as `shown` writes it: `decimals` decimals, and the text
+// around its digits ("%", " %", "%" before them) as literal text; a sign is
+// the number's own.
+[[nodiscard]] std::string PercentNumberFormat(int decimals, const QString& shown);
 
 }  // namespace quillmere

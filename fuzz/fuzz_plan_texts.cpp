@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/box_texts.h"
 #include "money/plan_text_reader.h"
 #include "schedule/loan_calculation.h"
 
@@ -26,11 +27,10 @@ struct Reader {
         : money(QLocale(QString::fromLatin1(name))), reader(QLocale(QString::fromLatin1(name))) {}
 };
 
-// Grouping by threes, by the Indian two, with Arabic-Indic digits and marks,
-// with a decimal comma, and a currency without decimals.
-const std::array<Reader, 5>& Readers() {
-    static const std::array<Reader, 5> readers = {Reader("en_US"), Reader("hi_IN"), Reader("ar_EG"), Reader("de_DE"),
-                                                  Reader("ja_JP")};
+const std::array<Reader, fuzz::kLocales.size()>& Readers() {
+    static const std::array<Reader, fuzz::kLocales.size()> readers = {
+        Reader(fuzz::kLocales[0]), Reader(fuzz::kLocales[1]), Reader(fuzz::kLocales[2]), Reader(fuzz::kLocales[3]),
+        Reader(fuzz::kLocales[4])};
     return readers;
 }
 
@@ -42,12 +42,7 @@ constexpr int kLongestLoan = 120;
 // mode, then the texts separated by the unit separator '\x1f': the monthly
 // extra, the starting payment, the yearly extra, and one-time payment numbers
 // and amounts in pairs.
-std::string Take(std::string_view& rest) {
-    const std::size_t cut = rest.find('\x1f');
-    std::string piece(rest.substr(0, cut));
-    rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
-    return piece;
-}
+using fuzz::Take;
 
 // Each amount read is one the money text of the locale gives back exactly.
 void CheckAmount(const Reader& r, const std::string& text) {

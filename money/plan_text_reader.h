@@ -1,17 +1,9 @@
 // PlanTextReader: reads a plan of extra payments from the texts the user
 // types into its boxes.
 //
-// An amount is read, in this order, as
-//  - money text exactly as the calculator writes it in the locale
-//    ("$1,234.56", "1.234,56 €"), through LocaleMoneyFormatter::Parse;
-//  - a number in the locale, with or without its currency symbol or code
-//    ("1.234,56" and "1234,56" in de_DE, "1,234.56" and "$100" in en_US);
-//  - a plain number with a period ("1234.56" in any locale);
-// and is then held to the currency's decimals, a half going away from zero,
-// as the money text would show it. Money text is read exactly; a number is
-// read through a double, exact to the cent below about 90 trillion. An empty
-// box is no extra. A payment number is a whole number in the locale or in
-// plain digits, from 1 to the loan's last payment.
+// Amounts are read as AmountTextReader reads them; an empty box is no
+// extra. A payment number is a whole number in the locale or in plain
+// digits, from 1 to the loan's last payment.
 //
 // A text that can't be read gets a message to show next to its box instead
 // of a value: not an amount, a negative amount, an amount beyond the largest
@@ -24,7 +16,7 @@
 //   reader.PaymentNumber("0", 360).message;  // "Type a payment number from 1 to 360."
 #pragma once
 
-#include "money/locale_money_formatter.h"
+#include "money/amount_text_reader.h"
 #include "schedule/extra_payments.h"
 
 #include <QLocale>
@@ -35,13 +27,6 @@
 #include <vector>
 
 namespace quillmere {
-
-// What one box reads as: a value, or the message saying why not.
-template <typename T>
-struct BoxReading {
-    std::optional<T> value;
-    std::string message;
-};
 
 // The boxes of a plan, as the user typed them.
 struct PlanTexts {
@@ -87,11 +72,7 @@ public:
     [[nodiscard]] PlanReading Plan(const PlanTexts& texts, int lastPayment) const;
 
 private:
-    [[nodiscard]] std::optional<double> LocaleNumber(const QString& text) const;
-    // The amount of a count of the currency's minor units, within bounds.
-    [[nodiscard]] BoxReading<Currency> FromMinorUnits(std::int64_t minorUnits) const;
-
-    LocaleMoneyFormatter money_;  // also the locale numbers are read in
+    AmountTextReader amounts_;
 };
 
 }  // namespace quillmere

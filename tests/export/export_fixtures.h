@@ -1,11 +1,23 @@
-// Schedules to export, calculated as the window calculates them, and a way
-// to read a saved workbook's parts without a spreadsheet.
+// Schedules to export, calculated as the window calculates them, and ways
+// to read what was saved: a workbook's parts without a spreadsheet, and any
+// file as LibreOffice Calc reads it.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <QXmlStreamReader>
 
+#include <charconv>
 #include <clocale>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "money/locale_money_formatter.h"
 #include "schedule/extra_payments.h"
@@ -58,6 +70,108 @@ inline QByteArray ZipPart(const QString& zip, const QString& part) {
     unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), zip, part});
     if (!unzip.waitForFinished(60000) || unzip.exitCode() != 0) return {};
     return unzip.readAllStandardOutput();
+}
+
+// A workbook's sheet as its part's XML holds it: each cell's value, type and
+// style, and the styles' number formats and boldness from xl/styles.xml.
+struct SheetCell {
+    std::string type;   // "inlineStr" for text, empty for a number
+    std::string value;  // the number, or the text
+    int style = 0;
+};
+
+struct CellStyle {
+    std::string format;  // the number format's code; "General" for none
+    bool bold = false;
+};
+
+// A sheet's cells by reference ("C2"), and its frozen pane's attributes.
+struct Sheet {
+    std::map<std::string, SheetCell> cells;
+    std::map<std::string, std::string> pane;
+    std::vector<double> widths;
+};
+
+inline std::string Attribute(const QXmlStreamReader& xml, const char* name) {
+    return xml.attributes().value(QLatin1String(name)).toString().toStdString();
+}
+
+inline Sheet ReadSheet(const QByteArray& part) {
+    Sheet sheet;
+    QXmlStreamReader xml(part);
+    SheetCell* cell = nullptr;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QStringView name = xml.name();
+        if (name == u"c") {
+            cell = &sheet.cells[Attribute(xml, "r")];
+            cell->type = Attribute(xml, "t");
+            cell->style = std::stoi("0" + Attribute(xml, "s"));
+        } else if ((name == u"v" || name == u"t") && cell != nullptr) {
+            cell->value = xml.readElementText().toStdString();
+        } else if (name == u"pane") {
+            for (const auto& attribute : xml.attributes()) {
+                sheet.pane[attribute.name().toString().toStdString()] = attribute.value().toString().toStdString();
+            }
+        } else if (name == u"col") {
+            sheet.widths.push_back(std::stod(Attribute(xml, "width")));
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return sheet;
+}
+
+inline std::vector<CellStyle> ReadStyles(const QByteArray& part) {
+    std::map<std::string, std::string> codes{{"0", "General"}};
+    std::vector<bool> boldFonts;
+    std::vector<CellStyle> styles;
+    QXmlStreamReader xml(part);
+    bool inCellXfs = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == u"cellXfs") inCellXfs = false;
+        if (!xml.isStartElement()) continue;
+        const QStringView name = xml.name();
+        if (name == u"numFmt") codes[Attribute(xml, "numFmtId")] = Attribute(xml, "formatCode");
+        if (name == u"font") boldFonts.push_back(false);
+        if (name == u"b") boldFonts.back() = true;
+        if (name == u"cellXfs") inCellXfs = true;
+        if (name == u"xf" && inCellXfs) {
+            styles.push_back({codes[Attribute(xml, "numFmtId")],
+                              boldFonts.at(static_cast<std::size_t>(std::stoi(Attribute(xml, "fontId"))))});
+        }
+    }
+    return styles;
+}
+
+// A number as the C library writes it: digits, one point, an exponent.
+inline bool IsCNumber(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+#ifdef QUILLMERE_CALC_CELLS
+// Each file's sheets as calc_cells.py reports them, in the order asked
+// (for the tests that are given the script).
+inline QJsonArray OpenInCalc(const char* locale, const QStringList& filesAndKinds) {
+    QProcess calc;
+    calc.start(QStringLiteral("/usr/bin/python3"),
+               QStringList{QStringLiteral(QUILLMERE_CALC_CELLS), QString::fromLatin1(locale)} + filesAndKinds);
+    const bool finished = calc.waitForFinished(300000);
+    if (!finished) {
+        calc.terminate();  // the script then stops its soffice and removes its profile
+        calc.waitForFinished(30000);
+    }
+    EXPECT_TRUE(finished && calc.exitCode() == 0)
+        << "LibreOffice Calc and python3-uno are needed (packages.txt): " << calc.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(calc.readAllStandardOutput()).object().value(QLatin1String("files")).toArray();
+}
+#endif
+
+// The rows of a file's sheet in calc_cells.py's report.
+inline QJsonArray Rows(const QJsonValue& file, int sheet = 0) {
+    return file[QLatin1String("sheets")][sheet][QLatin1String("rows")].toArray();
 }
 
 }  // namespace quillmere

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
-#include <charconv>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -18,76 +16,6 @@
 
 namespace quillmere {
 namespace {
-
-struct SheetCell {
-    std::string type;   // "inlineStr" for text, empty for a number
-    std::string value;  // the number, or the text
-    int style = 0;
-};
-
-struct CellStyle {
-    std::string format;  // the number format's code; "General" for none
-    bool bold = false;
-};
-
-// A sheet's cells by reference ("C2"), and its frozen pane's attributes.
-struct Sheet {
-    std::map<std::string, SheetCell> cells;
-    std::map<std::string, std::string> pane;
-    std::vector<double> widths;
-};
-
-std::string Attribute(const QXmlStreamReader& xml, const char* name) {
-    return xml.attributes().value(QLatin1String(name)).toString().toStdString();
-}
-
-Sheet ReadSheet(const QByteArray& part) {
-    Sheet sheet;
-    QXmlStreamReader xml(part);
-    SheetCell* cell = nullptr;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        const QStringView name = xml.name();
-        if (name == u"c") {
-            cell = &sheet.cells[Attribute(xml, "r")];
-            cell->type = Attribute(xml, "t");
-            cell->style = std::stoi("0" + Attribute(xml, "s"));
-        } else if ((name == u"v" || name == u"t") && cell != nullptr) {
-            cell->value = xml.readElementText().toStdString();
-        } else if (name == u"pane") {
-            for (const auto& attribute : xml.attributes()) {
-                sheet.pane[attribute.name().toString().toStdString()] = attribute.value().toString().toStdString();
-            }
-        } else if (name == u"col") {
-            sheet.widths.push_back(std::stod(Attribute(xml, "width")));
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return sheet;
-}
-
-std::vector<CellStyle> ReadStyles(const QByteArray& part) {
-    std::map<std::string, std::string> codes{{"0", "General"}};
-    std::vector<bool> boldFonts;
-    std::vector<CellStyle> styles;
-    QXmlStreamReader xml(part);
-    bool inCellXfs = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isEndElement() && xml.name() == u"cellXfs") inCellXfs = false;
-        if (!xml.isStartElement()) continue;
-        const QStringView name = xml.name();
-        if (name == u"numFmt") codes[Attribute(xml, "numFmtId")] = Attribute(xml, "formatCode");
-        if (name == u"font") boldFonts.push_back(false);
-        if (name == u"b") boldFonts.back() = true;
-        if (name == u"cellXfs") inCellXfs = true;
-        if (name == u"xf" && inCellXfs) {
-            styles.push_back({codes[Attribute(xml, "numFmtId")],
-                              boldFonts.at(static_cast<std::size_t>(std::stoi(Attribute(xml, "fontId"))))});
-        }
-    }
-    return styles;
-}
 
 // A saved workbook's schedule sheet, loan sheet and styles.
 struct Workbook {
@@ -213,13 +141,6 @@ TEST(ScheduleWorkbook, TheLoanSheetListsThePlanOfExtraPayments) {
         EXPECT_EQ(other.loan.cells.count("B11") == 0 ? "-" : other.loan.cells.at("B11").value, monthName) << name;
         EXPECT_EQ(other.loan.cells.at("B13").value, "None") << name;
     }
-}
-
-// A number as the C library writes it: digits, one point, an exponent.
-bool IsCNumber(const std::string& text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
 }
 
 // Under a decimal-comma locale every number, widths too, is still written

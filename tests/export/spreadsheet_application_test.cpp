@@ -6,8 +6,6 @@
 // right, and the CSV as shown the grid's texts, cell for cell.
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -20,25 +18,6 @@
 
 namespace quillmere {
 namespace {
-
-// Each file's sheets as calc_cells.py reports them, in the order asked.
-QJsonArray OpenInCalc(const char* locale, const QStringList& filesAndKinds) {
-    QProcess calc;
-    calc.start(QStringLiteral("/usr/bin/python3"),
-               QStringList{QStringLiteral(QUILLMERE_CALC_CELLS), QString::fromLatin1(locale)} + filesAndKinds);
-    const bool finished = calc.waitForFinished(300000);
-    if (!finished) {
-        calc.terminate();  // the script then stops its soffice and removes its profile
-        calc.waitForFinished(30000);
-    }
-    EXPECT_TRUE(finished && calc.exitCode() == 0)
-        << "LibreOffice Calc and python3-uno are needed (packages.txt): " << calc.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(calc.readAllStandardOutput()).object().value(QLatin1String("files")).toArray();
-}
-
-QJsonArray Rows(const QJsonValue& file, int sheet = 0) {
-    return file[QLatin1String("sheets")][sheet][QLatin1String("rows")].toArray();
-}
 
 bool SameNumber(double calc, double expected) {
     return std::abs(calc - expected) <= 1e-9 * std::max(1.0, std::abs(expected));

@@ -552,8 +552,9 @@ private slots:
         QCOMPARE(menu->accessibleName(), QStringLiteral("Schedule menu"));
         QStringList entries;
         for (const QAction* action : menu->actions()) entries << action->text() + ' ' + action->shortcut().toString();
-        QCOMPARE(entries, (QStringList{"Copy Ctrl+C", "Save Schedule As\u2026 Ctrl+S", "Print Preview\u2026 ",
-                                       "Show Chart\u2026 ", "Extra Payments\u2026 Ctrl+E"}));
+        QCOMPARE(entries,
+                 (QStringList{"Copy Ctrl+C", "Save Schedule As\u2026 Ctrl+S", "Print Preview\u2026 ",
+                              "Show Chart\u2026 ", "Extra Payments\u2026 Ctrl+E", "Compare Loans\u2026 Ctrl+L"}));
         QCOMPARE(c_->mnuFile->actions().size(), 1);
         QCOMPARE(c_->mnuHelp->actions().size(), 1);
         emit c_->gridOne->customContextMenuRequested(QPoint(10, 10));
@@ -645,7 +646,7 @@ private slots:
         QCOMPARE(popup->role(), QAccessible::PopupMenu);
         QCOMPARE(popup->parent()->role(), QAccessible::Cell);
         QCOMPARE(popup->parent()->text(QAccessible::Name), cell.data().toString());
-        QCOMPARE(popup->childCount(), 5);
+        QCOMPARE(popup->childCount(), 6);
         QVERIFY(popup->focusChild() == popup->child(0) && popup->child(0)->state().focused);
         QAccessibleInterface* save = popup->child(1);
         QCOMPARE(save->role(), QAccessible::MenuItem);
@@ -653,7 +654,7 @@ private slots:
         QCOMPARE(save->text(QAccessible::Accelerator), QKeySequence(Qt::CTRL | Qt::Key_S).toString());
         QVERIFY(!save->state().focused && !save->state().invisible);
         QCOMPARE(popup->indexOfChild(save), 1);
-        QCOMPARE(popup->child(5), nullptr);
+        QCOMPARE(popup->child(6), nullptr);
         QCOMPARE(popup->indexOfChild(nullptr), -1);
 
         popup->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -12,6 +11,7 @@
 
 #include "ui/chart/loan_chart_plot.h"
 #include "ui/chart/loan_years_model.h"
+#include "ui/common/tool_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/grid/accessible_table.h"
 
@@ -80,9 +80,7 @@ LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent) : QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plot_, 1);
     layout->addWidget(table_);
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    }
+    CloseOnEscapeAndCtrlW(*this);
     // The preferred size where the screen has room, never below what keeps
     // every label whole.
     SizeToScreen(*this, kPreferredSize);

@@ -1,5 +1,7 @@
 #include "ui/chart/loan_chart_data.h"
 
+#include <QRegularExpression>
+
 #include <charconv>
 #include <optional>
 #include <system_error>
@@ -147,6 +149,21 @@ std::vector<LoanChartData::Balance> ReadBalances(const ScheduleGrid& grid, const
         if (const auto point = payments.Read(grid, row)) balances.push_back(*point);
     }
     return balances;
+}
+
+QString PaymentDateWithFullYear(const CalendarDate& payoff, const QLocale& locale) {
+    const QDate date(payoff.year, payoff.month, payoff.day);
+    if (date.isValid()) return DateWithFullYear(date, locale);
+    static const QRegularExpression dayField(QStringLiteral("(?<!d)(dd?)(?!d)"));
+    const QString mark(QChar(0xFFFC));
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const QRegularExpressionMatch field = dayField.match(format);
+    const bool padded = field.hasMatch() && field.capturedLength(1) == 2;
+    format.replace(dayField, QStringLiteral("'") + mark + QStringLiteral("'"));
+    QString day = locale.toString(payoff.day);
+    if (padded && payoff.day < 10) day = locale.toString(0) + day;
+    return locale.toString(QDate(payoff.year, payoff.month, 1), format).replace(mark, day);
 }
 
 }  // namespace quillmere

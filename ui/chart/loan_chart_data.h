@@ -16,6 +16,8 @@
 
 #include <vector>
 
+#include "schedule/amortization.h"
+
 namespace quillmere {
 
 class LocaleMoneyFormatter;
@@ -80,5 +82,11 @@ struct LoanChartData {
 // `text` between Unicode's first-strong isolate and pop-directional isolate:
 // laid out on its own, whatever the direction of the line around it.
 [[nodiscard]] QString Isolated(const QString& text);
+
+// A payment's date as DateWithFullYear() writes it. The schedule's payment
+// days are never fitted to their month, so a payment may fall on
+// "2/31/2027", which no QDate holds: the day is then written into the
+// locale's pattern by hand, as the grid shows it.
+[[nodiscard]] QString PaymentDateWithFullYear(const CalendarDate& date, const QLocale& locale);
 
 }  // namespace quillmere

@@ -8,93 +8,16 @@
 namespace quillmere {
 namespace {
 
-constexpr double kPad = 8;              // from the canvas's edge to anything on it
-constexpr double kGap = 6;              // between an axis and its labels, and between labels side by side
-constexpr double kLineGap = 2;          // between a title and its frame, below a frame and its bottom label
-constexpr double kLabelGap = 4;         // between amount labels one above the other
+using namespace axes;
+
 constexpr double kSwatch = 10;          // a legend entry's colour square
 constexpr double kLineSwatch = 20;      // the strip a legend entry's sample of a line is drawn across
 constexpr double kBalanceShare = 0.55;  // of the plots' height, the rest going to the years
-constexpr int kAmountSteps = 4;
-constexpr int kYearSteps = 6;
-constexpr double kMonthsPerYear = 12;
 
-// A round step that cuts `range` into about `parts`: 1, 2 or 5 times a power of ten.
-double NiceStep(double range, int parts) {
-    if (!(range > 0)) return 1;
-    const double rough = range / parts;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double multiple : {1.0, 2.0, 5.0}) {
-        if (multiple * power >= rough) return multiple * power;
-    }
-    return 10 * power;
-}
-
-// The top of an amount axis: the largest amount rounded up to a whole step,
-// so the top tick stands on the frame and the tallest bar or point below it.
-double AxisTop(double largest) {
-    const double step = NiceStep(largest, kAmountSteps);
-    return std::max(1.0, std::ceil(largest / step)) * step;
-}
-
-// How wide `text` is drawn: its advance, or its ink where that reaches further.
-double DrawnWidth(const QFontMetricsF& metrics, const QString& text) {
-    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width());
-}
-
-// Every `stride`th of `count` labels `spacing` apart, the least power of two
-// that leaves `room` for each.
-int Stride(double spacing, double room) {
-    int stride = 1;
-    while (stride * spacing < room && stride < (1 << 20)) stride *= 2;
-    return stride;
-}
-
-// What the layout measures before placing anything.
-struct Measures {
-    double line = 0;
-    double amountWidth = 0;  // the widest amount label of either plot
-    double yearWidth = 0;    // the widest year label
+// What the layout measures before placing anything: the axes' labels, and the foot line.
+struct Measures : AxisMeasures {
     double footHeight = 0;
 };
-
-std::vector<double> AmountLines(double top) {
-    const double step = NiceStep(top, kAmountSteps);
-    std::vector<double> lines;
-    for (int k = 0; k * step <= top + step / 2; ++k) lines.push_back(k * step);
-    return lines;
-}
-
-std::vector<double> YearTicks(double first, double last) {
-    const double step = std::max(1.0, NiceStep(last - first, kYearSteps));
-    std::vector<double> ticks;
-    for (double year = std::ceil(first / step) * step; year <= last; year += step) ticks.push_back(year);
-    return ticks;
-}
-
-void PlaceAmountLabels(PlotLayout& plot, const Measures& measures, const LocaleMoneyFormatter& money) {
-    plot.amountLines = AmountLines(plot.top);
-    const double spacing = plot.amountLines.size() > 1 ? plot.Y(0) - plot.Y(plot.amountLines[1]) : measures.line;
-    const int stride = Stride(spacing, measures.line + kLabelGap);
-    for (std::size_t k = 0; k < plot.amountLines.size(); k += static_cast<std::size_t>(stride)) {
-        const double y = plot.Y(plot.amountLines[k]);
-        plot.amountLabels.push_back({QString::fromStdString(money.Format(plot.amountLines[k])),
-                                     QRectF(kPad, y - measures.line / 2, measures.amountWidth, measures.line)});
-    }
-}
-
-void PlaceYearLabels(PlotLayout& plot, const Measures& measures, const QLocale& locale) {
-    plot.yearTicks = YearTicks(plot.firstYear, plot.lastYear);
-    const double spacing =
-        plot.yearTicks.size() > 1 ? plot.X(plot.yearTicks[1]) - plot.X(plot.yearTicks[0]) : plot.pane.width();
-    const int stride = Stride(spacing, measures.yearWidth + kGap);
-    const double top = plot.pane.bottom() + measures.line / 2 + kLineGap;
-    for (std::size_t k = 0; k < plot.yearTicks.size(); k += static_cast<std::size_t>(stride)) {
-        const double x = plot.X(plot.yearTicks[k]);
-        plot.yearLabels.push_back({YearText(static_cast<int>(plot.yearTicks[k]), locale),
-                                   QRectF(x - measures.yearWidth / 2, top, measures.yearWidth, measures.line)});
-    }
-}
 
 // A legend's texts, each after a swatch `swatchWidth` wide.
 struct LegendKeys {
@@ -191,20 +114,9 @@ void SetRanges(PlotLayout& balances, PlotLayout& years, const LoanChartData& dat
 }
 
 Measures Measure(QSizeF size, const QFontMetricsF& metrics, const PlotLayout& balances, const PlotLayout& years,
-                 const LocaleMoneyFormatter& money, const QLocale& locale, const QStringList& footTexts) {
+                 const LocaleMoneyFormatter& money, const QStringList& footTexts) {
     Measures measures;
-    measures.line = metrics.height();
-    for (const PlotLayout* plot : {&balances, &years}) {
-        for (const double amount : AmountLines(plot->top)) {
-            const QString text = QString::fromStdString(money.Format(amount));
-            measures.amountWidth = std::max(measures.amountWidth, DrawnWidth(metrics, text));
-        }
-    }
-    // Years of as many digits draw as wide in the tabular digits of a chart's fonts.
-    for (const double year : {balances.firstYear, balances.lastYear}) {
-        measures.yearWidth =
-            std::max(measures.yearWidth, DrawnWidth(metrics, YearText(static_cast<int>(year), locale)));
-    }
+    static_cast<AxisMeasures&>(measures) = MeasureAxes(metrics, {&balances, &years}, money);
     const QRectF footWidth(0, 0, std::max(1.0, size.width() - 2 * kPad), 1e6);
     for (const QString& text : footTexts) {
         measures.footHeight =
@@ -215,12 +127,6 @@ Measures Measure(QSizeF size, const QFontMetricsF& metrics, const PlotLayout& ba
 }
 
 }  // namespace
-
-double PlotLayout::X(double when) const {
-    return pane.left() + (when - firstYear) / (lastYear - firstYear) * pane.width();
-}
-
-double PlotLayout::Y(double amount) const { return pane.bottom() - (top > 0 ? amount / top : 0) * pane.height(); }
 
 std::vector<QRectF> ChartLayout::TextRects() const {
     std::vector<QRectF> rects;
@@ -251,7 +157,7 @@ ChartLayout LayOutChart(QSizeF size, const QFontMetricsF& metrics, const LoanCha
     PlotLayout& balances = layout.balances;
     PlotLayout& years = layout.years;
     SetRanges(balances, years, data);
-    const Measures measures = Measure(size, metrics, balances, years, money, locale, footTexts);
+    const Measures measures = Measure(size, metrics, balances, years, money, footTexts);
     const double line = measures.line;
     const double left = kPad + measures.amountWidth + kGap;
     const double right = size.width() - kPad - measures.yearWidth / 2;

@@ -24,33 +24,12 @@
 
 #include <vector>
 
+#include "ui/chart/chart_axes.h"
 #include "ui/chart/loan_chart_data.h"
 
 namespace quillmere {
 
 class LocaleMoneyFormatter;
-
-struct ChartLabel {
-    QString text;
-    QRectF rect;  // drawn centred in it, or against its right edge for an amount
-};
-
-// One plot: its frame, the ranges it shows, and the texts around it.
-struct PlotLayout {
-    QRectF pane;
-    double firstYear = 0;
-    double lastYear = 1;
-    double top = 1;  // the amount at the top of the axis, a whole step
-    ChartLabel title;
-    std::vector<double> amountLines;  // amounts with a grid line, from 0 up
-    std::vector<ChartLabel> amountLabels;
-    std::vector<double> yearTicks;
-    std::vector<ChartLabel> yearLabels;
-
-    // Where a date (in years) and an amount stand in the pane.
-    [[nodiscard]] double X(double when) const;
-    [[nodiscard]] double Y(double amount) const;
-};
 
 struct LegendEntry {
     QRectF swatch;  // a colour square, or the strip a sample of a line is drawn across

@@ -1,5 +1,7 @@
 #include "ui/chart/loan_chart_plot.h"
 
+#include "ui/chart/chart_axes.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -126,31 +128,10 @@ void LoanChartPlot::PaintPlot(QPainter& painter, const PlotLayout& plot) const {
 void LoanChartPlot::PaintBalances(QPainter& painter, const PlotLayout& plot,
                                   const std::vector<LoanChartData::Balance>& points, const QPen& pen) const {
     if (points.empty()) return;
-    QPainterPath line;
-    int column = std::numeric_limits<int>::min();
-    double low = 0;
-    double high = 0;
-    const auto flush = [&] {
-        if (column == std::numeric_limits<int>::min()) return;
-        const QPointF from(column, plot.Y(high));
-        if (line.elementCount() == 0) {
-            line.moveTo(from);
-        } else {
-            line.lineTo(from);
-        }
-        line.lineTo(QPointF(column, plot.Y(low)));
-    };
-    for (const auto& point : points) {
-        const auto x = static_cast<int>(std::lround(plot.X(point.when)));
-        if (x != column) {
-            flush();
-            column = x;
-            low = high = point.balance;
-        }
-        low = std::min(low, point.balance);
-        high = std::max(high, point.balance);
-    }
-    flush();
+    std::vector<ChartPoint> amounts;
+    amounts.reserve(points.size());
+    for (const auto& point : points) amounts.push_back({point.when, point.balance});
+    const QPainterPath line = ColumnPath(plot, amounts);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(pen);
     painter.drawPath(line);

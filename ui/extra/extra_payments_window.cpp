@@ -1,12 +1,9 @@
 #include "ui/extra/extra_payments_window.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,6 +18,7 @@
 #include "ui/chart/loan_chart_plot.h"
 #include "ui/common/platform_hooks.h"
 #include "ui/common/result_announcer.h"
+#include "ui/common/tool_window.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
 #include "ui/extra/extra_plan_form.h"
@@ -35,29 +33,16 @@ namespace {
 constexpr QSize kPreferredSize(1040, 680);
 constexpr int kSummaryLines = 3;  // with and without extras, the saving
 
-// Qt gives a plain top-level widget the role of a filler; a screen reader
-// says "window" (and its title) only for a window.
-QAccessibleInterface* MakeWindowAccessible(const QString& /*className*/, QObject* object) {
-    if (auto* window = qobject_cast<ExtraPaymentsWindow*>(object)) {
-        return new QAccessibleWidget(window, QAccessible::Window);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 ExtraPaymentsWindow::ExtraPaymentsWindow(const LocaleMoneyFormatter& money, PlatformHooks& hooks, QWidget* parent)
     : QWidget(parent, Qt::Window), money_(money), hooks_(hooks) {
-    // Before anyone asks for the window's accessible interface.
-    static const bool accessibleWindow = (QAccessible::installFactory(&MakeWindowAccessible), true);
-    (void)accessibleWindow;
+    SayAsWindow(*this);
     setObjectName(QStringLiteral("extraPayments"));
     setWindowTitle(QString::fromLatin1(kTitle));
     setWindowIcon(ProgramIcon());
     Build();
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    }
+    CloseOnEscapeAndCtrlW(*this);
     pause_ = new QTimer(this);
     pause_->setSingleShot(true);
     pause_->setInterval(kPause);

@@ -17,27 +17,13 @@
 #include <algorithm>
 #include <functional>
 
+#include "ui/common/box_message.h"
+
 namespace quillmere {
 namespace {
 
 constexpr int kPaymentColumn = 0;
 constexpr int kAmountColumn = 1;
-const QColor kMarkedBase(255, 228, 225);
-const QColor kMessageText(176, 0, 0);
-
-// A message's place keeps a line's height, empty or not, and never widens
-// the form: a message coming or going moves no box the user is typing into.
-QLabel* MessageLabel(QWidget* parent) {
-    auto* message = new QLabel(parent);
-    message->setWordWrap(true);
-    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    message->setMinimumHeight(message->fontMetrics().lineSpacing());
-    QPalette palette = message->palette();
-    palette.setColor(QPalette::WindowText, kMessageText);
-    message->setPalette(palette);
-    return message;
-}
-
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 std::string CellText(const QTableWidget& table, int row, int column) {
@@ -88,7 +74,7 @@ QLineEdit* ExtraPlanForm::AddBoxRow(int row, const char* name, const QString& la
     box->setAccessibleName(QString(label).remove(QLatin1Char('&')));  // without its mnemonic
     auto* caption = new QLabel(label, this);
     caption->setBuddy(box);
-    message = MessageLabel(this);
+    message = BoxMessageLabel(this);
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
     grid->addWidget(message, row + 1, 0, 1, 2);
@@ -137,7 +123,7 @@ void ExtraPlanForm::BuildOneTimeTable() {
     buttons->addWidget(remove_);
     buttons->addStretch(1);
 
-    oneTimeMessage_ = MessageLabel(this);
+    oneTimeMessage_ = BoxMessageLabel(this);
     grid->addWidget(caption, 7, 0, 1, 2);
     grid->addWidget(oneTime_, 8, 0, 1, 2);
     grid->addLayout(buttons, 9, 0, 1, 2);
@@ -197,9 +183,9 @@ void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
                 break;
         }
     }
-    Mark(*monthly_, *monthlyMessage_, monthly);
-    Mark(*startPayment_, *startMessage_, start);
-    Mark(*yearly_, *yearlyMessage_, yearly);
+    MarkBox(*monthly_, *monthlyMessage_, monthly);
+    MarkBox(*startPayment_, *startMessage_, start);
+    MarkBox(*yearly_, *yearlyMessage_, yearly);
     MarkOneTime(oneTime);
 }
 
@@ -219,7 +205,7 @@ void ExtraPlanForm::MarkOneTime(const std::vector<PlanMessage>& messages) {
         }
         for (const PlanMessage& message : messages) {
             const int column = message.box == PlanBox::OneTimePayment ? kPaymentColumn : kAmountColumn;
-            if (QTableWidgetItem* item = oneTime_->item(message.row, column)) item->setBackground(kMarkedBase);
+            if (QTableWidgetItem* item = oneTime_->item(message.row, column)) item->setBackground(kMarkedBoxBase);
         }
     }
     oneTime_->viewport()->update();
@@ -236,15 +222,6 @@ void ExtraPlanForm::MarkOneTime(const std::vector<PlanMessage>& messages) {
 
 // A marked box has a tinted background and says its message as its
 // description, so a screen reader tells it along with the box.
-void ExtraPlanForm::Mark(QWidget& box, QLabel& message, const QString& text) {
-    message.setText(text);
-    // Told only when it changes: a screen reader hears every change.
-    if (box.accessibleDescription() != text) box.setAccessibleDescription(text);
-    QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, text.isEmpty() ? QApplication::palette(&box).color(QPalette::Base) : kMarkedBase);
-    box.setPalette(palette);
-}
-
 void ExtraPlanForm::AddOneTime() {
     const int row = oneTime_->rowCount();
     {

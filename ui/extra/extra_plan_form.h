@@ -57,7 +57,6 @@ private:
     void BuildYearlyMonth(const QLocale& locale);
     void BuildOneTimeTable();
     void BuildMode();
-    static void Mark(QWidget& box, QLabel& message, const QString& text);
     void MarkOneTime(const std::vector<PlanMessage>& messages);
 
     QLineEdit* monthly_ = nullptr;

@@ -1,7 +1,6 @@
 #include "ui/extra/extra_summary.h"
 
 #include <QDate>
-#include <QRegularExpression>
 
 #include "money/locale_money_formatter.h"
 #include "ui/chart/loan_chart_data.h"
@@ -17,27 +16,9 @@ QString Money(const LocaleMoneyFormatter& money, double amount, Pieces pieces) {
     return Piece(QString::fromStdString(money.Format(amount)), pieces);
 }
 
-// The schedule's payment days are never fitted to their month, so a payoff
-// may fall on "2/31/2027", which no QDate holds: the day is then written
-// into the locale's pattern by hand, as the grid shows it.
-QString PayoffText(const CalendarDate& payoff, const QLocale& locale) {
-    const QDate date(payoff.year, payoff.month, payoff.day);
-    if (date.isValid()) return DateWithFullYear(date, locale);
-    static const QRegularExpression dayField(QStringLiteral("(?<!d)(dd?)(?!d)"));
-    const QString mark(QChar(0xFFFC));
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    const QRegularExpressionMatch field = dayField.match(format);
-    const bool padded = field.hasMatch() && field.capturedLength(1) == 2;
-    format.replace(dayField, QStringLiteral("'") + mark + QStringLiteral("'"));
-    QString day = locale.toString(payoff.day);
-    if (padded && payoff.day < 10) day = locale.toString(0) + day;
-    return locale.toString(QDate(payoff.year, payoff.month, 1), format).replace(mark, day);
-}
-
 QString Ending(const ScheduleSummary& schedule, const LocaleMoneyFormatter& money, Pieces pieces) {
     return QStringLiteral("paid off on %1 after %2 %3; total interest %4.")
-        .arg(Piece(PayoffText(schedule.payoff, money.Locale()), pieces),
+        .arg(Piece(PaymentDateWithFullYear(schedule.payoff, money.Locale()), pieces),
              Piece(money.Locale().toString(schedule.payments), pieces),
              schedule.payments == 1 ? QStringLiteral("payment") : QStringLiteral("payments"),
              Money(money, schedule.totalInterest, pieces));

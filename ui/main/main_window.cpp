@@ -21,6 +21,7 @@
 #include "ui/common/web_address.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
+#include "ui/compare/compare_loans_window.h"
 #include "ui/extra/extra_payments_window.h"
 #include "ui/grid/schedule_grid_menu.h"
 #include "ui/grid/schedule_grid_view.h"
@@ -154,6 +155,7 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const LocaleMoneyFormatte
 
 frmMain::~frmMain() {
     // The tool windows go while the money formatter they show with is here.
+    delete compare_;
     delete extras_;
     delete chart_;
     // The model stops observing the grid before the grid goes.
@@ -273,6 +275,24 @@ void frmMain::ShowExtraPayments() {
     extras_->show();
     extras_->raise();
     extras_->activateWindow();
+}
+
+void frmMain::ShowCompareLoans() {
+    if (compare_ == nullptr) compare_ = new CompareLoansWindow(*money_, hooks_, *this, this);
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+}
+
+QDate frmMain::FirstPaymentDate() const { return calCalendar->selectedDate(); }
+
+// The boxes read a period as the decimal point in every locale, and no
+// grouping: the terms go in as plain numbers.
+void frmMain::CalculateLoan(double amount, int months, Currency annualRate) {
+    txtPrincipal->setText(QString::number(amount, 'f', money_->Decimals()));
+    txtMonths->setText(QString::number(months));
+    txtRate->setText(QString::number(annualRate.ToDouble(), 'f', QLocale::FloatingPointShortest));
+    cmdCalculate_Click();
 }
 
 // A closed chart is brought up to date when it is shown again.

@@ -37,6 +37,7 @@
 #include "export/schedule_workbook.h"
 #include "schedule/amortization.h"
 #include "schedule/schedule_grid.h"
+#include "ui/compare/loan_source.h"
 #include "ui/main/schedule_fill.h"
 
 class QAction;
@@ -52,6 +53,7 @@ namespace quillmere {
 class AboutWindow;
 class AutoResize;
 class LinkLabel;
+class CompareLoansWindow;
 class ExtraPaymentsWindow;
 class LoanChart;
 class LocaleMoneyFormatter;
@@ -62,7 +64,7 @@ class ScheduleGridView;
 class ScheduleTableModel;
 struct PlatformHooks;
 
-class frmMain final : public QMainWindow, private FillTarget {
+class frmMain final : public QMainWindow, private FillTarget, private LoanSource {
     Q_OBJECT
 
 public:
@@ -132,6 +134,9 @@ private:
     // Extra Payments... (Ctrl+E): the window that runs a plan of extra
     // payments against the last calculated loan, and follows it from then on.
     void ShowExtraPayments();
+    // Compare Loans... (Ctrl+L): offers side by side, the first one the last
+    // calculated loan.
+    void ShowCompareLoans();
     void EndProgram();
     void AnnounceResult();
 
@@ -142,6 +147,10 @@ private:
     void DispatchEvents() override;
     void Print() override;
 
+    // LoanSource: what the Compare Loans window asks of this one.
+    [[nodiscard]] std::optional<LoanTerms> CompletedLoan() const override { return lastLoan_; }
+    [[nodiscard]] QDate FirstPaymentDate() const override;
+    void CalculateLoan(double amount, int months, Currency annualRate) override;
     // The window as the loan calculation sees it.
     class CalculationView;
 
@@ -181,6 +190,7 @@ private:
     ScheduleGridMenu* gridMenu_ = nullptr;
     LoanChart* chart_ = nullptr;             // made on first showing
     ExtraPaymentsWindow* extras_ = nullptr;  // made on first showing
+    CompareLoansWindow* compare_ = nullptr;  // made on first showing
     std::optional<LoanTerms> lastLoan_;      // of the last completed calculation
     ScheduleFill fill_{*this};
     bool placed_ = false;  // fitted to its screen on the first show

@@ -127,7 +127,7 @@ void frmMain::BuildGrid() {
 }
 
 // The grid's own menu: copy, save and preview as every schedule grid has
-// them, then the chart and the plan of extra payments. None of them sees
+// them, then the chart, the plan of extra payments and the comparison of offers. None of them sees
 // half a schedule: while one is being written, each waits for its end.
 void frmMain::BuildGridMenu() {
     gridMenu_ = new ScheduleGridMenu(*gridOne, grid_, *money_, hooks_, [this] { return loanTerms_; });
@@ -135,6 +135,8 @@ void frmMain::BuildGridMenu() {
     gridMenu_->AddEntry("actChart", QStringLiteral("Show Chart\u2026"), QKeySequence(), [this] { ShowChart(); });
     gridMenu_->AddEntry("actExtra", QStringLiteral("Extra Payments\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
                         [this] { ShowExtraPayments(); });
+    gridMenu_->AddEntry("actCompare", QStringLiteral("Compare Loans\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                        [this] { ShowCompareLoans(); });
 }
 
 void frmMain::BuildLinks() {
