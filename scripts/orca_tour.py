@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """The keyboard tour behind orca-tour.sh: starts Orca (through
 orca-speech-log.py) and the program APP, presses a fixed sequence of keys
 with xdotool, and prints what Orca said after each step:
@@ -19,7 +19,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 APP = os.environ["APP"]
 
-#(what the step does, the xdotool command after "xdotool"); None waits only.
+# (what the step does, the xdotool command after "xdotool"); None waits only.
 TOUR = [
     ("The splash", None),
     ("A key ends the splash", ["key", "space"]),
@@ -99,8 +99,9 @@ class SpeechLog:
         self.seen += len(said)
         return [spoken_text(line) for line in said]
 
-#What Orca says, "SPEECH OUTPUT: 'text'" with at most a voice after it; the
-#echo of a key pressed("SPEECH OUTPUT: 'tab' {...}") is left out.
+
+# What Orca says, "SPEECH OUTPUT: 'text'" with at most a voice after it; the
+# echo of a key pressed ("SPEECH OUTPUT: 'tab' {...}") is left out.
 SPOKEN = re.compile(r"^SPEECH OUTPUT: '(.*)'(?: voice=\w+)?$")
 
 
@@ -152,7 +153,7 @@ def tour(prefs):
         env = dict(os.environ, LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
         app = subprocess.Popen([APP], env=env)
         for what, command in TOUR:
-#A step without keys waits for the program to speak up.
+            # A step without keys waits for the program to speak up.
             said = (speech.new_after(xdotool(command)) if command is not None else
                     speech.new_after(lambda: None, quiet=2.0, longest=30.0, until_spoken=True))
             print("== " + what)
@@ -168,8 +169,10 @@ def tour(prefs):
             if process is not None and process.poll() is None:
                 process.terminate()
                 try:
-                    process
-.wait(10) except subprocess.TimeoutExpired : process.kill()
+                    process.wait(10)
+                except subprocess.TimeoutExpired:
+                    process.kill()
 
-                                                 if __name__
-    == "__main__" : sys.exit(main())
+
+if __name__ == "__main__":
+    sys.exit(main())

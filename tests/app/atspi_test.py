@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """The program as a screen reader meets it, through the real accessibility bus.
 
 Runs the program (APP), waits for the main window past the splash, types the
@@ -27,24 +27,29 @@ def find_app(timeout=30.0):
         desktop.clear_cache()
         for i in range(desktop.childCount):
             try:
-                app
-    = desktop.getChildAtIndex(i) if app is not None and app.name == APP_NAME : return app except Exception
-        : pass #an application may leave while we look
-              time.sleep(0.2) return None
+                app = desktop.getChildAtIndex(i)
+                if app is not None and app.name == APP_NAME:
+                    return app
+            except Exception:
+                pass  # an application may leave while we look
+        time.sleep(0.2)
+    return None
 
-                  def find(root, name, role)
-        : return pyatspi.findDescendant(root, lambda a
-                                        : a is not None and a.getRole() == role and a.name == name)
 
-              def wait(seconds)
-        : ""
-          "Lets the bus's events arrive for `seconds`."
-          "" loop = GLib.MainLoop() GLib.timeout_add(int(seconds * 1000), loop.quit) loop.run()
+def find(root, name, role):
+    return pyatspi.findDescendant(root, lambda a: a is not None and a.getRole() == role and a.name == name)
 
-                        def day_list(app)
-        : ""
-          "The calendar's days: a list, not a table, so that Orca doesn't read a
-          week a move; it keeps its rows and columns."""
+
+def wait(seconds):
+    """Lets the bus's events arrive for `seconds`."""
+    loop = GLib.MainLoop()
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
+
+
+def day_list(app):
+    """The calendar's days: a list, not a table, so that Orca doesn't read a
+    week a move; it keeps its rows and columns."""
     return pyatspi.findDescendant(find(app, "First payment date", pyatspi.ROLE_PANEL),
                                   lambda a: a is not None and a.getRole() == pyatspi.ROLE_LIST)
 
@@ -65,7 +70,7 @@ class ScreenReader(unittest.TestCase):
         env = dict(os.environ, LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
         cls.proc = subprocess.Popen([APP], env=env)
         cls.app = find_app()
-#The splash hands over to the main window on its fifth tick.
+        # The splash hands over to the main window on its fifth tick.
         cls.grid = cls.app and wait_for(lambda: find(cls.app, "Payment schedule", pyatspi.ROLE_TABLE))
         if cls.grid is None:
             cls.proc.kill()
@@ -133,7 +138,7 @@ class ScreenReader(unittest.TestCase):
         self.assertIsNotNone(days)
         table = days.queryTable()
         self.assertEqual((table.nRows, table.nColumns), (6, 7))
-#Each day says its weekday; a column header would say it twice.
+        # Each day says its weekday; a column header would say it twice.
         self.assertTrue(all(table.getColumnHeader(c) is None for c in range(7)))
         today = time.strftime("%Y")
         self.assertTrue(all(today in days.getChildAtIndex(i).name or str(int(today) - 1) in days.getChildAtIndex(i).name
@@ -231,7 +236,7 @@ class KeyboardMoves(unittest.TestCase):
             self.assertTrue(copy.getState().contains(pyatspi.STATE_FOCUSED))
             menu = copy.parent
             self.assertEqual((menu.getRole(), menu.name), (pyatspi.ROLE_POPUP_MENU, "Schedule menu"))
-#Opened on the current cell, so closing it comes back to where it was.
+            # Opened on the current cell, so closing it comes back to where it was.
             self.assertEqual(menu.parent.getRole(), pyatspi.ROLE_TABLE_CELL)
             closed = events.after(lambda: press(ESCAPE))
             self.assertEqual([role for role, _ in focused(closed)], [pyatspi.ROLE_TABLE_CELL], closed)
@@ -245,7 +250,7 @@ class KeyboardMoves(unittest.TestCase):
         try:
             with Events() as events:
                 self.tab_from_clear(1)
-#The schedule menu's last entry but one.
+                # The schedule menu's last entry but one.
                 opened = events.after(lambda: [press(key) for key in (MENU, UP, UP, RETURN)], seconds=1.5)
                 self.assertIn((pyatspi.ROLE_FRAME, "Extra Payments"),
                               [(role, name) for kind, role, name, _ in opened if kind == "window:activate"], opened)
@@ -268,7 +273,7 @@ class KeyboardMoves(unittest.TestCase):
     def test_compare_loans_table_says_its_figures_and_offers(self):
         with Events() as events:
             self.tab_from_clear(1)
-#The schedule menu's last entry.
+            # The schedule menu's last entry.
             opened = events.after(lambda: [press(key) for key in (MENU, UP, RETURN)], seconds=1.5)
             self.assertIn((pyatspi.ROLE_FRAME, "Compare Loans"),
                           [(role, name) for kind, role, name, _ in opened if kind == "window:activate"], opened)

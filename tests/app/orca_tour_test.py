@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """The program as Orca speaks it: runs scripts/orca-tour.sh once and checks
 its transcript, step by step. Exits 77 (skipped) where the tour can't run
 (no Orca, no xdotool, no accessibility bus).
@@ -59,8 +59,8 @@ class OrcaTour(unittest.TestCase):
         rate = self.said("Shift+Tab into the rate box")
         self.assertEqual(rate.count("6 selected."), 1, rate)
         self.assertNotIn("Text unselected.", self.said("Shift+Tab to Print"))
-#Clear empties the rate box with the focus("Selection deleted."),
-#then moves the focus to the principal box, which is heard.
+        # Clear empties the rate box with the focus ("Selection deleted."),
+        # then moves the focus to the principal box, which is heard.
         self.assertEqual(self.said("Clear (Alt+R)")[-2:], ["Principal Amount: text.", "The amount borrowed or owed."])
 
     def test_the_menu_speaks_its_first_entry_and_closes_without_the_window(self):
@@ -76,9 +76,9 @@ class OrcaTour(unittest.TestCase):
             self.assertIn("Loan Chart frame.", said, opening)
             self.assertIn("Paid each year.", said, opening)
             self.assertRegex(said[-4], YEAR, (opening, said))
-#Down reads the next year 's row, as Orca reads a table' s row; Right
-#then the one amount beside it under its heading.Neither repeats
-#the window.The years follow the first payment date, today's.
+        # Down reads the next year's row, as Orca reads a table's row; Right
+        # then the one amount beside it under its heading. Neither repeats
+        # the window. The years follow the first payment date, today's.
         first_year = int(self.said("Show Chart (Return)")[-4].rstrip("."))
         year, interest, *_ = self.said("Years Down")
         self.assertEqual(year, f"{first_year + 1}.")
@@ -88,8 +88,8 @@ class OrcaTour(unittest.TestCase):
             said = " ".join(self.said(step))
             self.assertNotIn("Loan Chart", said, step)
             self.assertNotIn("table with", said, step)
-#The chart is gone once the main window and its schedule are heard,
-#and the rest of the tour goes on from the schedule.
+        # The chart is gone once the main window and its schedule are heard,
+        # and the rest of the tour goes on from the schedule.
         for closing in ("Close the chart (Escape)", "Close the chart (Ctrl+W)"):
             said = self.said(closing)
             self.assertEqual(said[0], "Quillmere Loan Calculator frame.", (closing, said))

@@ -89,8 +89,8 @@ TEST(ComparisonClipboard, TextIsAsShownAndTheTableCarriesValues) {
                  css(formats.money) + "\">$340.02</td>",
              "x:num=\"338.50\" style=\"mso-number-format:" + css(formats.money) + "\"><b>$338.50</b></td><td></td>",
              "x:num=\"360\" style=\"mso-number-format:" + css(formats.integer) + "\">360</td><td>n/a\nrate</td>",
-             "<td sdval=\"6.695\" sdnum=\"1033;0;General\" x:num=\"6.695\" "
-             "style=\"mso-number-format:&quot;0.000\\0022 %\\0022 &quot;\"><b>6.695%</b></td>",
+             std::string("<td sdval=\"6.695\" sdnum=\"1033;0;General\" x:num=\"6.695\" ") +
+                 "style=\"mso-number-format:&quot;0.000\\0022 %\\0022 &quot;\"><b>6.695%</b></td>",
              "x:num=\"7.100\"",
              "<td sdval=\"39462\" sdnum=\"1033;1033;YYYY-MM-DD\" x:num=\"39462\" style=\"mso-number-format:" +
                  css(formats.date) + "\">1/15/08</td>",

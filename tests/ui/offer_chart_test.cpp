@@ -206,6 +206,7 @@ private slots:
         OfferChart chart(money, nullptr);
         chart.resize(chart.sizeHint());
         std::vector<OfferChartLine> lines;
+        lines.reserve(6);
         for (int k = 0; k < 6; ++k)
             lines.push_back(Line(QStringLiteral("Offer %1").arg(k + 1), 50000.0 * (k + 1), 9999, 2 + k, 1000));
         chart.Show(lines);

@@ -104,7 +104,8 @@ std::vector<LegendEntry> LayOutLegend(const QStringList& names, double left, dou
     std::vector<LegendEntry> legend;
     for (int k = 0; k < count; ++k) {
         const double x = left + (k % columns) * (width + 2 * kGap);
-        const double y = top + (k / columns) * line;
+        const int row = k / columns;  // whole rows of entries
+        const double y = top + row * line;
         LegendEntry entry;
         entry.swatch = QRectF(x, y + (line - kStripHeight) / 2, kStrip, kStripHeight);
         const QString text = DrawnWidth(metrics, names[k]) <= textRoom

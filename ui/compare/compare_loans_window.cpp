@@ -86,6 +86,8 @@ CompareLoansWindow::CompareLoansWindow(const LocaleMoneyFormatter& money, Platfo
         pause_->start();
     });
     connect(form_, &OfferForm::OffersChanged, this, [this] {
+        // A schedule window of an offer taken away would follow another.
+        if (schedule_ != nullptr && scheduleOffer_ >= form_->Count()) schedule_->close();
         edited_ = form_->Current();
         pending_ = true;
         Recalculate();
@@ -244,6 +246,7 @@ void CompareLoansWindow::FollowLongestTerm(const CalendarDate& first) {
 
 std::vector<ComparedOffer> CompareLoansWindow::Compared() const {
     std::vector<ComparedOffer> compared;
+    compared.reserve(static_cast<std::size_t>(form_->Count()));
     for (int offer = 0; offer < form_->Count(); ++offer) compared.push_back({form_->Name(offer), OfferAt(offer)});
     return compared;
 }
