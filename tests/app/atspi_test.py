@@ -289,7 +289,7 @@ class KeyboardMoves(unittest.TestCase):
             self.assertIn("APR (with fees)", names)
             self.assertEqual([cells.getColumnDescription(c) for c in range(cells.nColumns)], ["Offer A", "Offer B"])
             cost = cells.getAccessibleAt(names.index("Total cost"), 0)
-            self.assertTrue(cost.name.endswith("(lowest)"), cost.name)  # heard, not only seen
+            self.assertTrue(cost.name.endswith(", lowest"), cost.name)  # heard, not only seen
             closed = events.after(lambda: press(ESCAPE))
             self.assertIn("window:activate", [kind for kind, *_ in closed])
         self.assertAlive()

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -102,11 +102,9 @@ CompareLoansWindow::CompareLoansWindow(const LocaleMoneyFormatter& money, Platfo
 CompareLoansWindow::~CompareLoansWindow() = default;
 
 void CompareLoansWindow::Build() {
+    // The boxes take the height they need, messages included: six offers
+    // fit the smallest screen the window is made for.
     form_ = new OfferForm(this);
-    auto* offers = new QScrollArea(this);
-    offers->setWidget(form_);
-    offers->setWidgetResizable(true);
-    offers->setFrameShape(QFrame::NoFrame);
 
     model_ = new ComparisonModel(this);
     table_ = new QTableView(this);
@@ -114,6 +112,7 @@ void CompareLoansWindow::Build() {
     table_->setAccessibleName(tr("Comparison"));
     table_->setModel(model_);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* copy = new QAction(tr("Copy"), table_);
@@ -126,18 +125,23 @@ void CompareLoansWindow::Build() {
     announcer_ = new ResultAnnouncer(this);
     announcer_->setObjectName(QStringLiteral("comparisonAnnouncer"));
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(table_);
-    split->addWidget(chart_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    split->setCollapsible(0, false);
-    // Three fifths for the table, whatever the chart would like.
-    split->setSizes({3 * kPreferredSize.width(), 2 * kPreferredSize.width()});
+    split_ = new QSplitter(Qt::Horizontal, this);
+    split_->addWidget(table_);
+    split_->addWidget(chart_);
+    split_->setStretchFactor(0, 3);
+    split_->setStretchFactor(1, 2);
+    split_->setCollapsible(0, false);
+    // Until the user moves the divider, the table takes the width its figures need.
+    connect(split_, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
     auto* column = new QVBoxLayout(this);
-    column->addWidget(offers, 0);
+    auto* lowest = new QLabel(tr("Bold on green: the lowest of its row."), this);
+    lowest->setObjectName(QStringLiteral("lblLowest"));
+    auto* below = new QVBoxLayout;
+    below->addWidget(split_, 1);
+    below->addWidget(lowest);
+    column->addWidget(form_, 0);
     column->addWidget(BuildShared());
-    column->addWidget(split, 1);
+    column->addLayout(below, 1);
 }
 
 // The date and the years shared by every offer, and the buttons.
@@ -254,6 +258,7 @@ std::vector<ComparedOffer> CompareLoansWindow::Compared() const {
 void CompareLoansWindow::ShowResults() {
     const std::vector<ComparedOffer> compared = Compared();
     model_->Show(CompareOffers(compared, horizon_->value(), money_));
+    if (!splitMoved_ && isVisible()) FitTable();
     std::vector<OfferChartLine> lines;
     for (const ComparedOffer& offer : compared) {
         if (offer.offer == nullptr) continue;
@@ -266,6 +271,18 @@ void CompareLoansWindow::ShowResults() {
         schedule_->Show(form_->Name(scheduleOffer_), OfferAt(scheduleOffer_));
     }
     Announce(compared);
+}
+
+// The table as wide as its figures where the chart keeps its least width
+// beside it (and a third of the room at least); the chart takes the rest.
+void CompareLoansWindow::FitTable() {
+    table_->resizeColumnsToContents();
+    int wanted = table_->verticalHeader()->sizeHint().width() + 2 * table_->frameWidth() +
+                 table_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < model_->columnCount(); ++column) wanted += table_->columnWidth(column);
+    const int room = split_->width() > 0 ? split_->width() : kPreferredSize.width();
+    const int table = std::max(room / 3, std::min(wanted, room - chart_->minimumSizeHint().width()));
+    split_->setSizes({table, room - table});
 }
 
 // Heard where the user works on the offers: once a change, and only while
@@ -332,6 +349,12 @@ void CompareLoansWindow::ShowSchedule(int offer) {
     schedule_->show();
     schedule_->raise();
     schedule_->activateWindow();
+}
+
+void CompareLoansWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once the layout has given the splitter its width.
+    QTimer::singleShot(0, this, &CompareLoansWindow::FitTable);
 }
 
 void CompareLoansWindow::closeEvent(QCloseEvent* event) {

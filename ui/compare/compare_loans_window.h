@@ -32,6 +32,7 @@ class QDateEdit;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QSplitter;
 class QTableView;
 class QTimer;
 
@@ -85,6 +86,7 @@ public:
     [[nodiscard]] QString Announced() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -94,6 +96,7 @@ private:
     void WorkOut(int offer, const CalendarDate& first, int horizon);
     void FollowLongestTerm(const CalendarDate& first);
     void ShowResults();
+    void FitTable();
     void Announce(const std::vector<ComparedOffer>& compared);
     [[nodiscard]] std::vector<ComparedOffer> Compared() const;
     [[nodiscard]] QString WorkedOutText(const Offer& offer) const;
@@ -106,6 +109,7 @@ private:
     int edited_ = 0;              // the offer typed into last: the one announced
     bool horizonChosen_ = false;  // typed by the user, no longer following the offers
     bool pending_ = false;        // an offer edit waits for announcing
+    bool splitMoved_ = false;     // the user chose the table's width
 
     OfferForm* form_ = nullptr;
     QDateEdit* first_ = nullptr;
@@ -115,6 +119,7 @@ private:
     QPushButton* save_ = nullptr;
     ComparisonModel* model_ = nullptr;
     QTableView* table_ = nullptr;
+    QSplitter* split_ = nullptr;  // the table beside the chart
     OfferChart* chart_ = nullptr;
     ResultAnnouncer* announcer_ = nullptr;
     QTimer* pause_ = nullptr;

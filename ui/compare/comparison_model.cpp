@@ -13,9 +13,9 @@ const QColor kLowestBase(222, 244, 222);
 
 }  // namespace
 
-QString ShownText(const ComparisonCell& cell) {
+QString SaidText(const ComparisonCell& cell) {
     if (!cell.lowest) return cell.text;
-    return QCoreApplication::translate("ComparisonModel", "%1 (lowest)").arg(cell.text);
+    return QCoreApplication::translate("ComparisonModel", "%1, lowest").arg(cell.text);
 }
 
 void ComparisonModel::Show(ComparisonValues values) {
@@ -44,8 +44,12 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
         values_.rows.at(static_cast<std::size_t>(index.row())).at(static_cast<std::size_t>(index.column()));
     switch (role) {
         case Qt::DisplayRole:
+            return cell.text;
         case Qt::AccessibleTextRole:
-            return ShownText(cell);
+            return SaidText(cell);
+        case Qt::ToolTipRole:
+            return cell.lowest ? QVariant(QCoreApplication::translate("ComparisonModel", "The lowest of the offers"))
+                               : QVariant();
         case Qt::FontRole:
             if (cell.lowest) {
                 QFont bold;

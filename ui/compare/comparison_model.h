@@ -2,9 +2,9 @@
 // column per offer, the figure names as row headers and the offers' names
 // as column headers, so a screen reader says both with each cell.
 //
-// The lowest figure of a row is marked in bold, on a tint of green, and
-// with the word "lowest" after it, which a screen reader hears too: never
-// by colour alone.
+// The lowest figure of a row is marked in bold, on a tint of green (which
+// a line below the table explains), and a screen reader hears "lowest"
+// after it: never by colour alone, and no column widened by a word.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -31,7 +31,7 @@ private:
     ComparisonValues values_;
 };
 
-// A cell's text with its mark: "$1,580.17 (lowest)".
-[[nodiscard]] QString ShownText(const ComparisonCell& cell);
+// A cell's text as a screen reader hears it: "$1,580.17, lowest".
+[[nodiscard]] QString SaidText(const ComparisonCell& cell);
 
 }  // namespace quillmere

@@ -64,8 +64,16 @@ ComparisonCell DateCell(const QLocale& locale, const CalendarDate& date) {
     return cell;
 }
 
+// Right to left, the number and the date are laid out each on its own:
+// with Arabic digits, the text between them would otherwise swap them.
 QString PaymentText(const QLocale& locale, int number, const CalendarDate& date) {
-    return Tr("payment %1 (%2)").arg(locale.toString(number), PaymentDateWithFullYear(date, locale));
+    QString count = locale.toString(number);
+    QString day = PaymentDateWithFullYear(date, locale);
+    if (locale.textDirection() == Qt::RightToLeft) {
+        count = Isolated(count);
+        day = Isolated(day);
+    }
+    return Tr("payment %1 (%2)").arg(count, day);
 }
 
 ComparisonCell BreakEvenCell(const QLocale& locale, const Offer& offer, const Offer& reference) {
@@ -92,7 +100,7 @@ ComparisonCell FigureCell(FigureRow row, const Offer& offer, const Offer* refere
             return CountCell(locale, f.payments);
         case FigureRow::LastPayment:
             // Only where it differs from the payment the others are.
-            if (money.Format(f.lastPayment) == money.Format(f.payment)) return {};
+            if (money.Format(f.lastPayment) == money.Format(f.payment)) return TextCell(QStringLiteral("\u2014"));
             return MoneyCell(money, f.lastPayment);
         case FigureRow::Payoff:
             return DateCell(locale, f.payoff);

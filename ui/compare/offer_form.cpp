@@ -242,8 +242,10 @@ void OfferForm::TakeAsGiven(int offer, int box) {
 }
 
 void OfferForm::LookWorkedOut(QLineEdit& box, bool workedOut) {
+    // Bold, not italic: many fonts have no italic of Arabic or Devanagari
+    // digits, and their fallback draws empty squares.
     QFont font = box.font();
-    font.setItalic(workedOut);
+    font.setBold(workedOut);
     box.setFont(font);
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, workedOut ? kWorkedOutBase : QApplication::palette(&box).color(QPalette::Base));

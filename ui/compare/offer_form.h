@@ -14,7 +14,7 @@
 // Fees"), and a box that can't be read gets its message on the line below
 // it (see box_message.h), a line that is there only while it has a message.
 // One of the four terms may be shown as worked out: the program wrote it,
-// it looks apart (italic on a tint of blue) and its description says
+// it looks apart (bold on a tint of blue) and its description says
 // "worked out"; Texts() reads it as empty, and typing into it makes it a
 // given value again. Any change to a box but the form's own counts as
 // typed: a paste, or a screen reader setting the text. The form only holds
