@@ -37,20 +37,22 @@ test-sanitize: deps
 	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
 # The libFuzzer target over the three input boxes, for FUZZ_SECONDS, then
-# the ones over the boxes of a plan of extra payments and of a loan offer,
-# each for PLAN_FUZZ_SECONDS,
+# the ones over the boxes of a plan of extra payments and of a loan offer
+# and over the loan file reader, each for PLAN_FUZZ_SECONDS,
 # with every library they run instrumented.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DQUILLMERE_FUZZ=ON -DBUILD_TESTING=OFF $(CONFIGURE)
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_loan_inputs fuzz_plan_texts fuzz_offer_texts
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/plan_corpus $(FUZZ_BUILD)/offer_corpus
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_loan_inputs fuzz_plan_texts fuzz_offer_texts fuzz_loan_file
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/plan_corpus $(FUZZ_BUILD)/offer_corpus $(FUZZ_BUILD)/loan_file_corpus
 	$(FUZZ_BUILD)/fuzz/fuzz_loan_inputs -max_total_time=$(FUZZ_SECONDS) -max_len=64 \
 	  $(FUZZ_BUILD)/corpus fuzz/seeds
 	$(FUZZ_BUILD)/fuzz/fuzz_plan_texts -max_total_time=$(PLAN_FUZZ_SECONDS) -max_len=128 \
 	  $(FUZZ_BUILD)/plan_corpus fuzz/plan_seeds
 	$(FUZZ_BUILD)/fuzz/fuzz_offer_texts -max_total_time=$(PLAN_FUZZ_SECONDS) -max_len=128 \
 	  $(FUZZ_BUILD)/offer_corpus fuzz/offer_seeds
+	$(FUZZ_BUILD)/fuzz/fuzz_loan_file -max_total_time=$(PLAN_FUZZ_SECONDS) -max_len=4096 \
+	  $(FUZZ_BUILD)/loan_file_corpus fuzz/loan_seeds
 
 # clang-format, clang-tidy and cppcheck over the project's sources.
 lint: build
