@@ -32,6 +32,20 @@ bool AskYesNo(QWidget* owner, const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
+PlatformHooks::SaveChoice AskSaveChanges(QWidget* owner, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    owner);
+    box.setDefaultButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return PlatformHooks::SaveChoice::Save;
+        case QMessageBox::Discard:
+            return PlatformHooks::SaveChoice::Discard;
+        default:
+            return PlatformHooks::SaveChoice::Cancel;
+    }
+}
+
 void PrintSchedule(QWidget* owner, const ScheduleGrid& grid) {
     // A cancel ends silently; a failure is told in a warning box.
     static_cast<void>(PrintScheduleWithDialog(owner, grid));
@@ -101,6 +115,10 @@ PlatformHooks DefaultPlatformHooks() {
                               QString* selectedFilter) {
         return QFileDialog::getSaveFileName(owner, title, suggested, filters, selectedFilter);
     };
+    hooks.chooseOpenFile = [](QWidget* owner, const QString& title, const QString& folder, const QString& filters) {
+        return QFileDialog::getOpenFileName(owner, title, folder, filters);
+    };
+    hooks.askSaveChanges = AskSaveChanges;
     hooks.exitProgram = LeaveProgram;
     return hooks;
 }

@@ -1,9 +1,16 @@
 #include "app/loan_calculator_program.h"
 
+#include <utility>
+
 namespace quillmere {
 
 LoanCalculatorProgram::LoanCalculatorProgram(PlatformHooks& hooks) : hooks_(hooks), splash_(hooks) {
     splash_.SetHandOver([this] { ShowMainWindow(); });
+}
+
+void LoanCalculatorProgram::Start(const QString& file) {
+    file_ = file;
+    splash_.Show();
 }
 
 void LoanCalculatorProgram::ShowMainWindow() {
@@ -14,6 +21,7 @@ void LoanCalculatorProgram::ShowMainWindow() {
     main_->show();
     main_->raise();
     main_->activateWindow();
+    if (!file_.isEmpty()) main_->OpenLoan(std::exchange(file_, QString()));
 }
 
 }  // namespace quillmere

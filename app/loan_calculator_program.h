@@ -6,6 +6,8 @@
 // window object as its About box.
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 #include "ui/main/main_window.h"
@@ -21,7 +23,9 @@ public:
     // user's locale.
     explicit LoanCalculatorProgram(PlatformHooks& hooks);
 
-    void Start() { splash_.Show(); }
+    // Shows the splash window; once the main window shows, it opens the loan
+    // file `file`, if one is named.
+    void Start(const QString& file = {});
 
     [[nodiscard]] frmSplash& Splash() { return splash_; }
     // Null until the first hand-over.
@@ -32,6 +36,7 @@ private:
 
     PlatformHooks& hooks_;
     frmSplash splash_;
+    QString file_;                   // to open once the main window shows
     std::unique_ptr<frmMain> main_;  // after splash_: goes first, with any About box it owns
 };
 

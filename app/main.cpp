@@ -1,14 +1,27 @@
 // The Quillmere Loan Calculator: shows the splash window, which hands over
-// to the main window. The program reads no command line of its own; Qt takes
-// its platform options (-platform, -display, ...) from it as usual.
+// to the main window, and opens the loan file named on the command line
+// (see command_line.h); Qt takes its platform options (-platform, -display,
+// ...) from it as usual.
 #include <QApplication>
 
+#include <cstdio>
+
 #include "app/accessibility.h"
+#include "app/command_line.h"
 #include "app/default_platform_hooks.h"
 #include "app/loan_calculator_program.h"
 #include "ui/common/window_look.h"
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // Before any window: --help and --version need no display.
+    const quillmere::CommandLine line = quillmere::ReadCommandLine(arguments, QStringLiteral(QUILLMERE_VERSION));
+    if (line.action != quillmere::CommandLine::Action::Run) {
+        const bool failed = line.action == quillmere::CommandLine::Action::Fail;
+        std::fputs(line.output.toLocal8Bit().constData(), failed ? stderr : stdout);
+        return failed ? quillmere::CommandLine::kUsageError : 0;
+    }
     // X11 where there is a display (XWayland included): the program's frameless
     // banner and its centred windows need a window manager that lets a program
     // place its windows, which native Wayland doesn't. Native Wayland remains
@@ -25,6 +38,6 @@ int main(int argc, char* argv[]) {
     quillmere::PlatformHooks hooks = quillmere::DefaultPlatformHooks();
     // Destroyed before the application, with every window and timer it made.
     quillmere::LoanCalculatorProgram program(hooks);
-    program.Start();
+    program.Start(line.file);
     return QApplication::exec();
 }

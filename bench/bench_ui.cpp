@@ -16,6 +16,7 @@
 
 #include "app/default_platform_hooks.h"
 #include "money/locale_money_formatter.h"
+#include "tests/common/private_settings.h"
 #include "tests/ui/window_controls.h"
 #include "ui/chart/loan_chart.h"
 #include "ui/chart/loan_chart_data.h"

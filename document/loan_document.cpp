@@ -9,6 +9,7 @@
 #include <QJsonParseError>
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include "files/safe_file.h"
@@ -111,8 +112,8 @@ public:
     [[nodiscard]] int Whole(const char* key, int lowest, int highest) const {
         const QJsonValue value = Value(key);
         const double number = value.toDouble();
-        if (!value.isDouble() || number != static_cast<double>(static_cast<long long>(number)) || number < lowest ||
-            number > highest) {
+        // The range first: only a number within it may become an integer.
+        if (!value.isDouble() || !(number >= lowest && number <= highest) || number != std::floor(number)) {
             throw Unreadable{
                 Tr("\"%1\" must be a whole number from %2 to %3.").arg(Path(key)).arg(lowest).arg(highest)};
         }
@@ -155,7 +156,7 @@ private:
         return path_.isEmpty() ? QString::fromLatin1(key) : path_ + QLatin1Char('.') + QLatin1String(key);
     }
     [[nodiscard]] QJsonValue Value(const char* key) const {
-        const QJsonValue value = object_.value(QLatin1String(key));
+        QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) throw Unreadable{Tr("\"%1\" is missing.").arg(Path(key))};
         return value;
     }

@@ -40,6 +40,7 @@ endfunction()
 expect_file(bin/quillmere-loan-calculator)
 expect_file(share/applications/${APP_ID}.desktop)
 expect_file(share/metainfo/${APP_ID}.metainfo.xml)
+expect_file(share/mime/packages/${APP_ID}.xml)
 expect_file(share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 expect_file(share/doc/quillmere-loan-calculator/copyright)
 
@@ -59,7 +60,8 @@ endforeach()
 # program without its icon, or a software centre can't start it.
 if(EXISTS ${PREFIX}/share/applications/${APP_ID}.desktop)
   file(READ ${PREFIX}/share/applications/${APP_ID}.desktop entry)
-  foreach(line "Icon=${APP_ID}" "Exec=quillmere-loan-calculator" "Categories=Office;Finance;")
+  foreach(line "Icon=${APP_ID}" "Exec=quillmere-loan-calculator %f" "Categories=Office;Finance;"
+               "MimeType=application/x-quillmere-loan;")
     string(FIND "\n${entry}" "\n${line}\n" at)
     if(at EQUAL -1)
       fail("desktop entry lacks ${line}")
@@ -71,12 +73,27 @@ if(EXISTS ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
   foreach(text "<id>${APP_ID}</id>"
                "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
                "<binary>quillmere-loan-calculator</binary>"
+               "<mediatype>application/x-quillmere-loan</mediatype>"
                "<release version=\"${VERSION}\"")
     string(FIND "${metainfo}" "${text}" at)
     if(at EQUAL -1)
       fail("metainfo lacks ${text}")
     endif()
   endforeach()
+endif()
+
+# The loan file's type as a desktop's MIME database takes it in: *.qloan
+# is a Quillmere loan.
+if(EXISTS ${PREFIX}/share/mime/packages/${APP_ID}.xml)
+  execute_process(COMMAND update-mime-database ${PREFIX}/share/mime RESULT_VARIABLE mime_result
+                  ERROR_VARIABLE mime_errors)
+  file(READ ${PREFIX}/share/mime/globs2 globs)
+  string(FIND "${globs}" ":application/x-quillmere-loan:*.qloan" at)
+  # It notes that the scratch prefix is outside the search path; an error is more.
+  string(FIND "${mime_errors}" "rror" error_at)
+  if(NOT mime_result EQUAL 0 OR NOT error_at EQUAL -1 OR at EQUAL -1)
+    fail("the MIME database doesn't take *.qloan in: ${mime_errors}")
+  endif()
 endif()
 
 if(failures)

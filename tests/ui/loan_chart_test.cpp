@@ -2,6 +2,7 @@
 // and down to its smallest size, its dates and years in the user's locale,
 // and what a screen reader and the keyboard get of it.
 #include "ui/chart/loan_chart.h"
+#include "tests/common/private_settings.h"
 
 #include <QAccessible>
 #include <QApplication>

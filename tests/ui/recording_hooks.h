@@ -2,6 +2,7 @@
 // them instead of doing it.
 #pragma once
 
+#include "tests/common/private_settings.h"
 #include "ui/common/about_window.h"
 #include "ui/common/platform_hooks.h"
 
@@ -27,6 +28,10 @@ struct RecordingHooks {
     QString saveFilters;      // the filters the last save dialog offered
     QString saveFirstFilter;  // and the one chosen at first
     QStringList saveAsked;    // each save dialog's suggested path
+    QString openPath;         // what the open dialog answers
+    QStringList openAsked;    // each open dialog's folder
+    quillmere::PlatformHooks::SaveChoice saveChanges = quillmere::PlatformHooks::SaveChoice::Cancel;
+    QStringList saveChangesAsked;  // each unsaved-changes question, as "title: text"
     int exits = 0;
     std::function<void()> onPrint;
     // Runs while a dialog is "modal"; closes it before returning.
@@ -63,6 +68,14 @@ struct RecordingHooks {
             saveFirstFilter = *selectedFilter;
             if (!saveFilter.isEmpty()) *selectedFilter = saveFilter;
             return saveAnswers.isEmpty() ? saveAs : saveAnswers.takeFirst();
+        };
+        hooks.chooseOpenFile = [this](QWidget*, const QString&, const QString& folder, const QString&) {
+            openAsked << folder;
+            return openPath;
+        };
+        hooks.askSaveChanges = [this](QWidget*, const QString& text, const QString& title) {
+            saveChangesAsked << title + QStringLiteral(": ") + text;
+            return saveChanges;
         };
         hooks.exitProgram = [this] { ++exits; };
     }

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "tests/common/private_settings.h"
 #include "tests/export/export_fixtures.h"
 #include "ui/chart/loan_chart_data.h"
 #include "ui/grid/schedule_export.h"

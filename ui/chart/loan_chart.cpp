@@ -11,6 +11,7 @@
 
 #include "ui/chart/loan_chart_plot.h"
 #include "ui/chart/loan_years_model.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/tool_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/grid/accessible_table.h"
@@ -84,6 +85,7 @@ LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent) : QWidg
     // The preferred size where the screen has room, never below what keeps
     // every label whole.
     SizeToScreen(*this, kPreferredSize);
+    KeepWindowPlace(*this);  // where it stood last, if that is on a screen now
     Show({});
 }
 

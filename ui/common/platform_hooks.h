@@ -56,6 +56,14 @@ struct PlatformHooks {
                           QString* selectedFilter)>
         chooseSaveFile;
 
+    // The file dialog asking which file to open: `title`, the `folder` it
+    // starts in, the `filters`. The path chosen, or an empty one on a cancel.
+    std::function<QString(QWidget* owner, const QString& title, const QString& folder, const QString& filters)>
+        chooseOpenFile;
+    // A modal question over `owner` about unsaved changes, with the buttons
+    // Save, Discard and Cancel (the default).
+    enum class SaveChoice { Save, Discard, Cancel };
+    std::function<SaveChoice(QWidget* owner, const QString& text, const QString& title)> askSaveChanges;
     // Ends the whole program at once for the user: every window disappears,
     // no further handler runs, nothing is saved. Returns to its caller, which
     // is to unwind at once; the program then leaves through its event loop.

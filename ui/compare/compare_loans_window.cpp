@@ -20,6 +20,7 @@
 #include "money/locale_money_formatter.h"
 #include "money/offer_text_reader.h"
 #include "ui/chart/offer_chart.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/result_announcer.h"
 #include "ui/common/tool_window.h"
 #include "ui/common/window_look.h"
@@ -96,6 +97,7 @@ CompareLoansWindow::CompareLoansWindow(const LocaleMoneyFormatter& money, Platfo
     connect(form_, &OfferForm::ShowSchedule, this, &CompareLoansWindow::ShowSchedule);
     TakeSourceLoan();
     SizeToScreen(*this, kPreferredSize);
+    KeepWindowPlace(*this);  // where it stood last, if that is on a screen now
     Recalculate();
 }
 
@@ -199,6 +201,11 @@ void CompareLoansWindow::TakeSourceLoan() {
         {}};
     form_->SetTexts(0, texts);
     form_->SetTexts(1, texts);
+}
+
+void CompareLoansWindow::SetHorizon(int years) {
+    horizonChosen_ = true;
+    horizon_->setValue(std::clamp(years, 1, kLongestHorizon));
 }
 
 void CompareLoansWindow::Recalculate() {

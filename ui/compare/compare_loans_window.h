@@ -68,6 +68,8 @@ public:
 
     // Recalculates now, as the pause after a change does.
     void Recalculate();
+    // Keeps the loan `years` years from now on, as if the user had chosen it.
+    void SetHorizon(int years);
     void UseInMainWindow(int offer);
     void ShowSchedule(int offer);
     void CopyTable() const;

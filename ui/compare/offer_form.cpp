@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 #include "ui/common/box_message.h"
 
 namespace quillmere {
@@ -147,6 +149,40 @@ OfferTexts OfferForm::Texts(int offer) const {
         if (!workedOut) texts.at(box) = BoxText(*column.boxes.at(box));
     }
     return {texts[0], texts[1], texts[2], texts[3], texts[4]};
+}
+
+OfferTexts OfferForm::ShownTexts(int offer) const {
+    const Column& column = columns_.at(offer);
+    return {BoxText(*column.boxes[0]), BoxText(*column.boxes[1]), BoxText(*column.boxes[2]), BoxText(*column.boxes[3]),
+            BoxText(*column.boxes[4])};
+}
+
+QString OfferForm::TypedName(int offer) const { return columns_.at(offer).name->text(); }
+
+void OfferForm::Restore(int offer, const QString& name, const OfferTexts& texts, std::optional<OfferTerm> workedOut) {
+    SetTexts(offer, texts);
+    {
+        const QScopedValueRollback quiet(writing_, true);
+        columns_.at(offer).name->setText(name);
+    }
+    NameColumn(offer);
+    if (workedOut) {
+        ShowWorkedOut(offer, workedOut, columns_.at(offer).boxes.at(static_cast<int>(*workedOut))->text());
+    }
+    emit Edited(offer);
+}
+
+void OfferForm::SetCount(int count) {
+    count = std::clamp(count, 1, kMostOffers);
+    while (Count() < count) {
+        const QScopedValueRollback quiet(writing_, true);
+        AddColumn(DefaultOfferName(Count()));
+    }
+    while (Count() > count) {
+        current_ = Count() - 1;
+        RemoveOffer();
+    }
+    emit OffersChanged();
 }
 
 QLineEdit& OfferForm::Box(int offer, OfferBox box) const { return *columns_.at(offer).boxes.at(static_cast<int>(box)); }

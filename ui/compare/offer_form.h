@@ -57,8 +57,18 @@ public:
     [[nodiscard]] std::optional<OfferTerm> WorkedOut(int offer) const { return columns_.at(offer).workedOut; }
     [[nodiscard]] QLineEdit& Box(int offer, OfferBox box) const;
 
+    // Every box's text as shown, a worked-out one's too.
+    [[nodiscard]] OfferTexts ShownTexts(int offer) const;
+    // The name as typed, which may be empty.
+    [[nodiscard]] QString TypedName(int offer) const;
+
     // Puts `texts` in the offer's boxes, every one given.
     void SetTexts(int offer, const OfferTexts& texts);
+    // Puts back an offer as it was (a loan file opened): its name, its boxes
+    // and which one was worked out; told as an edit of the offer.
+    void Restore(int offer, const QString& name, const OfferTexts& texts, std::optional<OfferTerm> workedOut);
+    // As many offers as `count` (1 to six), new ones empty.
+    void SetCount(int count);
     // A copy of the last offer, named after its place; none beyond six.
     void AddOffer();
     // Takes the current offer away; the last one always stays.

@@ -8,6 +8,7 @@
 #include "money/locale_money_formatter.h"
 #include "schedule/extra_payments.h"
 #include "ui/chart/loan_chart.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/tool_window.h"
 #include "ui/common/window_look.h"
 #include "ui/common/window_placement.h"
@@ -40,6 +41,7 @@ OfferScheduleWindow::OfferScheduleWindow(const LocaleMoneyFormatter& money, Plat
     layout->addWidget(view_);
     CloseOnEscapeAndCtrlW(*this);
     SizeToScreen(*this, kPreferredSize);
+    KeepWindowPlace(*this);  // where it stood last, if that is on a screen now
 }
 
 OfferScheduleWindow::~OfferScheduleWindow() {

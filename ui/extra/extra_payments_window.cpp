@@ -17,6 +17,7 @@
 #include "schedule/loan_calculation.h"
 #include "ui/chart/loan_chart_plot.h"
 #include "ui/common/platform_hooks.h"
+#include "ui/common/program_settings.h"
 #include "ui/common/result_announcer.h"
 #include "ui/common/tool_window.h"
 #include "ui/common/window_look.h"
@@ -51,6 +52,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(const LocaleMoneyFormatter& money, Plat
     // The preferred size where the screen has room, never below what keeps
     // every label whole.
     SizeToScreen(*this, kPreferredSize);
+    KeepWindowPlace(*this);  // where it stood last, if that is on a screen now
     ShowNothing(NoExtraSchedule::NoLoan);
 }
 

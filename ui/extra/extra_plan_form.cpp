@@ -162,6 +162,27 @@ PlanTexts ExtraPlanForm::Texts() const {
     return texts;
 }
 
+void ExtraPlanForm::SetTexts(const PlanTexts& texts) {
+    {
+        // One change, told once at the end.
+        const QSignalBlocker quietMonthly(monthly_), quietStart(startPayment_), quietYearly(yearly_);
+        const QSignalBlocker quietMonth(yearlyMonth_), quietTable(oneTime_), quietMode(mode_);
+        monthly_->setText(FromUtf8(texts.monthly));
+        startPayment_->setText(FromUtf8(texts.startPayment));
+        yearly_->setText(FromUtf8(texts.yearly));
+        yearlyMonth_->setCurrentIndex(yearlyMonth_->findData(texts.yearlyMonth));
+        oneTime_->setRowCount(0);
+        for (const PlanTexts::OneTime& extra : texts.oneTime) {
+            const int row = oneTime_->rowCount();
+            oneTime_->insertRow(row);
+            oneTime_->setItem(row, kPaymentColumn, new QTableWidgetItem(FromUtf8(extra.payment)));
+            oneTime_->setItem(row, kAmountColumn, new QTableWidgetItem(FromUtf8(extra.amount)));
+        }
+        if (QAbstractButton* mode = mode_->button(static_cast<int>(texts.mode))) mode->setChecked(true);
+    }
+    emit Edited();
+}
+
 void ExtraPlanForm::ShowMessages(const std::vector<PlanMessage>& messages) {
     QString monthly, start, yearly;
     std::vector<PlanMessage> oneTime;

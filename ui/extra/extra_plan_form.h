@@ -40,6 +40,8 @@ public:
     ExtraPlanForm(const QLocale& locale, QWidget* parent);
 
     [[nodiscard]] PlanTexts Texts() const;
+    // Puts `texts` in the boxes (a loan file opened), told as one edit.
+    void SetTexts(const PlanTexts& texts);
     // Marks the boxes `messages` name and shows each message beside its box;
     // every other box is unmarked. A cell being typed into keeps what is typed.
     void ShowMessages(const std::vector<PlanMessage>& messages);

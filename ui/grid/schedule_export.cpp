@@ -1,5 +1,7 @@
 #include "ui/grid/schedule_export.h"
 
+#include "ui/common/program_settings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,11 +18,7 @@ const std::array<std::pair<QString, ScheduleFileType>, 3> kFilters = {{
     {QStringLiteral("CSV as shown (*.csv)"), ScheduleFileType::ShownCsv},
 }};
 
-// The folder the last schedule was saved to while the program runs.
-QString& LastSaveFolder() {
-    static QString folder;
-    return folder;
-}
+constexpr char kFolderKind[] = "schedules";
 
 QString ExtensionOf(ScheduleFileType type) {
     return type == ScheduleFileType::Workbook ? QStringLiteral("xlsx") : QStringLiteral("csv");
@@ -42,7 +40,7 @@ ScheduleFileType FileTypeOfFilter(const QString& filter) {
 }
 
 QString SuggestedSchedulePath(const QString& name) {
-    QString folder = LastSaveFolder();
+    QString folder = LastFolder(QLatin1String(kFolderKind));
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
@@ -53,7 +51,7 @@ QString SuggestedSchedulePath(const QString& name) {
 }
 
 void RememberSaveFolder(const QString& savedPath) {
-    LastSaveFolder() = savedPath.isEmpty() ? QString() : QFileInfo(savedPath).absolutePath();
+    RememberFolder(QLatin1String(kFolderKind), savedPath.isEmpty() ? QString() : QFileInfo(savedPath).absolutePath());
 }
 
 ScheduleSaveTarget SaveTargetOf(const QString& chosen, ScheduleFileType filterType) {

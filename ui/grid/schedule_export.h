@@ -23,7 +23,7 @@ namespace quillmere {
 [[nodiscard]] QString SuggestedSchedulePath(const QString& name = QStringLiteral("Loan Payment Schedule"));
 
 // Notes the folder of `savedPath`, the file just saved, for the next
-// suggestion; an empty path forgets it.
+// suggestion, in this run and the next ones; an empty path forgets it.
 void RememberSaveFolder(const QString& savedPath);
 
 // The file a name chosen in the dialog is saved as.

@@ -23,9 +23,11 @@
 #include "ui/common/window_placement.h"
 #include "ui/compare/compare_loans_window.h"
 #include "ui/extra/extra_payments_window.h"
+#include "ui/extra/extra_plan_form.h"
 #include "ui/grid/schedule_grid_menu.h"
 #include "ui/grid/schedule_grid_view.h"
 #include "ui/grid/schedule_table_model.h"
+#include "ui/main/document_texts.h"
 #include "ui/main/month_calendar.h"
 
 namespace quillmere {
@@ -190,6 +192,7 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!MaybeSaveChanges()) return event->ignore();
     Form_Unload();
     event->accept();
 }
@@ -269,6 +272,7 @@ void frmMain::ShowExtraPayments() {
                 if (extras_ != nullptr && extras_->isVisible()) action();
             });
         });
+        extras_->Plan().SetTexts(PlanTextsOf(keptPlan_, DocumentTexts(*money_)));
         // Opened from this grid's menu, which waits for a running fill.
         extras_->SetLoan(lastLoan_);
     }
@@ -278,7 +282,10 @@ void frmMain::ShowExtraPayments() {
 }
 
 void frmMain::ShowCompareLoans() {
-    if (compare_ == nullptr) compare_ = new CompareLoansWindow(*money_, hooks_, *this, this);
+    if (compare_ == nullptr) {
+        compare_ = new CompareLoansWindow(*money_, hooks_, *this, this);
+        RestoreComparison(keptComparison_, DocumentTexts(*money_));
+    }
     compare_->show();
     compare_->raise();
     compare_->activateWindow();
@@ -303,7 +310,9 @@ void frmMain::UpdateChart() {
 
 void frmMain::Print() { hooks_.printSchedule(this, grid_); }
 
-void frmMain::mnuExit_Click() { EndProgram(); }
+void frmMain::mnuExit_Click() {
+    if (MaybeSaveChanges()) EndProgram();
+}
 
 void frmMain::EndProgram() {
     fill_.End();

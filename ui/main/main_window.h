@@ -10,7 +10,8 @@
 // A long schedule is written while window events keep flowing, so a click
 // can arrive between two rows; ScheduleFill says what each command does then
 // (About opens as usual, and the fill waits under it). Closing the window or
-// File > Exit ends the program at once.
+// File > Exit ends the program at once, unless a loan file is open and has
+// changed since: then the user is asked to save it first.
 //
 // Beyond that, the window opens fitted to its screen; the grid's own menu
 // copies the schedule for a spreadsheet (the selected cells, or all of it),
@@ -34,6 +35,7 @@
 #include <optional>
 #include <string>
 
+#include "document/loan_document.h"
 #include "export/schedule_workbook.h"
 #include "schedule/amortization.h"
 #include "schedule/schedule_grid.h"
@@ -54,6 +56,7 @@ class AboutWindow;
 class AutoResize;
 class LinkLabel;
 class CompareLoansWindow;
+class DocumentTexts;
 class ExtraPaymentsWindow;
 class LoanChart;
 class LocaleMoneyFormatter;
@@ -62,6 +65,7 @@ class ResultAnnouncer;
 class ScheduleGridMenu;
 class ScheduleGridView;
 class ScheduleTableModel;
+struct PlanTexts;
 struct PlatformHooks;
 
 class frmMain final : public QMainWindow, private FillTarget, private LoanSource {
@@ -83,6 +87,17 @@ public:
     // nothing.
     void SetAboutWindow(AboutWindow* about) { about_ = about; }
 
+    // Opens the loan file at `path` (the File menu, Open Recent, the command
+    // line): everything in it goes back on screen, or a warning says why it
+    // can't, and nothing changes. The file open already only comes forward.
+    bool OpenLoan(const QString& path);
+    // The file the loan was opened from or saved to last; empty for none.
+    [[nodiscard]] const QString& LoanPath() const { return loanPath_; }
+    // What a loan file of the windows holds now.
+    [[nodiscard]] LoanDocument CurrentDocument() const;
+    // Whether a loan file is open and what it holds has changed since.
+    [[nodiscard]] bool HasUnsavedChanges() const;
+
     // The schedule the grid shows, as the printed report reads it.
     [[nodiscard]] const ScheduleGrid& GridStore() const { return grid_; }
 
@@ -90,6 +105,9 @@ public:
     void cmdCalculate_Click();
     void cmdClear_Click();
     void cmdPrint_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void tmrColor_Timer();
@@ -114,6 +132,16 @@ private:
     void BuildGrid();
     void BuildLinks();
     void BuildMenus();
+    // Loan files (main_window_files.cpp).
+    void BuildFileMenu();
+    void FillRecentMenu();
+    void ApplyDocument(const LoanDocument& document);
+    [[nodiscard]] LoanDocument::Comparison ComparisonDocument(const DocumentTexts& texts) const;
+    [[nodiscard]] static PlanTexts PlanTextsOf(const LoanDocument::ExtraPayments& plan, const DocumentTexts& texts);
+    void RestoreComparison(const LoanDocument::Comparison& comparison, const DocumentTexts& texts);
+    bool WriteLoan(const QString& path, const QString& title);
+    // Asks about unsaved changes: false when the user cancels, or saving fails.
+    bool MaybeSaveChanges();
     void SetTabOrder();
     void GiveMenuShortcutsPrecedence();
     void DescribeControls();
@@ -174,6 +202,10 @@ private:
     std::array<LinkLabel*, 4> Links{};
     QTimer* tmrColor = nullptr;
     QMenu* mnuFile = nullptr;
+    QAction* mnuOpen = nullptr;
+    QMenu* mnuRecent = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
@@ -193,7 +225,11 @@ private:
     CompareLoansWindow* compare_ = nullptr;  // made on first showing
     std::optional<LoanTerms> lastLoan_;      // of the last completed calculation
     ScheduleFill fill_{*this};
-    bool placed_ = false;  // fitted to its screen on the first show
+    QString loanPath_;                         // the loan file open, if any
+    LoanDocument savedDocument_;               // as that file holds it, windows left out
+    LoanDocument::ExtraPayments keptPlan_;     // for an Extra Payments window not made yet
+    LoanDocument::Comparison keptComparison_;  // for a Compare Loans window not made yet
+    bool placed_ = false;                      // fitted to its screen on the first show
 };
 
 }  // namespace quillmere

@@ -155,7 +155,6 @@ void frmMain::BuildLinks() {
 }
 
 void frmMain::BuildMenus() {
-    // Each menu holds exactly one entry.
     const auto addMenu = [this](const char* menuName, const char* menuText, const char* entryName,
                                 const char* entryText, Qt::Key key, void (frmMain::*handler)()) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuText));
@@ -166,7 +165,14 @@ void frmMain::BuildMenus() {
         connect(entry, &QAction::triggered, this, handler);
         return std::pair(menu, entry);
     };
-    std::tie(mnuFile, mnuExit) = addMenu("mnuFile", "&File", "mnuExit", "&Exit", Qt::Key_X, &frmMain::mnuExit_Click);
+    // The loan file's entries stand above Exit.
+    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    BuildFileMenu();
+    mnuExit = mnuFile->addAction(tr("&Exit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     std::tie(mnuHelp, mnuAbout) =
         addMenu("mnuHelp", "&Help", "mnuAbout", "&About", Qt::Key_A, &frmMain::mnuAbout_Click);
 }
