@@ -6,6 +6,13 @@ namespace quillmere {
 
 LoanCalculatorProgram::LoanCalculatorProgram(PlatformHooks& hooks) : hooks_(hooks), splash_(hooks) {
     splash_.SetHandOver([this] { ShowMainWindow(); });
+    QObject::connect(&beacon_, &LoanFileBeacon::Asked, [this] {
+        if (main_) {
+            main_->showNormal();
+            main_->raise();
+            main_->activateWindow();
+        }
+    });
 }
 
 void LoanCalculatorProgram::Start(const QString& file) {
@@ -17,6 +24,7 @@ void LoanCalculatorProgram::ShowMainWindow() {
     if (!main_) {
         main_ = std::make_unique<frmMain>(hooks_);
         main_->SetAboutWindow(&splash_);
+        QObject::connect(main_.get(), &frmMain::LoanPathChanged, &beacon_, &LoanFileBeacon::Answer);
     }
     main_->show();
     main_->raise();

@@ -3,13 +3,15 @@
 // Start() shows the splash window. Its hand-over shows the main window,
 // creating it the first time (which runs its Form_Load), and only brings it
 // to the front later. The main window's Help > About shows the same splash
-// window object as its About box.
+// window object as its About box. Another start of the program for the
+// loan file the main window has open brings that window forward.
 #pragma once
 
 #include <QString>
 
 #include <memory>
 
+#include "app/file_beacon.h"
 #include "ui/main/main_window.h"
 #include "ui/splash/splash_window.h"
 
@@ -37,6 +39,7 @@ private:
     PlatformHooks& hooks_;
     frmSplash splash_;
     QString file_;                   // to open once the main window shows
+    LoanFileBeacon beacon_;          // answers for the loan file open
     std::unique_ptr<frmMain> main_;  // after splash_: goes first, with any About box it owns
 };
 

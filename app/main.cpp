@@ -9,6 +9,7 @@
 #include "app/accessibility.h"
 #include "app/command_line.h"
 #include "app/default_platform_hooks.h"
+#include "app/file_beacon.h"
 #include "app/loan_calculator_program.h"
 #include "ui/common/window_look.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     // the fallback, and the user's own choice always wins.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication app(argc, argv);
+    // The file open in a running program already: that window comes forward.
+    if (!line.file.isEmpty() && quillmere::LoanFileBeacon::HandOver(line.file)) return 0;
     QApplication::setApplicationName(QStringLiteral("Quillmere Loan Calculator"));
     QApplication::setWindowIcon(quillmere::ProgramIcon());
     // Lets the desktop match our windows to the installed desktop entry.

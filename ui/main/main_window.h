@@ -117,6 +117,10 @@ public:
     // The pointer shape over the link labels: the hand (true) or the arrow.
     void SetHandCur(bool Hand);
 
+signals:
+    // The loan file open is now `path` (opened, or saved under a new name).
+    void LoanPathChanged(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -212,6 +212,7 @@ bool frmMain::OpenLoan(const QString& path) {
     }
     ApplyDocument(std::get<LoanDocument>(read));
     loanPath_ = file;
+    emit LoanPathChanged(loanPath_);
     savedDocument_ = WithoutWindows(CurrentDocument());
     RecentLoans::Add(file);
     RememberFolder(QLatin1String(kFolderKind), QFileInfo(file).absolutePath());
@@ -258,7 +259,10 @@ bool frmMain::WriteLoan(const QString& path, const QString& title) {
             this, tr("The loan could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(path), failure), title);
         return false;
     }
-    loanPath_ = QFileInfo(path).absoluteFilePath();
+    if (const QString written = QFileInfo(path).absoluteFilePath(); written != loanPath_) {
+        loanPath_ = written;
+        emit LoanPathChanged(loanPath_);
+    }
     savedDocument_ = WithoutWindows(document);
     RecentLoans::Add(loanPath_);
     RememberFolder(QLatin1String(kFolderKind), QFileInfo(path).absolutePath());
