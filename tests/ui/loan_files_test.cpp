@@ -178,6 +178,25 @@ private slots:
         QVERIFY(FileContents(Path("car.qloan")).contains("\"principal\": \"2000\""));
     }
 
+    // A tool window opens where it stood when it was last closed, in this
+    // run or a later one, but only where that is on a screen now.
+    void toolWindowsOpenWhereTheyStood() {
+        Control<QAction>(*w_, "actCompare")->trigger();
+        auto* compare = w_->findChild<CompareLoansWindow*>();
+        const QRect place(QPoint(40, 50), compare->size() - QSize(30, 20));
+        compare->setGeometry(place);
+        compare->close();
+        Open("en_US");  // the next run
+        Control<QAction>(*w_, "actCompare")->trigger();
+        compare = w_->findChild<CompareLoansWindow*>();
+        QCOMPARE(compare->geometry(), place);
+        compare->setGeometry(QRect(QPoint(-5000, 50), place.size()));  // on a screen since unplugged
+        compare->close();
+        Open("en_US");
+        Control<QAction>(*w_, "actCompare")->trigger();
+        QVERIFY(w_->findChild<CompareLoansWindow*>()->geometry().left() >= 0);
+    }
+
     // Newest first, each once, ten at most; Clear Recent empties the list.
     void recentLoansKeepTheLastTen() {
         for (int i = 0; i < 12; ++i) {
