@@ -11,6 +11,7 @@
 #include "app/default_platform_hooks.h"
 #include "app/file_beacon.h"
 #include "app/loan_calculator_program.h"
+#include "app/translations.h"
 #include "ui/common/window_look.h"
 
 int main(int argc, char* argv[]) {
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     // the fallback, and the user's own choice always wins.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication app(argc, argv);
+    quillmere::InstallTranslations(app);
     // The file open in a running program already: that window comes forward.
     if (!line.file.isEmpty() && quillmere::LoanFileBeacon::HandOver(line.file)) return 0;
     QApplication::setApplicationName(QStringLiteral("Quillmere Loan Calculator"));

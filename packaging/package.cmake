@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # printed schedule fall back on. On Debian 12 the X11 platform plugin and the
 # JPEG plugin (for the logo) ship in libqt6gui6, which the libraries already
 # pull in; the program prefers X11 (XWayland on a Wayland desktop), so it
-# needs no other platform plugin.
+# needs no other platform plugin. Qt's own translations, loaded at run time
+# too, put its dialogs in the user's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n")
 
 include(CPack)
