@@ -11,11 +11,20 @@ namespace quillmere {
 namespace {
 
 constexpr int kWaitMs = 1000;
+// What a second start says; a program only looking whether the file has an
+// owner says nothing, and brings no window forward.
+constexpr char kComeForward[] = "come forward\n";
 
-bool SomeoneAnswers(const QString& name) {
+bool SomeoneAnswers(const QString& name, bool askToComeForward) {
     QLocalSocket socket;
     socket.connectToServer(name);
-    return socket.waitForConnected(kWaitMs);
+    if (!socket.waitForConnected(kWaitMs)) return false;
+    if (askToComeForward) {
+        socket.write(kComeForward);
+        socket.waitForBytesWritten(kWaitMs);
+    }
+    socket.disconnectFromServer();
+    return true;
 }
 
 }  // namespace
@@ -31,14 +40,17 @@ LoanFileBeacon::LoanFileBeacon(QObject* parent) : QObject(parent), server_(new Q
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            socket->disconnectFromServer();
-            socket->deleteLater();
+            const auto read = [this, socket] {
+                if (socket->readAll().contains(kComeForward)) emit Asked();
+            };
+            connect(socket, &QLocalSocket::readyRead, this, read);
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            if (socket->bytesAvailable() > 0) read();
         }
-        emit Asked();
     });
 }
 
-bool LoanFileBeacon::HandOver(const QString& path) { return SomeoneAnswers(BeaconName(path)); }
+bool LoanFileBeacon::HandOver(const QString& path) { return SomeoneAnswers(BeaconName(path), true); }
 
 void LoanFileBeacon::Answer(const QString& path) {
     server_->close();
@@ -46,7 +58,7 @@ void LoanFileBeacon::Answer(const QString& path) {
     const QString name = BeaconName(path);
     // Another program answering for it already keeps doing so; a socket
     // left by one that ended is taken over.
-    if (SomeoneAnswers(name)) return;
+    if (SomeoneAnswers(name, false)) return;
     QLocalServer::removeServer(name);
     (void)server_->listen(name);
 }

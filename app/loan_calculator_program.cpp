@@ -8,7 +8,7 @@ LoanCalculatorProgram::LoanCalculatorProgram(PlatformHooks& hooks) : hooks_(hook
     splash_.SetHandOver([this] { ShowMainWindow(); });
     QObject::connect(&beacon_, &LoanFileBeacon::Asked, [this] {
         if (main_) {
-            main_->showNormal();
+            if (main_->isMinimized()) main_->showNormal();
             main_->raise();
             main_->activateWindow();
         }

@@ -18,8 +18,8 @@ namespace quillmere {
 namespace {
 
 constexpr char kFormatName[] = "Quillmere Loan";
-// No box holds more: a longer text is no one's typing.
-constexpr qsizetype kLongestText = 1000;
+// No box holds more (a line edit's own limit): a longer text is no one's typing.
+constexpr qsizetype kLongestText = 32767;
 
 QString Tr(const char* text) { return QCoreApplication::translate("LoanDocument", text); }
 

@@ -30,6 +30,11 @@ TEST(LoanFileBeaconTest, TheProgramWithTheFileOpenIsToldAndNoOtherIs) {
     EXPECT_FALSE(LoanFileBeacon::HandOver(car));
     for (int i = 0; i < 50 && asked.isEmpty(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(asked.size(), 1);
+    // Another program opening the same file only looks for an owner: no window jumps forward.
+    LoanFileBeacon other;
+    other.Answer(house);
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(asked.size(), 1);
 
     running.Answer(car);  // saved under another name
     EXPECT_FALSE(LoanFileBeacon::HandOver(house));

@@ -91,7 +91,7 @@ TEST(LoanDocumentTest, AFileThatIsNoLoanFileSaysWhatIsWrong) {
          "\"extraPayments.windowOpen\" is missing."},
         {Replaced("\"oneTimeExtraPayments\": [", "\"oneTimeExtraPayments\": [7, "),
          "\"extraPayments.oneTimeExtraPayments[0]\" must be an object."},
-        {Replaced("\"name\": \"Points\"", ("\"name\": \"" + std::string(1001, 'x') + "\"").c_str()),
+        {Replaced("\"name\": \"Points\"", ("\"name\": \"" + std::string(32768, 'x') + "\"").c_str()),
          "\"compareLoans.offers[2].name\" is longer than any box holds."},
     };
     for (const auto& [bytes, reason] : cases) {

@@ -251,6 +251,10 @@ private slots:
         compare.UseInMainWindow(1);
         QCOMPARE(c_->txtMonths->text(), QStringLiteral("180"));
         QCOMPARE(Totals(w_->GridStore(), quillmere::kColInterest), Figure(compare, FigureRow::TotalInterest, 1));
+        // The rate box holds five characters: a rate is rounded to them, not cut.
+        TypeAndRest(compare, 1, OfferBox::Rate, QStringLiteral("12.5061"));
+        compare.UseInMainWindow(1);
+        QCOMPARE(c_->txtRate->text(), QStringLiteral("12.51"));
     }
 
     // Ctrl+C in the table copies every figure; Save Comparison… writes a

@@ -121,10 +121,29 @@ private slots:
         QVERIFY(!w_->HasUnsavedChanges());
         QCOMPARE(quillmere::RecentLoans::List(), QStringList{Path("house.qloan")});
 
-        // The same file again only comes forward.
+        // The same file again only comes forward; changed, it is read again
+        // (the user chose to discard the changes).
+        QVERIFY(w_->OpenLoan(Path("house.qloan")));
         c_->txtMonths->setText(QStringLiteral("240"));
         QVERIFY(w_->OpenLoan(Path("house.qloan")));
-        QCOMPARE(c_->txtMonths->text(), QStringLiteral("240"));
+        QCOMPARE(c_->txtMonths->text(), QStringLiteral("360"));
+
+        // A file without offers leaves none of this one's behind, and the
+        // offers Compare Loans makes up from its loan are no change.
+        Open("en_US");
+        c_->txtPrincipal->setText(QStringLiteral("1000"));
+        c_->txtMonths->setText(QStringLiteral("3"));
+        c_->txtRate->setText(QStringLiteral("12"));
+        recorder_->saveAs = Path("plain.qloan");
+        Control<QAction>(*w_, "mnuSaveAs")->trigger();
+        QVERIFY(w_->OpenLoan(Path("house.qloan")));
+        QVERIFY(w_->OpenLoan(Path("plain.qloan")));
+        QVERIFY(w_->CurrentDocument().comparison.offers.empty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // house's window goes
+        Control<QAction>(*w_, "actCompare")->trigger();
+        QCOMPARE(w_->findChild<CompareLoansWindow*>()->Form().Box(0, OfferBox::Amount).text(),
+                 QStringLiteral("$1,000.00"));
+        QVERIFY(!w_->HasUnsavedChanges());
     }
 
     // A file that can't be opened says why, and nothing on screen changes.
@@ -149,12 +168,13 @@ private slots:
         Control<QAction>(*w_, "mnuExit")->trigger();
         QCOMPARE(recorder_->exits, 1);
         QVERIFY(recorder_->saveChangesAsked.isEmpty());
+        Open("en_US");  // the program ended: a new run
+        c_->txtPrincipal->setText(QStringLiteral("1000"));
 
         recorder_->saveAs = Path("car.qloan");
         Control<QAction>(*w_, "mnuSave")->trigger();  // never saved: Save asks where
         QCOMPARE(w_->LoanPath(), Path("car.qloan"));
-        Control<QAction>(*w_, "mnuExit")->trigger();
-        QCOMPARE(recorder_->exits, 2);  // nothing changed since
+        QVERIFY(!w_->HasUnsavedChanges());  // nothing changed since
         c_->txtPrincipal->setText(QStringLiteral("2000"));
         QVERIFY(w_->HasUnsavedChanges());
 
@@ -163,14 +183,14 @@ private slots:
         QVERIFY(!w_->close());
         recorder_->openPath = Path("car.qloan");
         Control<QAction>(*w_, "mnuOpen")->trigger();
-        QCOMPARE(recorder_->exits, 2);
+        QCOMPARE(recorder_->exits, 1);
         QCOMPARE(recorder_->openAsked.size(), 0);
         QCOMPARE(recorder_->saveChangesAsked,
                  QStringList(3, QStringLiteral("Quillmere Loan Calculator: Save changes to car.qloan?")));
 
         recorder_->saveChanges = PlatformHooks::SaveChoice::Save;
         Control<QAction>(*w_, "mnuExit")->trigger();
-        QCOMPARE(recorder_->exits, 3);
+        QCOMPARE(recorder_->exits, 2);
         QVERIFY(FileContents(Path("car.qloan")).contains("\"principal\": \"2000\""));
         c_->txtPrincipal->setText(QStringLiteral("3000"));
         recorder_->saveChanges = PlatformHooks::SaveChoice::Discard;

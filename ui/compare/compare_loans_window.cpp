@@ -87,8 +87,9 @@ CompareLoansWindow::CompareLoansWindow(const LocaleMoneyFormatter& money, Platfo
         pause_->start();
     });
     connect(form_, &OfferForm::OffersChanged, this, [this] {
-        // A schedule window of an offer taken away would follow another.
-        if (schedule_ != nullptr && scheduleOffer_ >= form_->Count()) schedule_->close();
+        // With an offer taken away, the schedule window's offer may have
+        // moved to another column: it closes rather than follow another.
+        if (schedule_ != nullptr && form_->Count() < static_cast<int>(offers_.size())) schedule_->close();
         edited_ = form_->Current();
         pending_ = true;
         Recalculate();

@@ -215,12 +215,18 @@ void OfferForm::RemoveOffer() {
     if (Count() <= 1) return;
     const int gone = current_;
     Column& column = columns_.at(gone);
+    // Later: a column may go while its own button's click is being handled.
+    const auto remove = [this](QWidget* widget) {
+        grid_->removeWidget(widget);
+        widget->hide();
+        widget->deleteLater();
+    };
     for (QWidget* widget : std::initializer_list<QWidget*>{column.name, column.problem, column.use, column.schedule}) {
-        delete widget;
+        remove(widget);
     }
     for (int box = 0; box < kBoxes; ++box) {
-        delete column.boxes.at(box);
-        delete column.messages.at(box);
+        remove(column.boxes.at(box));
+        remove(column.messages.at(box));
     }
     columns_.erase(columns_.begin() + gone);
     for (int offer = gone; offer < Count(); ++offer) PlaceColumn(offer);

@@ -12,8 +12,12 @@ std::optional<Currency> PlainDecimal(const QString& plain) {
     static const QRegularExpression decimal(QStringLiteral("^(\\d{1,15})(?:\\.(\\d{1,4}))?$"));
     const QRegularExpressionMatch match = decimal.match(plain);
     if (!match.hasMatch()) return std::nullopt;
+    const qlonglong whole = match.captured(1).toLongLong();
+    // Beyond any amount the calculator holds, and beyond the 64 bits that
+    // hold ten-thousandths: not an amount the program wrote.
+    if (whole > 900'000'000'000'000LL) return std::nullopt;
     const QString fraction = match.captured(2).leftJustified(4, QLatin1Char('0'));
-    return Currency::FromRaw(match.captured(1).toLongLong() * Currency::kScale + fraction.toLongLong());
+    return Currency::FromRaw(whole * Currency::kScale + fraction.toLongLong());
 }
 
 // Exactly: "1234.50" for 12,345,000 ten-thousandths in a currency of cents.
@@ -44,7 +48,10 @@ QString DocumentTexts::LocaleAmount(const QString& plain) const {
 
 QString DocumentTexts::PlainNumber(const QString& typed) const {
     if (typed.trimmed().isEmpty()) return {};
-    const std::optional<double> number = reader_.Number(typed.toStdString());
+    // "6,5 %" is a rate as much as "6,5" is.
+    QString numberText = typed;
+    numberText.remove(money_.Locale().percent()).remove(QLatin1Char('%'));
+    const std::optional<double> number = reader_.Number(numberText.toStdString());
     return number ? QString::number(*number, 'f', QLocale::FloatingPointShortest) : typed;
 }
 

@@ -284,7 +284,14 @@ void frmMain::ShowExtraPayments() {
 void frmMain::ShowCompareLoans() {
     if (compare_ == nullptr) {
         compare_ = new CompareLoansWindow(*money_, hooks_, *this, this);
-        RestoreComparison(keptComparison_, DocumentTexts(*money_));
+        const DocumentTexts texts(*money_);
+        RestoreComparison(keptComparison_, texts);
+        // Offers made up from the loan, for a file that had none, are no
+        // change the user made.
+        if (keptComparison_.offers.empty() && !loanPath_.isEmpty() && savedDocument_.comparison.offers.empty()) {
+            savedDocument_.comparison = ComparisonDocument(texts);
+            savedDocument_.comparison.windowOpen = false;
+        }
     }
     compare_->show();
     compare_->raise();
@@ -294,11 +301,25 @@ void frmMain::ShowCompareLoans() {
 QDate frmMain::FirstPaymentDate() const { return calCalendar->selectedDate(); }
 
 // The boxes read a period as the decimal point in every locale, and no
-// grouping: the terms go in as plain numbers.
+// grouping: the terms go in as plain numbers, rounded to the characters the
+// box holds (a rate of 12.5041 % goes in as 12.50, never cut to 12.50 by
+// accident of its length).
 void frmMain::CalculateLoan(double amount, int months, Currency annualRate) {
-    txtPrincipal->setText(QString::number(amount, 'f', money_->Decimals()));
+    const auto fitted = [](double value, const QLineEdit& box, int decimals) {
+        QString text;
+        for (int places = decimals; places >= 0; --places) {
+            text = QString::number(value, 'f', places);
+            if (text.size() <= box.maxLength()) break;
+        }
+        if (text.contains(QLatin1Char('.'))) {
+            while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+            if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+        }
+        return text;
+    };
+    txtPrincipal->setText(fitted(amount, *txtPrincipal, money_->Decimals()));
     txtMonths->setText(QString::number(months));
-    txtRate->setText(QString::number(annualRate.ToDouble(), 'f', QLocale::FloatingPointShortest));
+    txtRate->setText(fitted(annualRate.ToDouble(), *txtRate, 4));
     cmdCalculate_Click();
 }
 

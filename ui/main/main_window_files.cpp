@@ -55,7 +55,9 @@ void frmMain::BuildFileMenu() {
         QAction* entry = mnuFile->addAction(text);
         entry->setObjectName(QString::fromLatin1(name));
         entry->setShortcut(keys);
-        connect(entry, &QAction::triggered, this, handler);
+        // None meets a schedule half written: each waits for the fill.
+        connect(entry, &QAction::triggered, this,
+                [this, name, handler] { fill_.AfterFill(name, [this, handler] { (this->*handler)(); }); });
         return entry;
     };
     mnuOpen = add("mnuOpen", tr("&Open Loan\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::mnuOpen_Click);
@@ -73,12 +75,15 @@ void frmMain::FillRecentMenu() {
     const QStringList recent = RecentLoans::List();
     for (int i = 0; i < recent.size(); ++i) {
         const QString& path = recent.at(i);
-        QAction* entry = mnuRecent->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1 < 10 ? QString::number(i + 1) : QString(), QFileInfo(path).fileName()));
+        // "&1" gives the first nine a key; a "&" in a name is no key.
+        const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* entry = mnuRecent->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(name) : name);
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] {
-            if (MaybeSaveChanges()) OpenLoan(path);
+            fill_.AfterFill("mnuRecent", [this, path] {
+                if (MaybeSaveChanges()) OpenLoan(path);
+            });
         });
     }
     if (recent.isEmpty()) mnuRecent->addAction(tr("No recent loans"))->setEnabled(false);
@@ -137,26 +142,38 @@ LoanDocument::Comparison frmMain::ComparisonDocument(const DocumentTexts& texts)
 // Everything as the file has it; a loan in it is calculated, as Calculate
 // would, and the windows that were open open again with their results.
 void frmMain::ApplyDocument(const LoanDocument& document) {
-    txtPrincipal->setText(document.loan.principal);
-    txtMonths->setText(document.loan.months);
-    txtRate->setText(document.loan.rate);
-    calCalendar->setSelectedDate(document.loan.firstPayment);
-    if (document.HoldsLoan()) {
-        cmdCalculate_Click();
-    } else {
-        cmdClear_Click();
-    }
     // A window made later takes what the file holds from these.
     keptPlan_ = document.extraPayments;
     keptComparison_ = document.comparison;
     const DocumentTexts texts(*money_);
     if (extras_ != nullptr) extras_->Plan().SetTexts(PlanTextsOf(keptPlan_, texts));
-    if (compare_ != nullptr) RestoreComparison(keptComparison_, texts);
-    if (document.extraPayments.windowOpen) ShowExtraPayments();
-    if (document.comparison.windowOpen) ShowCompareLoans();
-    if (extras_ != nullptr && !document.extraPayments.windowOpen) extras_->close();
-    if (compare_ != nullptr && !document.comparison.windowOpen) compare_->close();
+    if (compare_ != nullptr) {
+        // Another file's offers are none of this one's: the window starts afresh.
+        compare_->hide();
+        compare_->deleteLater();  // perhaps the window whose button started all this
+        compare_ = nullptr;
+    }
+    if (document.extraPayments.windowOpen) {
+        ShowExtraPayments();
+    } else if (extras_ != nullptr) {
+        extras_->close();
+    }
+    const bool compareNow = document.comparison.windowOpen && !document.comparison.offers.empty();
+    if (compareNow) ShowCompareLoans();
+    txtPrincipal->setText(document.loan.principal);
+    txtMonths->setText(document.loan.months);
+    txtRate->setText(document.loan.rate);
+    calCalendar->setSelectedDate(document.loan.firstPayment);
     activateWindow();
+    // Last: a long schedule lets events through while it is written, and by
+    // then everything else of the file is in place.
+    if (document.HoldsLoan()) {
+        cmdCalculate_Click();
+    } else {
+        cmdClear_Click();
+    }
+    // Offers taken from the loan just calculated, unless the program is ending.
+    if (document.comparison.windowOpen && !compareNow && isVisible()) ShowCompareLoans();
 }
 
 PlanTexts frmMain::PlanTextsOf(const LoanDocument::ExtraPayments& plan, const DocumentTexts& texts) {
@@ -198,7 +215,7 @@ void frmMain::mnuOpen_Click() {
 
 bool frmMain::OpenLoan(const QString& path) {
     const QString file = QFileInfo(path).absoluteFilePath();
-    if (file == loanPath_) {  // open already: the window comes forward
+    if (file == loanPath_ && !HasUnsavedChanges()) {  // open already: the window comes forward
         raise();
         activateWindow();
         return true;
@@ -210,9 +227,12 @@ bool frmMain::OpenLoan(const QString& path) {
             tr("Open Loan"));
         return false;
     }
-    ApplyDocument(std::get<LoanDocument>(read));
+    // The file is the one open from here on, also for a save asked while
+    // its schedule is written.
     loanPath_ = file;
     emit LoanPathChanged(loanPath_);
+    ApplyDocument(std::get<LoanDocument>(read));
+    // Once calculated: the calculation writes the boxes as it cleaned them.
     savedDocument_ = WithoutWindows(CurrentDocument());
     RecentLoans::Add(file);
     RememberFolder(QLatin1String(kFolderKind), QFileInfo(file).absolutePath());
