@@ -20,8 +20,7 @@
 
 #include "app/accessibility.h"
 #include "money/locale_money_formatter.h"
-#include "tests/ui/recording_hooks.h"
-#include "tests/ui/window_controls.h"
+#include "tests/ui/main_window_fixture.h"
 #include "ui/chart/offer_chart.h"
 #include "ui/common/window_look.h"
 #include "ui/compare/compare_loans_window.h"
@@ -39,8 +38,6 @@ using quillmere::OfferForm;
 
 namespace {
 
-const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-
 // The last row's text in `column` of a schedule grid: its Totals.
 QString Totals(const quillmere::ScheduleGrid& grid, int column) {
     return QString::fromStdString(grid.TextMatrix(grid.Rows() - 1, column));
@@ -48,19 +45,8 @@ QString Totals(const quillmere::ScheduleGrid& grid, int column) {
 
 }  // namespace
 
-class TestCompareLoansWindow : public QObject {
+class TestCompareLoansWindow : public MainWindowTest {
     Q_OBJECT
-
-    std::optional<RecordingHooks> recorder_;
-    std::unique_ptr<frmMain> w_;
-    std::optional<MainControls> c_;
-
-    void Calculate(const char* principal, const char* months, const char* rate) {
-        c_->txtPrincipal->setText(QString::fromLatin1(principal));
-        c_->txtMonths->setText(QString::fromLatin1(months));
-        c_->txtRate->setText(QString::fromLatin1(rate));
-        w_->cmdCalculate_Click();
-    }
 
     CompareLoansWindow* OpenWithCtrlL() {
         c_->gridOne->setFocus();
@@ -100,17 +86,10 @@ private slots:
         quillmere::InstallAccessibility();
     }
     void init() {
-        recorder_.emplace();
-        w_ = std::make_unique<frmMain>(recorder_->hooks, std::make_unique<quillmere::LocaleMoneyFormatter>(kUs));
-        c_.emplace(*w_);
+        QVERIFY(OpenWindow());
         c_->calCalendar->setSelectedDate(QDate(2027, 1, 15));
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
-    void cleanup() {
-        c_.reset();
-        w_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     // The grid's menu ends with the new entry; Ctrl+L opens one window whose
     // two offers are the main window's loan, cent for cent, the payment

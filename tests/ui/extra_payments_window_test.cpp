@@ -14,8 +14,7 @@
 
 #include "app/accessibility.h"
 #include "money/locale_money_formatter.h"
-#include "tests/ui/recording_hooks.h"
-#include "tests/ui/window_controls.h"
+#include "tests/ui/main_window_fixture.h"
 #include "ui/chart/loan_chart_plot.h"
 #include "ui/common/window_look.h"
 #include "ui/extra/extra_payments_window.h"
@@ -30,8 +29,6 @@ using quillmere::kColNumber;
 
 namespace {
 
-const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-
 std::string Cell(const quillmere::ScheduleGrid& grid, int row, int col) { return grid.TextMatrix(row, col); }
 
 // The number of the last payment row.
@@ -44,19 +41,8 @@ int LastPayment(const quillmere::ScheduleGrid& grid) {
 
 }  // namespace
 
-class TestExtraPaymentsWindow : public QObject {
+class TestExtraPaymentsWindow : public MainWindowTest {
     Q_OBJECT
-
-    std::optional<RecordingHooks> recorder_;
-    std::unique_ptr<frmMain> w_;
-    std::optional<MainControls> c_;
-
-    void Calculate(const char* principal, const char* months, const char* rate) {
-        c_->txtPrincipal->setText(QString::fromLatin1(principal));
-        c_->txtMonths->setText(QString::fromLatin1(months));
-        c_->txtRate->setText(QString::fromLatin1(rate));
-        w_->cmdCalculate_Click();
-    }
 
     ExtraPaymentsWindow* OpenWithCtrlE() {
         c_->gridOne->setFocus();
@@ -84,17 +70,10 @@ private slots:
         quillmere::InstallAccessibility();
     }
     void init() {
-        recorder_.emplace();
-        w_ = std::make_unique<frmMain>(recorder_->hooks, std::make_unique<quillmere::LocaleMoneyFormatter>(kUs));
-        c_.emplace(*w_);
+        QVERIFY(OpenWindow());
         c_->calCalendar->setSelectedDate(QDate(2027, 1, 15));
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
-    void cleanup() {
-        c_.reset();
-        w_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     // The grid's menu has the entry; Ctrl+E opens one window, a
     // child of the main one, whose schedule without extras is the main one.

@@ -13,8 +13,7 @@
 #include "app/accessibility.h"
 #include "money/locale_money_formatter.h"
 #include "tests/common/file_contents.h"
-#include "tests/ui/recording_hooks.h"
-#include "tests/ui/window_controls.h"
+#include "tests/ui/main_window_fixture.h"
 #include "ui/common/program_settings.h"
 #include "ui/common/window_look.h"
 #include "ui/compare/compare_loans_window.h"
@@ -31,32 +30,19 @@ using quillmere::OfferBox;
 using quillmere::PlatformHooks;
 using quillmere::WriteFile;
 
-class TestLoanFiles : public QObject {
+class TestLoanFiles : public MainWindowTest {
     Q_OBJECT
 
-    std::optional<RecordingHooks> recorder_;
-    std::unique_ptr<frmMain> w_;
-    std::optional<MainControls> c_;
     QTemporaryDir folder_;
 
-    void Open(const char* locale) {
-        c_.reset();
-        w_ = std::make_unique<frmMain>(
-            recorder_->hooks, std::make_unique<quillmere::LocaleMoneyFormatter>(QLocale(QLatin1String(locale))));
-        c_.emplace(*w_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
+    void Open(const char* locale) { QVERIFY(OpenWindow(QLocale(QLatin1String(locale)))); }
 
     QString Path(const char* name) const { return folder_.filePath(QLatin1String(name)); }
 
     // A loan, a plan of extras and three offers, the first two windows open.
     void TypeEverything() {
-        c_->txtPrincipal->setText(QStringLiteral("250000"));
-        c_->txtMonths->setText(QStringLiteral("360"));
-        c_->txtRate->setText(QStringLiteral("6.5"));
         c_->calCalendar->setSelectedDate(QDate(2027, 1, 15));
-        w_->cmdCalculate_Click();
+        Calculate("250000", "360", "6.5");
         Control<QAction>(*w_, "actExtra")->trigger();
         auto& plan = w_->findChild<ExtraPaymentsWindow*>()->Plan();
         quillmere::PlanTexts texts;
@@ -80,14 +66,10 @@ private slots:
         quillmere::InstallAccessibility();
     }
     void init() {
-        recorder_.emplace();
         quillmere::RecentLoans::Clear();
         Open("en_US");
     }
-    void cleanup() {
-        c_.reset();
-        w_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     // Saved in the US and opened in Germany: the same loan, calculated, its
     // plan in German money text, its offers worked out as they were, the

@@ -8,6 +8,7 @@
 #include "autoresize/twips.h"
 #include "money/locale_money_formatter.h"
 #include "tests/common/file_contents.h"
+#include "tests/ui/main_window_fixture.h"
 #include "tests/ui/recording_hooks.h"
 #include "tests/ui/window_controls.h"
 #include "ui/chart/loan_chart.h"
@@ -75,20 +76,10 @@ struct Layout {
 
 }  // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public MainWindowTest {
     Q_OBJECT
 
-    std::optional<RecordingHooks> recorder_;
     RecordingAbout about_;
-    std::unique_ptr<frmMain> w_;
-    std::optional<MainControls> c_;
-
-    void Calculate(const char* principal, const char* months, const char* rate) {
-        c_->txtPrincipal->setText(QString::fromLatin1(principal));
-        c_->txtMonths->setText(QString::fromLatin1(months));
-        c_->txtRate->setText(QString::fromLatin1(rate));
-        w_->cmdCalculate_Click();
-    }
 
     // Resizes the client area (the window less its menu bar) to `size`.
     void ResizeClient(QSize size) {
@@ -150,21 +141,13 @@ private slots:
         quillmere::InstallAccessibility();
     }
     void init() {
-        recorder_.emplace();
         about_.shown = 0;
-        w_ = std::make_unique<frmMain>(recorder_->hooks, std::make_unique<quillmere::LocaleMoneyFormatter>(
-                                                             QLocale(QLocale::English, QLocale::UnitedStates)));
-        c_.emplace(*w_);
+        QVERIFY(OpenWindow());
         w_->SetAboutWindow(&about_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
     }
-    void cleanup() {
-        c_.reset();
-        w_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     // The design size where it fits the screen, otherwise the largest size
     // with the design's proportions that does; centred either way.
