@@ -79,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto outcome = quillmere::CalculateSchedule(window, money);
     const quillmere::ScheduleGrid& grid = window.grid;
     if (grid.Rows() > kMaxRows || grid.Rows() < 2) std::abort();
-    if (outcome == quillmere::CalculationOutcome::Completed && grid.TextMatrix(grid.Rows() - 1, 1) != "Totals") {
+    if (outcome == quillmere::CalculationOutcome::Completed &&
+        grid.RowKind(grid.Rows() - 1) != quillmere::GridRowKind::Totals) {
         std::abort();
     }
     if (outcome == quillmere::CalculationOutcome::OutOfRange && grid.Rows() != 2) std::abort();

@@ -64,7 +64,7 @@ void CheckSchedule(const Reader& r, const ExtraPaymentPlan& plan, int months) {
         return;
     }
     if (summary->withExtras.payments < 1 || summary->withExtras.payments > months) std::abort();
-    if (grid.TextMatrix(grid.Rows() - 1, kColNumber) != kTotalsMarker) std::abort();
+    if (grid.RowKind(grid.Rows() - 1) != GridRowKind::Totals) std::abort();
     if (grid.TextMatrix(grid.Rows() - 3, kColBalance) != r.money.Format(0.0)) std::abort();
 }
 

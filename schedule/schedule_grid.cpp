@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "schedule/schedule_words.h"
+
 namespace quillmere {
 
 ScheduleGrid::ScheduleGrid(int rows) : rows_(static_cast<std::size_t>(std::max(rows, 1))) {
@@ -11,7 +13,8 @@ ScheduleGrid::ScheduleGrid(int rows) : rows_(static_cast<std::size_t>(std::max(r
 
 void ScheduleGrid::Clear() {
     for (Row& row : rows_) {
-        for (std::string& cell : row) cell.clear();
+        for (std::string& cell : row.cells) cell.clear();
+        row.kind = GridRowKind::Payment;
     }
     if (observer_ != nullptr) observer_->Cleared();
 }
@@ -24,13 +27,23 @@ void ScheduleGrid::SetRows(int rows) {
 
 const std::string& ScheduleGrid::TextMatrix(int row, int col) const {
     CheckCell(row, col);
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    return rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(col)];
 }
 
 void ScheduleGrid::SetTextMatrix(int row, int col, std::string text) {
     CheckCell(row, col);
-    rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
+    rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(col)] = std::move(text);
     if (observer_ != nullptr) observer_->CellChanged(row, col);
+}
+
+GridRowKind ScheduleGrid::RowKind(int row) const {
+    CheckCell(row, 0);
+    return rows_[static_cast<std::size_t>(row)].kind;
+}
+
+void ScheduleGrid::SetRowKind(int row, GridRowKind kind) {
+    CheckCell(row, 0);
+    rows_[static_cast<std::size_t>(row)].kind = kind;
 }
 
 int ScheduleGrid::ColWidth(int col) const {
@@ -56,7 +69,7 @@ void ScheduleGrid::CheckColumn(int col) {
 void ResetGrid(ScheduleGrid& grid) {
     grid.Clear();
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
-        grid.SetTextMatrix(0, col, std::string(kScheduleHeaders[static_cast<std::size_t>(col)]));
+        grid.SetTextMatrix(0, col, CurrentScheduleWords().headers[static_cast<std::size_t>(col)]);
     }
     grid.SetColWidth(kColNumber, kNumberColWidthTwips);
     grid.SetRows(2);

@@ -17,6 +17,14 @@
 
 namespace quillmere {
 
+// What a row of the grid holds. The totals rows are told apart by their kind,
+// never by their label, which is in the user's language.
+enum class GridRowKind {
+    Payment,     // a payment, the header or an empty row
+    YearTotals,  // the sums of a calendar year's payments
+    Totals,      // the closing sums of the whole schedule
+};
+
 // What a view of the grid is told. Every call comes after the change is made.
 class GridObserver {
 public:
@@ -57,6 +65,11 @@ public:
     [[nodiscard]] const std::string& TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, std::string text);
 
+    // A row is a payment row until it is marked otherwise; Clear and new
+    // rows bring it back.
+    [[nodiscard]] GridRowKind RowKind(int row) const;
+    void SetRowKind(int row, GridRowKind kind);
+
     [[nodiscard]] int ColWidth(int col) const;
     void SetColWidth(int col, int twips);
 
@@ -64,7 +77,10 @@ public:
     void SetObserver(GridObserver* observer) { observer_ = observer; }
 
 private:
-    using Row = std::array<std::string, kColumns>;
+    struct Row {
+        std::array<std::string, kColumns> cells;
+        GridRowKind kind = GridRowKind::Payment;
+    };
     void CheckCell(int row, int col) const;
     static void CheckColumn(int col);
 
@@ -82,12 +98,13 @@ struct GridCellRange {
     int lastCol = ScheduleGrid::kColumns - 1;
 };
 
-// The header texts of row 0, in column order.
+// The English header texts of row 0, in column order. The grid writes the
+// words of the user's language (ScheduleWords), these by default.
 inline constexpr std::array<std::string_view, ScheduleGrid::kColumns> kScheduleHeaders = {
     "Date", "Number", "Payment", "Interest", "Applied", "Balance", "Notes"};
 
-// The markers of the two kinds of totals rows: "Year Totals" in the Date
-// column, "Totals" in the Number column. Matched exactly, case included.
+// The English labels of the two kinds of totals rows: "Year Totals" in the
+// Date column, "Totals" in the Number column.
 inline constexpr std::string_view kYearTotalsMarker = "Year Totals";
 inline constexpr std::string_view kTotalsMarker = "Totals";
 
@@ -95,7 +112,7 @@ inline constexpr std::string_view kTotalsMarker = "Totals";
 inline constexpr int kNumberColWidthTwips = 1150;
 
 // Brings the grid back to its empty state: clears every cell, writes the
-// header row, sets the "Number" column to 1150 twips and keeps just the
+// header row in the words of the user's language, sets the "Number" column to 1150 twips and keeps just the
 // header row and one empty row 1. Other column widths are left alone.
 void ResetGrid(ScheduleGrid& grid);
 

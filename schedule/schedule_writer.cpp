@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "schedule/schedule_words.h"
+
 namespace quillmere {
 
 void ScheduleWriter::PaymentRow(const quillmere::PaymentRow& payment) {
@@ -19,7 +21,8 @@ void ScheduleWriter::PaymentRow(const quillmere::PaymentRow& payment) {
 
 void ScheduleWriter::YearTotalsRow(const YearTotals& totals) {
     const int row = grid_.Rows() - 1;
-    grid_.SetTextMatrix(row, kColDate, std::string(kYearTotalsMarker));
+    grid_.SetRowKind(row, GridRowKind::YearTotals);
+    grid_.SetTextMatrix(row, kColDate, CurrentScheduleWords().yearTotals);
     grid_.SetTextMatrix(row, kColPayment, Money(totals.interest + totals.applied));
     grid_.SetTextMatrix(row, kColInterest, Money(totals.interest));
     grid_.SetTextMatrix(row, kColApplied, Money(totals.applied));
@@ -33,7 +36,8 @@ void ScheduleWriter::Step(const PaymentStep& step) {
 
 void ScheduleWriter::ClosingRow(double totalPaid, double totalInterest) {
     const int row = grid_.Rows() - 1;
-    grid_.SetTextMatrix(row, kColNumber, std::string(kTotalsMarker));
+    grid_.SetRowKind(row, GridRowKind::Totals);
+    grid_.SetTextMatrix(row, kColNumber, CurrentScheduleWords().totals);
     grid_.SetTextMatrix(row, kColPayment, Money(totalPaid));
     grid_.SetTextMatrix(row, kColInterest, Money(totalInterest));
 }

@@ -42,9 +42,7 @@ std::int64_t Cents(const std::string& text) {
     return !text.empty() && text.front() == '-' ? -value : value;
 }
 
-bool IsPaymentRow(const ScheduleGrid& g, int r) {
-    return g.TextMatrix(r, kColDate) != kYearTotalsMarker && g.TextMatrix(r, kColNumber) != kTotalsMarker;
-}
+bool IsPaymentRow(const ScheduleGrid& g, int r) { return g.RowKind(r) == GridRowKind::Payment; }
 
 // What every schedule keeps: each payment's Balance is the previous one less
 // its Applied part, the last Balance is zero, and the "Totals" Payment is the

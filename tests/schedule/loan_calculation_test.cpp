@@ -1,3 +1,4 @@
+#include "schedule/schedule_words.h"
 #include "tests/schedule/fake_loan_window.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,29 @@ TEST(LoanCalculationTest, WorkedExampleToTheCharacter) {
     // A second click with the same inputs gives the same schedule, not more rows.
     ASSERT_EQ(Calculate(w), CalculationOutcome::Completed);
     EXPECT_EQ(w.grid.Rows(), 7);
+}
+
+TEST(LoanCalculationTest, TotalsRowsKnownByKindInAnyLanguage) {
+    ScheduleWords german = EnglishScheduleWords();
+    german.headers[kColDate] = "Datum";
+    german.yearTotals = "Jahressumme";
+    german.totals = "Summe";
+    SetScheduleWords(german);
+    FakeLoanWindow w("1000", "3", "12");
+    Calculate(w);
+    SetScheduleWords(EnglishScheduleWords());
+
+    EXPECT_EQ(w.Cell(0, kColDate), "Datum");
+    const std::vector<GridRowKind> kinds = {GridRowKind::Payment,    GridRowKind::Payment, GridRowKind::Payment,
+                                            GridRowKind::YearTotals, GridRowKind::Payment, GridRowKind::YearTotals,
+                                            GridRowKind::Totals};
+    for (int r = 0; r < 7; ++r) EXPECT_EQ(w.grid.RowKind(r), kinds[static_cast<std::size_t>(r)]) << r;
+    EXPECT_EQ(w.Cell(3, kColDate), "Jahressumme");
+    EXPECT_EQ(w.Cell(6, kColNumber), "Summe");
+    // Clearing makes every row a payment row again.
+    ResetGrid(w.grid);
+    w.grid.SetRows(7);
+    for (int r = 0; r < 7; ++r) EXPECT_EQ(w.grid.RowKind(r), GridRowKind::Payment) << r;
 }
 
 TEST(LoanCalculationTest, WritesBackInTheOrderTheUserSeesIt) {

@@ -1,5 +1,7 @@
 #include "ui/chart/loan_chart_data.h"
 
+#include <QCoreApplication>
+
 #include <QRegularExpression>
 
 #include <charconv>
@@ -103,10 +105,12 @@ QString YearText(int year, const QLocale& locale) {
 
 QString LoanChartData::Summary(Pieces pieces) const {
     if (IsEmpty()) {
-        return emptyNote.isEmpty() ? QStringLiteral("No schedule yet: calculate a loan to see its chart.") : emptyNote;
+        return emptyNote.isEmpty()
+                   ? QCoreApplication::translate("LoanChart", "No schedule yet: calculate a loan to see its chart.")
+                   : emptyNote;
     }
     const auto piece = [pieces](const QString& text) { return pieces == Pieces::Isolated ? Isolated(text) : text; };
-    return QStringLiteral("Monthly payment %1; total interest %2; paid off on %3")
+    return QCoreApplication::translate("LoanChart", "Monthly payment %1; total interest %2; paid off on %3")
         .arg(piece(payment), piece(totalInterest), piece(payoffDate));
 }
 
@@ -119,14 +123,15 @@ LoanChartData ReadChartData(const ScheduleGrid& grid, const LocaleMoneyFormatter
     const std::string* lastDate = nullptr;
     for (int row = 1; row < grid.Rows(); ++row) {
         const std::string& date = grid.TextMatrix(row, kColDate);
-        if (date == kYearTotalsMarker) {
+        const GridRowKind kind = grid.RowKind(row);
+        if (kind == GridRowKind::YearTotals) {
             const auto interest = Amount(money, grid.TextMatrix(row, kColInterest));
             const auto principal = Amount(money, grid.TextMatrix(row, kColApplied));
             if (payments.First() && interest && principal) {
                 const int year = payments.First()->year + static_cast<int>(data.years.size());
                 data.years.push_back({year, *interest, *principal, lastBalance});
             }
-        } else if (grid.TextMatrix(row, kColNumber) == kTotalsMarker) {
+        } else if (kind == GridRowKind::Totals) {
             data.totalInterest = QString::fromStdString(grid.TextMatrix(row, kColInterest));
         } else if (const auto point = payments.Read(grid, row)) {
             data.balances.push_back(*point);
