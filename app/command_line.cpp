@@ -16,8 +16,6 @@ constexpr std::array<std::string_view, 14> kQtValueOptions = {
 constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "nograb",
                                                       "dograb",  "sync",        "qmljsdebugger"};
 
-QString Tr(const char* text) { return QCoreApplication::translate("CommandLine", text); }
-
 template <std::size_t N>
 bool Among(const std::array<std::string_view, N>& names, const QString& name) {
     for (const std::string_view known : names) {
@@ -27,11 +25,12 @@ bool Among(const std::array<std::string_view, N>& names, const QString& name) {
 }
 
 QString Usage(const QString& program) {
-    return Tr("Usage: %1 [--help] [--version] [FILE]\n"
-              "Works out the monthly payment and the amortization schedule of a loan.\n\n"
-              "  FILE        a loan file (.qloan) to open\n"
-              "  --help      show this help and exit\n"
-              "  --version   show the version and exit\n")
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: %1 [--help] [--version] [FILE]\n"
+                                       "Works out the monthly payment and the amortization schedule of a loan.\n\n"
+                                       "  FILE        a loan file (.qloan) to open\n"
+                                       "  --help      show this help and exit\n"
+                                       "  --version   show the version and exit\n")
         .arg(program);
 }
 
@@ -59,14 +58,17 @@ CommandLine ReadCommandLine(const QStringList& arguments, const QString& version
             } else if (!Among(kQtFlags, name)) {
                 return {CommandLine::Action::Fail,
                         {},
-                        Tr("%1: unknown option '%2'\nTry '%1 --help' for more information.\n").arg(program, argument)};
+                        QCoreApplication::translate("CommandLine",
+                                                    "%1: unknown option '%2'\nTry '%1 --help' for more information.\n")
+                            .arg(program, argument)};
             }
         } else if (line.file.isEmpty()) {
             line.file = argument;
         } else {
             return {CommandLine::Action::Fail,
                     {},
-                    Tr("%1: one loan file at a time, not '%2' as well\n").arg(program, argument)};
+                    QCoreApplication::translate("CommandLine", "%1: one loan file at a time, not '%2' as well\n")
+                        .arg(program, argument)};
         }
     }
     return line;

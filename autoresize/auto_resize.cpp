@@ -54,6 +54,15 @@ bool IsRecorded(const QObject* control) {
     return tag.isValid() && tag.toString() != QLatin1String("NO");
 }
 
+// Right to left, the design is mirrored: a control's left is measured from
+// its container's right edge, so the leftmost control of the design stands
+// rightmost, and every scaling keeps it there.
+float MirroredLeft(const QObject* control, float left, float width) {
+    const auto* widget = qobject_cast<const QWidget*>(control);
+    if (widget == nullptr || widget->parentWidget() == nullptr || !widget->isRightToLeft()) return left;
+    return static_cast<float>(PixelsToTwips(widget->parentWidget()->width())) - left - width;
+}
+
 ControlLayout Record(const QObject* control, std::int32_t index) {
     ControlLayout layout;
     layout.CtlIndex = index;
@@ -65,12 +74,14 @@ ControlLayout Record(const QObject* control, std::int32_t index) {
         return layout;
     }
     layout.LeftX1 = ReadFloat(control, "Left");
+    layout.WidthX2 = ReadFloat(control, "Width");
     if (IsParkedOnTab(control, layout.LeftX1)) {
         // Recorded at its place on the page, which the scaling parks again.
         layout.LeftX1 = static_cast<float>(layout.LeftX1 + kParkOffset);
+    } else {
+        layout.LeftX1 = MirroredLeft(control, layout.LeftX1, layout.WidthX2);
     }
     layout.TopY1 = ReadFloat(control, "Top");
-    layout.WidthX2 = ReadFloat(control, "Width");
     layout.HeightY2 = ReadFloat(control, "Height");
     layout.FontSize = ReadFloat(control, "FontSize");
     return layout;
@@ -187,6 +198,8 @@ void AutoResize::paintEvent(QPaintEvent*) {
 void AutoResize::ParentForm_Load() {
     layouts_.clear();
     CaptureLayout();
+    // A mirrored design takes its places now, whatever size comes next.
+    if (parentForm_ != nullptr && parentForm_->isRightToLeft()) ApplyLayout();
 }
 
 void AutoResize::CaptureLayout() {

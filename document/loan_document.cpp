@@ -21,8 +21,6 @@ constexpr char kFormatName[] = "Quillmere Loan";
 // No box holds more (a line edit's own limit): a longer text is no one's typing.
 constexpr qsizetype kLongestText = 32767;
 
-QString Tr(const char* text) { return QCoreApplication::translate("LoanDocument", text); }
-
 // The names the file gives the choices it holds.
 constexpr std::array<std::pair<OfferTerm, const char*>, 4> kTermNames = {{
     {OfferTerm::Amount, "amount"},
@@ -97,16 +95,19 @@ public:
 
     [[nodiscard]] QString Text(const char* key) const {
         const QJsonValue value = Value(key);
-        if (!value.isString()) Wrong(key, Tr("text"));
+        //: %1 names a value in the loan file, such as "loan.months"
+        if (!value.isString()) Wrong(key, QCoreApplication::translate("LoanDocument", "\"%1\" must be text."));
         QString text = value.toString();
         if (text.size() > kLongestText) {
-            throw Unreadable{Tr("\"%1\" is longer than any box holds.").arg(Path(key))};
+            throw Unreadable{
+                QCoreApplication::translate("LoanDocument", "\"%1\" is longer than any box holds.").arg(Path(key))};
         }
         return text;
     }
     [[nodiscard]] bool Flag(const char* key) const {
         const QJsonValue value = Value(key);
-        if (!value.isBool()) Wrong(key, Tr("true or false"));
+        //: true and false are written in the file as they are: they are not to be translated
+        if (!value.isBool()) Wrong(key, QCoreApplication::translate("LoanDocument", "\"%1\" must be true or false."));
         return value.toBool();
     }
     [[nodiscard]] int Whole(const char* key, int lowest, int highest) const {
@@ -114,25 +115,34 @@ public:
         const double number = value.toDouble();
         // The range first: only a number within it may become an integer.
         if (!value.isDouble() || !(number >= lowest && number <= highest) || number != std::floor(number)) {
-            throw Unreadable{
-                Tr("\"%1\" must be a whole number from %2 to %3.").arg(Path(key)).arg(lowest).arg(highest)};
+            throw Unreadable{QCoreApplication::translate("LoanDocument", "\"%1\" must be a whole number from %2 to %3.")
+                                 .arg(Path(key))
+                                 .arg(lowest)
+                                 .arg(highest)};
         }
         return static_cast<int>(number);
     }
     [[nodiscard]] ObjectReader Object(const char* key) const {
         const QJsonValue value = Value(key);
-        if (!value.isObject()) Wrong(key, Tr("an object"));
+        //: An object of the JSON file, a group of named values between braces
+        if (!value.isObject()) Wrong(key, QCoreApplication::translate("LoanDocument", "\"%1\" must be an object."));
         return {value.toObject(), Path(key)};
     }
     [[nodiscard]] std::vector<ObjectReader> Objects(const char* key, qsizetype most) const {
         const QJsonValue value = Value(key);
-        if (!value.isArray()) Wrong(key, Tr("a list"));
+        if (!value.isArray()) Wrong(key, QCoreApplication::translate("LoanDocument", "\"%1\" must be a list."));
         const QJsonArray array = value.toArray();
-        if (array.size() > most) throw Unreadable{Tr("\"%1\" holds more than %2 entries.").arg(Path(key)).arg(most)};
+        if (array.size() > most) {
+            throw Unreadable{QCoreApplication::translate("LoanDocument", "\"%1\" holds more than %2 entries.")
+                                 .arg(Path(key))
+                                 .arg(most)};
+        }
         std::vector<ObjectReader> objects;
         for (qsizetype i = 0; i < array.size(); ++i) {
             const QString path = QStringLiteral("%1[%2]").arg(Path(key)).arg(i);
-            if (!array.at(i).isObject()) throw Unreadable{Tr("\"%1\" must be an object.").arg(path)};
+            if (!array.at(i).isObject()) {
+                throw Unreadable{QCoreApplication::translate("LoanDocument", "\"%1\" must be an object.").arg(path)};
+            }
             objects.emplace_back(array.at(i).toObject(), path);
         }
         return objects;
@@ -148,7 +158,9 @@ public:
         QStringList allowed;
         for (const auto& named : names) allowed << QStringLiteral("\"%1\"").arg(QLatin1String(named.second));
         if (orNull) allowed << QStringLiteral("null");
-        throw Unreadable{Tr("\"%1\" must be one of %2.").arg(Path(key), allowed.join(QStringLiteral(", ")))};
+        //: %2 lists the values the file may hold there, as they are written in it
+        throw Unreadable{QCoreApplication::translate("LoanDocument", "\"%1\" must be one of %2.")
+                             .arg(Path(key), allowed.join(QStringLiteral(", ")))};
     }
 
 private:
@@ -157,11 +169,15 @@ private:
     }
     [[nodiscard]] QJsonValue Value(const char* key) const {
         QJsonValue value = object_.value(QLatin1String(key));
-        if (value.isUndefined()) throw Unreadable{Tr("\"%1\" is missing.").arg(Path(key))};
+        if (value.isUndefined()) {
+            throw Unreadable{QCoreApplication::translate("LoanDocument", "\"%1\" is missing.").arg(Path(key))};
+        }
         return value;
     }
-    [[noreturn]] void Wrong(const char* key, const QString& kind) const {
-        throw Unreadable{Tr("\"%1\" must be %2.").arg(Path(key), kind)};
+    // `sentence` says what the value must be, its %1 the value's path: a
+    // whole sentence each, as languages bend "must be" to what follows.
+    [[noreturn]] void Wrong(const char* key, const QString& sentence) const {
+        throw Unreadable{sentence.arg(Path(key))};
     }
 
     QJsonObject object_;
@@ -172,7 +188,8 @@ LoanDocument::Loan ReadLoan(const ObjectReader& loan) {
     LoanDocument::Loan read{loan.Text("principal"), loan.Text("months"), loan.Text("annualRatePercent"), {}};
     read.firstPayment = QDate::fromString(loan.Text("firstPaymentDate"), Qt::ISODate);
     if (!read.firstPayment.isValid() || read.firstPayment.year() < 1 || read.firstPayment.year() > 9999) {
-        throw Unreadable{Tr("\"loan.firstPaymentDate\" must be a date from 0001-01-01 to 9999-12-31.")};
+        throw Unreadable{QCoreApplication::translate(
+            "LoanDocument", "\"loan.firstPaymentDate\" must be a date from 0001-01-01 to 9999-12-31.")};
     }
     return read;
 }
@@ -208,9 +225,13 @@ QString NotJson(const QJsonParseError& error) {
         case QJsonParseError::UnterminatedObject:
         case QJsonParseError::UnterminatedArray:
         case QJsonParseError::UnterminatedString:
-            return Tr("The file is cut short: it ends at character %1, in the middle of its data.").arg(error.offset);
+            return QCoreApplication::translate(
+                       "LoanDocument", "The file is cut short: it ends at character %1, in the middle of its data.")
+                .arg(error.offset);
         default:
-            return Tr("The file is not a loan file: it is not JSON (%1 at character %2).")
+            //: %1 is why the JSON can't be read, in Qt's words; %2 where, counted in characters
+            return QCoreApplication::translate("LoanDocument",
+                                               "The file is not a loan file: it is not JSON (%1 at character %2).")
                 .arg(error.errorString())
                 .arg(error.offset);
     }
@@ -232,19 +253,22 @@ QByteArray LoanFileBytes(const LoanDocument& document) {
 }
 
 std::variant<LoanDocument, QString> ParseLoanFile(const QByteArray& bytes) {
-    if (bytes.size() > kLargestLoanFile) return Tr("The file is too large to be a loan file.");
+    if (bytes.size() > kLargestLoanFile) {
+        return QCoreApplication::translate("LoanDocument", "The file is too large to be a loan file.");
+    }
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) return NotJson(error);
     if (!json.isObject() || json.object().value(QLatin1String("format")).toString() != QLatin1String(kFormatName)) {
-        return Tr("The file is not a loan file of this program.");
+        return QCoreApplication::translate("LoanDocument", "The file is not a loan file of this program.");
     }
     try {
         const ObjectReader root(json.object(), {});
         const QJsonValue version = json.object().value(QLatin1String("version"));
         if (version.isDouble() && version.toDouble() > LoanDocument::kVersion) {
-            return Tr("The file was written by a later version of the program (format version %1); this version "
-                      "reads version %2.")
+            return QCoreApplication::translate("LoanDocument",
+                                               "The file was written by a later version of the program (format "
+                                               "version %1); this version reads version %2.")
                 .arg(version.toDouble())
                 .arg(LoanDocument::kVersion);
         }
@@ -255,14 +279,19 @@ std::variant<LoanDocument, QString> ParseLoanFile(const QByteArray& bytes) {
         document.comparison = ReadComparison(root.Object("compareLoans"));
         return document;
     } catch (const Unreadable& unreadable) {
-        return Tr("The file can't be read: %1").arg(unreadable.reason);
+        //: %1 is a sentence saying what is wrong with the file
+        return QCoreApplication::translate("LoanDocument", "The file can't be read: %1").arg(unreadable.reason);
     }
 }
 
 std::variant<LoanDocument, QString> ReadLoanFile(const QString& path) {
     const QFileInfo info(path);
-    if (info.isDir()) return Tr("%1 is a folder, not a loan file.").arg(info.fileName());
-    if (info.exists() && info.size() > kLargestLoanFile) return Tr("The file is too large to be a loan file.");
+    if (info.isDir()) {
+        return QCoreApplication::translate("LoanDocument", "%1 is a folder, not a loan file.").arg(info.fileName());
+    }
+    if (info.exists() && info.size() > kLargestLoanFile) {
+        return QCoreApplication::translate("LoanDocument", "The file is too large to be a loan file.");
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return OpenFailureReason(file);
     // A file that grew since it was looked at is read no further than a loan file can be.

@@ -1,5 +1,6 @@
 #include "export/comparison_workbook.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -12,33 +13,9 @@
 namespace quillmere {
 namespace {
 
-constexpr qsizetype kSheetNameMaximum = 31;  // Excel's, in UTF-16 code units
-const QString kComparisonSheet = QStringLiteral("Comparison");
-
-bool IsSheetNameEnd(QChar c) { return c.isSpace() || c == QLatin1Char('\''); }
-
-// `name` cut to at most `length` code units, never inside a character, and
-// without spaces or an apostrophe at either end.
-QString Fitted(QString name, qsizetype length) {
-    if (name.size() > length) {
-        name.truncate(length);
-        if (name.back().isHighSurrogate()) name.chop(1);
-    }
-    while (!name.isEmpty() && IsSheetNameEnd(name.front())) name.remove(0, 1);
-    while (!name.isEmpty() && IsSheetNameEnd(name.back())) name.chop(1);
-    return name;
-}
-
-// An offer's name with what Excel refuses in a sheet's name made spaces.
-QString Cleaned(const QString& offer) {
-    QString name = offer;
-    for (QChar& c : name) {
-        const bool lineOrControl = c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-                                   c.category() == QChar::Separator_Paragraph;
-        if (lineOrControl || QStringLiteral("[]:*?/\\").contains(c)) c = QLatin1Char(' ');
-    }
-    return Fitted(name, kSheetNameMaximum);
-}
+constexpr char kContext[] = "ComparisonWorkbook";
+//: The name of the workbook's sheet that holds the Compare Loans table
+constexpr char kComparisonSheet[] = QT_TRANSLATE_NOOP("ComparisonWorkbook", "Comparison");
 
 // The table's cell of `figure` for `offer`: an empty one where a short row
 // lacks it.
@@ -98,15 +75,20 @@ void WriteComparisonSheet(lxw_worksheet* sheet, const ComparisonValues& values, 
 }  // namespace
 
 QStringList ComparisonSheetNames(const QStringList& offers) {
-    QSet<QString> taken{kComparisonSheet.toCaseFolded(), QStringLiteral("history")};
+    // "History" is Excel's own, whatever the language of the table.
+    QSet<QString> taken{OwnSheetName(kContext, kComparisonSheet).toCaseFolded(), QStringLiteral("history")};
     QStringList names;
     for (qsizetype i = 0; i < offers.size(); ++i) {
-        QString base = Cleaned(offers[i]);
+        QString base = CleanedSheetName(offers[i]);
+        if (base.isEmpty()) {
+            //: The name of the sheet of an offer without a name; %1 is its place among the offers, from 1
+            base = CleanedSheetName(QCoreApplication::translate("ComparisonWorkbook", "Offer %1").arg(i + 1));
+        }
         if (base.isEmpty()) base = QStringLiteral("Offer %1").arg(i + 1);
         QString name = base;
         for (int copy = 2; taken.contains(name.toCaseFolded()); ++copy) {
             const QString suffix = QStringLiteral(" (%1)").arg(copy);
-            name = Fitted(base, kSheetNameMaximum - suffix.size()) + suffix;
+            name = FittedSheetName(base, kSheetNameMaximum - suffix.size()) + suffix;
         }
         taken.insert(name.toCaseFolded());
         names << name;
@@ -117,8 +99,10 @@ QStringList ComparisonSheetNames(const QStringList& offers) {
 QString WriteComparisonWorkbook(const QString& path, const ComparisonValues& values,
                                 const std::vector<ComparisonSchedule>& schedules, const LocaleMoneyFormatter& money,
                                 const QString& temporaryFolder) {
-    WorkbookWriter workbook(path, "Loan Comparison", money, temporaryFolder);
-    lxw_worksheet* comparison = workbook.AddSheet(kComparisonSheet.toStdString());
+    //: The workbook's title, in its document properties
+    WorkbookWriter workbook(path, QCoreApplication::translate("ComparisonWorkbook", "Loan Comparison").toStdString(),
+                            money, temporaryFolder);
+    lxw_worksheet* comparison = workbook.AddSheet(OwnSheetName(kContext, kComparisonSheet).toStdString());
     if (comparison == nullptr) return workbook.Finish();
     WriteComparisonSheet(comparison, values, workbook.Formats(), FormatsFor(money));
     QStringList offers;

@@ -1,5 +1,7 @@
 #include "export/schedule_values.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -94,9 +96,17 @@ CellValue DateCell(const std::string& text, PaymentYears& years) {
     return cell;
 }
 
+// The totals rows by the kind the grid gives them: their labels are in the
+// user's language.
 ScheduleRowValues::Kind RowKind(const ScheduleGrid& grid, int row) {
-    if (grid.TextMatrix(row, kColDate) == kYearTotalsMarker) return ScheduleRowValues::Kind::YearTotals;
-    if (grid.TextMatrix(row, kColNumber) == kTotalsMarker) return ScheduleRowValues::Kind::Totals;
+    switch (grid.RowKind(row)) {
+        case GridRowKind::YearTotals:
+            return ScheduleRowValues::Kind::YearTotals;
+        case GridRowKind::Totals:
+            return ScheduleRowValues::Kind::Totals;
+        case GridRowKind::Payment:
+            break;
+    }
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
         if (!grid.TextMatrix(row, col).empty()) return ScheduleRowValues::Kind::Payment;
     }
@@ -163,7 +173,10 @@ ScheduleValues ReadScheduleValues(const ScheduleGrid& grid, const LocaleMoneyFor
     for (int col = 0; col < ScheduleGrid::kColumns; ++col) {
         values.headers[static_cast<std::size_t>(col)] = grid.TextMatrix(0, col);
     }
-    if (notes == ScheduleValues::Notes::Extras) values.headers[kColNotes] = "Extra";
+    if (notes == ScheduleValues::Notes::Extras) {
+        //: The heading of the column of the extra paid with each payment, in a spreadsheet
+        values.headers[kColNotes] = QCoreApplication::translate("ScheduleValues", "Extra").toStdString();
+    }
     values.rows.reserve(static_cast<std::size_t>(grid.Rows()));
     PaymentYears years(firstPaymentYear);
     for (int row = 1; row < grid.Rows(); ++row) values.rows.push_back(ReadRow(grid, row, money, years, notes));

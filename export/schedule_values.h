@@ -37,7 +37,8 @@ struct CellValue {
 };
 
 struct ScheduleRowValues {
-    // A payment, a "Year Totals" row, the closing "Totals" row, or a row
+    // A payment, a "Year Totals" row, the closing "Totals" row (each known
+    // by the kind the grid gives the row, never by its label), or a row
     // without any text (an empty grid's).
     enum class Kind { Payment, YearTotals, Totals, Empty };
     Kind kind = Kind::Empty;

@@ -13,7 +13,9 @@
 // month's name in the money's locale), "What the extra does", then "One-time
 // extra payments" with a "Payment" / "Amount" row and one row per extra, or
 // "None" beside it where there are none.
-// The document's title is "Loan Payment Schedule".
+// The document's title is "Loan Payment Schedule". The title, the sheets'
+// names and the labels are in the user's language; the grid's own texts
+// (its headers, "Year Totals" and "Totals") are as the grid has them.
 //
 // Rows are streamed to the file as they are written (libxlsxwriter's
 // constant-memory mode), so even the longest schedule needs little memory.

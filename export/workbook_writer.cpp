@@ -1,5 +1,6 @@
 #include "export/workbook_writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryFile>
 
@@ -14,7 +15,9 @@ namespace quillmere {
 namespace {
 
 constexpr double kMinimumColumnWidth = 8.43;  // the spreadsheets' default, in characters
-QString NoMemory() { return QStringLiteral("There is not enough memory to write the workbook."); }
+QString NoMemory() {
+    return QCoreApplication::translate("WorkbookWriter", "There is not enough memory to write the workbook.");
+}
 
 lxw_format* AddFormat(lxw_workbook* workbook, const char* code, bool bold) {
     lxw_format* format = workbook_add_format(workbook);
@@ -64,7 +67,9 @@ QString TemporaryFolderFailure(const QString& folder, lxw_error error, int syste
     if (systemError == ENOSPC) return TemporaryFolderFullReason(folder);
     QString why = systemError != 0 ? qt_error_string(systemError) : QString::fromUtf8(lxw_strerror(error));
     while (why.endsWith(QLatin1Char('.'))) why.chop(1);
-    return QStringLiteral("The workbook could not be written in the temporary folder %1: %2.")
+    //: %1 is the folder; %2 the system's reason, without its full stop
+    return QCoreApplication::translate("WorkbookWriter",
+                                       "The workbook could not be written in the temporary folder %1: %2.")
         .arg(QDir::toNativeSeparators(folder), why);
 }
 
@@ -77,6 +82,34 @@ double TextWidth(const std::string& text) {
 }
 
 double ColumnWidth(double widestText) { return std::max(widestText + kColumnPadding, kMinimumColumnWidth); }
+
+QString FittedSheetName(QString name, qsizetype length) {
+    const auto isEnd = [](QChar c) { return c.isSpace() || c == QLatin1Char('\''); };
+    if (name.size() > length) {
+        name.truncate(length);
+        if (name.back().isHighSurrogate()) name.chop(1);
+    }
+    while (!name.isEmpty() && isEnd(name.front())) name.remove(0, 1);
+    while (!name.isEmpty() && isEnd(name.back())) name.chop(1);
+    return name;
+}
+
+QString CleanedSheetName(const QString& name) {
+    QString cleaned = name;
+    for (QChar& c : cleaned) {
+        const bool lineOrControl = c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                                   c.category() == QChar::Separator_Paragraph;
+        if (lineOrControl || QStringLiteral("[]:*?/\\").contains(c)) c = QLatin1Char(' ');
+    }
+    return FittedSheetName(cleaned);
+}
+
+QString OwnSheetName(const char* context, const char* english) {
+    // A translation is checked like any name: libxlsxwriter refuses a sheet
+    // with a name Excel would not take, and the workbook with it.
+    const QString name = CleanedSheetName(QCoreApplication::translate(context, english));
+    return name.isEmpty() ? QString::fromUtf8(english) : name;
+}
 
 CellFormats::CellFormats(lxw_workbook* workbook, const SpreadsheetFormats& codes) : workbook_(workbook) {
     for (const bool bold : {false, true}) {
@@ -207,7 +240,8 @@ QString SaveWorkbookSafely(const QString& path,
     const QString folder = QDir::tempPath();
     QTemporaryFile workbook(QDir(folder).filePath(QStringLiteral("quillmere-XXXXXX.xlsx")));
     if (!workbook.open()) {
-        return QStringLiteral("The temporary folder %1 can't be used. %2")
+        //: %1 is the folder; %2 a sentence saying why
+        return QCoreApplication::translate("WorkbookWriter", "The temporary folder %1 can't be used. %2")
             .arg(QDir::toNativeSeparators(folder), OpenFailureReason(workbook));
     }
     workbook.close();

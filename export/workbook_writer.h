@@ -23,6 +23,20 @@
 namespace quillmere {
 
 inline constexpr double kColumnPadding = 2;
+inline constexpr qsizetype kSheetNameMaximum = 31;  // Excel's, in UTF-16 code units
+
+// `name` cut to at most `length` code units, never inside a character, and
+// without blanks or an apostrophe at either end.
+[[nodiscard]] QString FittedSheetName(QString name, qsizetype length = kSheetNameMaximum);
+
+// `name` as Excel takes a sheet's name: each of []:*?/\, a line break or a
+// tab made a space, then fitted (FittedSheetName()). Empty where nothing is left.
+[[nodiscard]] QString CleanedSheetName(const QString& name);
+
+// The name of one of the workbook's own sheets, `english` (marked for
+// translation in `context`) in the user's language, cleaned as a sheet's
+// name must be; English where a translation leaves nothing.
+[[nodiscard]] QString OwnSheetName(const char* context, const char* english);
 
 // Characters of a text as a spreadsheet counts them: one per code point.
 [[nodiscard]] double TextWidth(const std::string& text);

@@ -2,6 +2,7 @@
 
 #include "schedule/loan_calculation.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cmath>
@@ -17,7 +18,7 @@ BoxReading<T> Refused(std::string message) {
 
 // No amount can be larger than the largest loan.
 BoxReading<Currency> TooLargeAmount(const QLocale& locale) {
-    return Refused<Currency>(QStringLiteral("Type an amount of at most %1.")
+    return Refused<Currency>(QCoreApplication::translate("AmountTextReader", "Type an amount of at most %1.")
                                  .arg(locale.toString(static_cast<qlonglong>(kPrincipalCeiling)))
                                  .toStdString());
 }
@@ -44,7 +45,8 @@ BoxReading<Currency> AmountTextReader::Amount(std::string_view text) const {
     }
     const std::optional<double> value = Number(number.toStdString());
     if (!value) {
-        return Refused<Currency>(QStringLiteral("Type an amount such as %1.")
+        //: %1 is an example amount, 1234.56 written in the user's locale
+        return Refused<Currency>(QCoreApplication::translate("AmountTextReader", "Type an amount such as %1.")
                                      .arg(locale.toString(1234.56, 'f', money_.Decimals()))
                                      .toStdString());
     }

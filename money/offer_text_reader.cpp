@@ -2,6 +2,7 @@
 
 #include "schedule/loan_calculation.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cmath>
@@ -15,11 +16,15 @@ BoxReading<T> Refused(const QString& message) {
     return {std::nullopt, message.toStdString()};
 }
 
+QString NotPositiveMessage() {
+    return QCoreApplication::translate("OfferTextReader", "Type an amount greater than 0.");
+}
+
 }  // namespace
 
 OfferTextReader::OfferTextReader(const QLocale& locale)
-    : amounts_(locale, QStringLiteral("Type an amount greater than 0.").toStdString()),
-      fees_(locale, QStringLiteral("Fees can't be negative.").toStdString()) {}
+    : amounts_(locale, NotPositiveMessage().toStdString()),
+      fees_(locale, QCoreApplication::translate("OfferTextReader", "Fees can't be negative.").toStdString()) {}
 
 OfferReading OfferTextReader::Read(const OfferTexts& texts) const {
     OfferReading reading;
@@ -46,8 +51,7 @@ BoxReading<std::optional<double>> OfferTextReader::PositiveAmount(std::string_vi
     if (TrimmedText(text).isEmpty()) return {std::optional<double>(), {}};
     BoxReading<Currency> amount = amounts_.Amount(text);
     if (!amount.value) return {std::nullopt, std::move(amount.message)};
-    if (*amount.value <= Currency())
-        return Refused<std::optional<double>>(QStringLiteral("Type an amount greater than 0."));
+    if (*amount.value <= Currency()) return Refused<std::optional<double>>(NotPositiveMessage());
     return {std::optional<double>(amount.value->ToDouble()), {}};
 }
 
@@ -56,8 +60,9 @@ BoxReading<std::optional<int>> OfferTextReader::Months(std::string_view text) co
     const std::optional<int> months = amounts_.WholeNumber(text);
     if (months && *months >= 1 && *months <= kMonthsCeiling) return {months, {}};
     const QLocale& locale = Money().Locale();
-    return Refused<std::optional<int>>(QStringLiteral("Type a whole number of months from %1 to %2.")
-                                           .arg(locale.toString(1), locale.toString(static_cast<int>(kMonthsCeiling))));
+    return Refused<std::optional<int>>(
+        QCoreApplication::translate("OfferTextReader", "Type a whole number of months from %1 to %2.")
+            .arg(locale.toString(1), locale.toString(static_cast<int>(kMonthsCeiling))));
 }
 
 BoxReading<std::optional<Currency>> OfferTextReader::Rate(std::string_view text) const {
@@ -71,8 +76,9 @@ BoxReading<std::optional<Currency>> OfferTextReader::Rate(std::string_view text)
         return {std::optional<Currency>(Currency::FromDouble(*rate)), {}};
     }
     const QLocale& locale = Money().Locale();
-    return Refused<std::optional<Currency>>(
-        QStringLiteral("Type a rate from %1 to %2.").arg(locale.toString(0), locale.toString(kRateCeiling)));
+    //: The annual interest rate in percent; %1 and %2 are its lowest and highest numbers
+    return Refused<std::optional<Currency>>(QCoreApplication::translate("OfferTextReader", "Type a rate from %1 to %2.")
+                                                .arg(locale.toString(0), locale.toString(kRateCeiling)));
 }
 
 }  // namespace quillmere

@@ -2,6 +2,7 @@
 
 #include "schedule/loan_calculation.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -9,7 +10,8 @@
 namespace quillmere {
 
 PlanTextReader::PlanTextReader(const QLocale& locale)
-    : amounts_(locale, QStringLiteral("An extra payment can't be negative.").toStdString()) {}
+    : amounts_(locale,
+               QCoreApplication::translate("PlanTextReader", "An extra payment can't be negative.").toStdString()) {}
 
 BoxReading<Currency> PlanTextReader::Amount(std::string_view text) const { return amounts_.Amount(text); }
 
@@ -18,7 +20,8 @@ BoxReading<int> PlanTextReader::PaymentNumber(std::string_view text, int lastPay
     const std::optional<int> number = amounts_.WholeNumber(text);
     if (number && *number >= 1 && *number <= lastPayment) return {*number, {}};
     const QLocale& locale = amounts_.Money().Locale();
-    return {std::nullopt, QStringLiteral("Type a payment number from %1 to %2.")
+    //: A payment's number in the schedule, the first being 1
+    return {std::nullopt, QCoreApplication::translate("PlanTextReader", "Type a payment number from %1 to %2.")
                               .arg(locale.toString(1), locale.toString(lastPayment))
                               .toStdString()};
 }

@@ -1,5 +1,6 @@
 #include "printing/print_schedule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <tuple>
 
 #include "files/safe_file.h"
 #include "money/environment_locale.h"
@@ -35,10 +37,45 @@ constexpr std::array kLetterTerritories = {
 
 constexpr double kDefaultMarginInches = 0.5;
 
+// The header words of the report, grid columns 0 to 5.
+constexpr std::array kHeaderWords = {
+    //: The payment's date, as a column heading of the printed schedule
+    QT_TRANSLATE_NOOP("ScheduleReport", "Date"),
+    //: The payment's number (1, 2, 3, ...), as a column heading of the printed schedule
+    QT_TRANSLATE_NOOP("ScheduleReport", "Number"),
+    //: The amount paid, as a column heading of the printed schedule
+    QT_TRANSLATE_NOOP("ScheduleReport", "Payment"),
+    //: The interest part of the payment, as a column heading of the printed schedule
+    QT_TRANSLATE_NOOP("ScheduleReport", "Interest"),
+    //: The principal part of the payment, as a column heading of the printed schedule
+    QT_TRANSLATE_NOOP("ScheduleReport", "Applied"),
+    //: The principal still owed after the payment, as a column heading of the printed schedule
+    QT_TRANSLATE_NOOP("ScheduleReport", "New Balance"),
+};
+
+QString ReportTitle() {
+    //: The title of the printed schedule, and the printed document's name
+    return QCoreApplication::translate("ScheduleReport", "Loan Payment Schedule");
+}
+
+// The report's words in the user's language. The report is laid out in
+// fixed-width characters, so a longer word widens its column.
+ReportWords TranslatedReportWords() {
+    ReportWords words;
+    words.title = ReportTitle().toStdString();
+    //: At the top right of each printed page; %1 is the page's number
+    words.page = QCoreApplication::translate("ScheduleReport", "Page: %1").toStdString();
+    static_assert(kHeaderWords.size() == std::tuple_size_v<decltype(words.headers)>);
+    for (std::size_t col = 0; col < kHeaderWords.size(); ++col) {
+        words.headers[col] = QCoreApplication::translate("ScheduleReport", kHeaderWords[col]).toStdString();
+    }
+    return words;
+}
+
 // The dialog's starting point: the locale's paper, half-inch margins, and a
 // document name the dialog turns into the suggested PDF file name.
 void PrepareForDialog(QPrinter& printer) {
-    printer.setDocName(QStringLiteral("Loan Payment Schedule"));
+    printer.setDocName(ReportTitle());
     printer.setPageSize(QPageSize(EnvironmentPageSize()));
     const QMarginsF margins(kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches, kDefaultMarginInches);
     printer.setPageMargins(margins, QPageLayout::Inch);
@@ -69,7 +106,7 @@ QPageRanges ChosenPages(const QPrinter& printer) {
 
 void PrintReport(QPagedPaintDevice& device, const ScheduleGrid& grid, const QPageRanges& pages) {
     QtReportPrinter out(device, pages);
-    PrintScheduleReport(out, grid);
+    PrintScheduleReport(out, grid, TranslatedReportWords());
 }
 
 // A PDF is written by a QPdfWriter set up as the printer is, into a file
@@ -123,20 +160,24 @@ QString PrintScheduleTo(QPrinter& printer, const ScheduleGrid& grid) {
         // The job is abandoned by the adapter on its way out.
         return QString::fromUtf8(failure.what());
     } catch (...) {
-        return QStringLiteral("The report could not be laid out.");
+        return QCoreApplication::translate("PrintSchedule", "The report could not be laid out.");
     }
 }
 
 QString PrintFailureText(const QString& failure, const QString& file) {
-    const QString what =
-        file.isEmpty() ? QStringLiteral("The schedule could not be printed.")
-                       : QStringLiteral("The schedule could not be printed to %1.").arg(QDir::toNativeSeparators(file));
-    return what + QStringLiteral("\n\n") + failure;
+    if (file.isEmpty()) {
+        //: %1 is a sentence saying why, on a line of its own
+        return QCoreApplication::translate("PrintSchedule", "The schedule could not be printed.\n\n%1").arg(failure);
+    }
+    //: %1 is the PDF file; %2 a sentence saying why, on a line of its own
+    return QCoreApplication::translate("PrintSchedule", "The schedule could not be printed to %1.\n\n%2")
+        .arg(QDir::toNativeSeparators(file), failure);
 }
 
 void ShowPrintFailure(QWidget* parent, const QString& failure, const QString& file) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Print Payment Schedule"), PrintFailureText(failure, file),
-                    QMessageBox::Ok, parent);
+    //: The title of the box telling why the schedule wasn't printed
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("PrintSchedule", "Print Payment Schedule"),
+                    PrintFailureText(failure, file), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -150,12 +191,12 @@ std::unique_ptr<ReportPreviewDialog> MakeSchedulePreview(QWidget* parent, const 
     const QPageLayout layout = printer->pageLayout();
     const int dpi = printer->resolution();
     auto document = std::make_unique<ReportDocument>(std::unique_ptr<const QPaintDevice>(std::move(printer)));
-    PrintScheduleReport(*document, grid);
+    PrintScheduleReport(*document, grid, TranslatedReportWords());
     auto preview = std::make_unique<ReportPreviewDialog>(
         std::move(document), layout, dpi, [&grid](QWidget* over) { return PrintScheduleWithDialog(over, grid); },
         parent);
-    preview->setWindowTitle(QStringLiteral("Print Preview"));
-    preview->setAccessibleName(QStringLiteral("Print preview of the payment schedule"));
+    preview->setWindowTitle(QCoreApplication::translate("PrintSchedule", "Print Preview"));
+    preview->setAccessibleName(QCoreApplication::translate("PrintSchedule", "Print preview of the payment schedule"));
     // Most of the screen shows the whole toolbar, its print button too, and
     // a page a user can read, on a small screen as well.
     if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
@@ -191,7 +232,7 @@ bool PrintScheduleWithDialog(QWidget* parent, const ScheduleGrid& grid, const Pr
         if (printer.outputFormat() == QPrinter::PdfFormat) file = printer.outputFileName();
         failure = PrintScheduleTo(printer, grid);
     } catch (...) {
-        failure = QStringLiteral("The printer could not be set up.");
+        failure = QCoreApplication::translate("PrintSchedule", "The printer could not be set up.");
     }
     if (failure.isEmpty()) return true;
     // The user asked for pages: a failure is said, never passed over.

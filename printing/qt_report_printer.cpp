@@ -1,5 +1,6 @@
 #include "printing/qt_report_printer.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPrinter>
@@ -9,7 +10,10 @@ namespace quillmere {
 
 QtReportPrinter::QtReportPrinter(QPagedPaintDevice& device, QPageRanges pages)
     : ReportDocument(device), device_(device), selected_(std::move(pages)) {
-    if (!painter_.begin(&device_)) throw PrintFailure("The printer could not start the job.");
+    if (!painter_.begin(&device_)) {
+        throw PrintFailure(
+            QCoreApplication::translate("QtReportPrinter", "The printer could not start the job.").toStdString());
+    }
 }
 
 QtReportPrinter::~QtReportPrinter() {
@@ -21,7 +25,10 @@ QtReportPrinter::~QtReportPrinter() {
 void QtReportPrinter::EndDoc() {
     PrintSheets();
     ended_ = true;
-    if (!painter_.end()) throw PrintFailure("The printer could not finish the job.");
+    if (!painter_.end()) {
+        throw PrintFailure(
+            QCoreApplication::translate("QtReportPrinter", "The printer could not finish the job.").toStdString());
+    }
 }
 
 void QtReportPrinter::PrintSheets() {
@@ -31,7 +38,11 @@ void QtReportPrinter::PrintSheets() {
     bool sheetUsed = false;
     for (const int number : InkedPages()) {
         if (!(selected_.isEmpty() || selected_.contains(number))) continue;
-        if (sheetUsed && !device_.newPage()) throw PrintFailure("The printer could not start a new sheet.");
+        if (sheetUsed && !device_.newPage()) {
+            throw PrintFailure(
+                QCoreApplication::translate("QtReportPrinter", "The printer could not start a new sheet.")
+                    .toStdString());
+        }
         sheetUsed = true;
         painter_.save();
         if (layout.mode() == QPageLayout::FullPageMode) {
@@ -41,7 +52,10 @@ void QtReportPrinter::PrintSheets() {
         DrawPage(painter_, number, scale);
         painter_.restore();
     }
-    if (!sheetUsed) throw PrintFailure("None of the chosen pages is in the report.");
+    if (!sheetUsed) {
+        throw PrintFailure(
+            QCoreApplication::translate("QtReportPrinter", "None of the chosen pages is in the report.").toStdString());
+    }
 }
 
 }  // namespace quillmere

@@ -13,7 +13,7 @@
 //
 // Failures throw PrintFailure: the device refused to begin, to start a new
 // sheet or to end the job, or no page of the report was chosen; what() says
-// which, as a sentence for the user. A QPrinter
+// which, as a sentence for the user in their language (UTF-8). A QPrinter
 // left unended is asked to abort its job when this object goes away.
 #pragma once
 

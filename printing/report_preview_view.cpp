@@ -36,7 +36,7 @@ ReportPreviewView::ReportPreviewView(const ReportDocument& document, const QPage
     setFocusPolicy(Qt::StrongFocus);
     // Always there, so a fit to the width can't make it come and go.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setAccessibleName(QStringLiteral("Pages of the preview"));
+    setAccessibleName(tr("Pages of the preview"));
     viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
     if (paper_.isEmpty()) paper_ = QRectF(0, 0, 1, 1);
@@ -123,8 +123,8 @@ void ReportPreviewView::SetCurrent(int sheet) {
 }
 
 void ReportPreviewView::DescribeCurrent() {
-    setAccessibleDescription(
-        QStringLiteral("Page %1 of %2").arg(locale().toString(current_), locale().toString(SheetCount())));
+    //: The page shown in the print preview, for a screen reader
+    setAccessibleDescription(tr("Page %1 of %2").arg(locale().toString(current_), locale().toString(SheetCount())));
 }
 
 QImage ReportPreviewView::DrawPart(int sheet, const QRect& sheetRect, const QRect& part, qreal pixelRatio) const {

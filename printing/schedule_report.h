@@ -25,9 +25,17 @@
 // move right by as much, each header word with its column. A document whose
 // cells all fit keeps the layout above exactly. The printer's one scale per
 // document fits a wider line to the paper. The "Notes" column is never
-// printed. A row whose column 0 reads exactly "Year Totals" (case and blanks
-// as written) stands between two empty lines; it still counts as one of the
+// printed. A year-totals row (known by the kind the grid gives it, whatever
+// its label) stands between two empty lines; it still counts as one of the
 // page's 60 rows.
+//
+// The title, the page number's words and the header words are the
+// ReportWords handed in: English as above by default, or the user's
+// language. A header word is never cut either: where one leaves no blank
+// before the next word (or, the last, runs past the line), its column is
+// widened as for a long cell. Header words are measured in character cells:
+// an East Asian wide or fullwidth character, drawn two cells wide by a
+// fixed-pitch face, counts two. Cells count one per code point, as above.
 //
 // The report copies the cell texts: it never recomputes or reformats an
 // amount, and it prints whatever the grid holds, the empty grid included
@@ -59,6 +67,14 @@ inline constexpr std::array<int, 1> kReportTitleColumns = {0};
 inline constexpr std::string_view kReportHeaderText =
     "  Date       Number    Payment       Interest       Applied       New Balance";
 
+// The words the report prints. `page` is the page number's text, the number
+// in place of its "%1" (after the text where it has none).
+struct ReportWords {
+    std::string title = "Loan Payment Schedule";
+    std::string page = "Page: %1";
+    std::array<std::string, 6> headers = {"Date", "Number", "Payment", "Interest", "Applied", "New Balance"};
+};
+
 // The columns of one document: the standard layout, or one widened so that
 // every cell of the document is printed whole.
 struct ReportColumns {
@@ -72,24 +88,26 @@ struct ReportColumns {
 
 // The columns the report of `grid` prints with: a column is widened only
 // where its longest cell (rows 1 to Rows() - 1, counted in characters)
-// leaves no blank before the next field, or, for Balance, overruns its field.
-[[nodiscard]] ReportColumns ReportColumnsFor(const ScheduleGrid& grid);
+// leaves no blank before the next field, or, for Balance, overruns its field;
+// or where its header word in `words` leaves no blank before the next word
+// or, for Balance, runs past the line.
+[[nodiscard]] ReportColumns ReportColumnsFor(const ScheduleGrid& grid, const ReportWords& words = {});
 
 // The pages the report of `grid` has: its data rows (Rows() - 1) divided by
 // 60, rounded up. Known before anything is printed, so a print dialog can
 // offer them.
 [[nodiscard]] int ReportPageCount(const ScheduleGrid& grid);
 
-// Prints the whole report, in this order: font name; then per page: 14 pt,
-// the title's field columns, the title with the page number and a CR LF;
-// 10 pt; the header's field columns; bold on, header and a CR LF, bold off;
-// the rows' field columns; up to 60 rows; new page. Last, the document is
-// ended.
+// Prints the whole report, in `words`, in this order: font name; then per
+// page: 14 pt, the title's field columns, the title with the page number and
+// a CR LF; 10 pt; the header's field columns; bold on, header and a CR LF,
+// bold off; the rows' field columns; up to 60 rows; new page. Last, the
+// document is ended.
 // Rows are printed from grid row 1 to Rows() - 1; row 0, the grid's own
 // header row, never is.
 //
 // Whatever the printer or the grid throws ends the report at once and is
 // passed on; the document is then left unended.
-void PrintScheduleReport(ReportPrinter& printer, const ScheduleGrid& grid);
+void PrintScheduleReport(ReportPrinter& printer, const ScheduleGrid& grid, const ReportWords& words = {});
 
 }  // namespace quillmere

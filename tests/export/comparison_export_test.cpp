@@ -133,6 +133,14 @@ TEST(ComparisonWorkbook, SheetNamesAreValidAndUnique) {
     };
     EXPECT_EQ(names, expected);
     for (const QString& name : names) EXPECT_LE(name.size(), 31) << name.toStdString();
+
+    // In the user's language, the comparison's own sheet is named as Excel
+    // takes it, and the offers keep clear of that name, not the English one.
+    const TestLanguage german(
+        {{"Comparison", QStringLiteral("Vergleich/Übersicht")}, {"Offer %1", QStringLiteral("Angebot %1")}});
+    EXPECT_EQ(ComparisonSheetNames({QStringLiteral("vergleich übersicht"), QString(), QStringLiteral("Comparison")}),
+              (QStringList{QStringLiteral("vergleich übersicht (2)"), QStringLiteral("Angebot 2"),
+                           QStringLiteral("Comparison")}));
 }
 
 // A cell's value, type and look, in one text.

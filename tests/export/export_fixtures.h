@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <charconv>
@@ -37,6 +39,38 @@ public:
 
 private:
     bool inForce_;
+};
+
+// While it lives, the program speaks a language of the test's: each source
+// text in `words` is translated as given there, in any context, every other
+// text is left as it is.
+class TestLanguage {
+public:
+    explicit TestLanguage(std::map<std::string, QString> words) : translator_(std::move(words)) {
+        QCoreApplication::installTranslator(&translator_);
+    }
+    TestLanguage(const TestLanguage&) = delete;
+    TestLanguage& operator=(const TestLanguage&) = delete;
+
+private:
+    class Words final : public QTranslator {
+    public:
+        explicit Words(std::map<std::string, QString> words) : words_(std::move(words)) {}
+        QString translate(const char*, const char* source, const char*, int) const override {
+            const auto found = words_.find(source);
+            return found == words_.end() ? QString() : found->second;
+        }
+        bool isEmpty() const override { return false; }
+
+    private:
+        std::map<std::string, QString> words_;
+    };
+
+    int argc_ = 1;
+    char name_[13] = "export_tests";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication application_{argc_, argv_};  // translations need one
+    Words translator_;
 };
 
 // The loan calculated on `first` with amounts in `locale`'s money.

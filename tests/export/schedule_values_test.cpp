@@ -29,6 +29,15 @@ TEST(ScheduleValues, ValuesCsvOfTheWorkedExample) {
               "Year Totals,,340.02,3.37,336.66,,\r\n"
               // The program's own total, as on screen, not 3 x 340.02.
               ",Totals,1020.07,20.07,,,\r\n");
+    // The totals rows are known by their kind, whatever their labels say.
+    ScheduleGrid relabelled = grid;
+    relabelled.SetTextMatrix(3, kColDate, "Jahressummen");
+    relabelled.SetTextMatrix(6, kColNumber, "Summen");
+    relabelled.SetTextMatrix(4, kColNotes, "Totals");
+    const ScheduleValues values = ReadScheduleValues(relabelled, UsMoney(), 2007);
+    EXPECT_EQ(values.rows[2].kind, ScheduleRowValues::Kind::YearTotals);
+    EXPECT_EQ(values.rows[3].kind, ScheduleRowValues::Kind::Payment);
+    EXPECT_EQ(values.Totals()->cells[kColNumber].text, "Summen");
     EXPECT_EQ(PlainAmount({-5, 100}), "-0.05");
     EXPECT_EQ(PlainAmount({123456, 1}), "123456");
     EXPECT_EQ(PlainAmount({std::numeric_limits<std::int64_t>::min(), 100}), "-92233720368547758.08");

@@ -84,6 +84,19 @@ TEST(ScheduleWorkbook, TheWorkedExampleAsTypedCells) {
     EXPECT_TRUE(book.workbookPart.contains(R"(<sheet name="Schedule")"));
     EXPECT_TRUE(book.workbookPart.contains(R"(<sheet name="Loan")"));
     EXPECT_TRUE(book.properties.contains("<dc:title>Loan Payment Schedule</dc:title>"));
+
+    // In the user's language: sheets' names as Excel takes them (English
+    // where a translation leaves nothing), and a longer label widens its column.
+    const TestLanguage german({{"Schedule", QStringLiteral("Plan: Zahlungen")},
+                               {"Loan", QStringLiteral("[?]")},
+                               {"Loan Payment Schedule", QStringLiteral("Tilgungsplan")},
+                               {"Principal", QStringLiteral("Darlehensbetrag insgesamt")}});
+    const Workbook translated = SaveAndRead(CalculatedGrid(money, "1000", "3", "12"), money, {1000, 12, 2007});
+    EXPECT_TRUE(translated.workbookPart.contains(R"(<sheet name="Plan  Zahlungen")"));
+    EXPECT_TRUE(translated.workbookPart.contains(R"(<sheet name="Loan")"));
+    EXPECT_TRUE(translated.properties.contains("<dc:title>Tilgungsplan</dc:title>"));
+    EXPECT_EQ(translated.loan.cells.at("A1").value, "Darlehensbetrag insgesamt");
+    EXPECT_GE(translated.loan.widths.at(0), 27.0);
 }
 
 // The plan the Extra Payments window saves, below the loan on its sheet, its

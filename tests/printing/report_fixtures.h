@@ -21,13 +21,18 @@ inline const std::vector<RowTexts> kWorkedExample = {{"11/15/07", "1", "$340.02"
                                                      {"Year Totals", "", "$340.02", "$3.37", "$336.66", ""},
                                                      {"", "Totals", "$1,020.07", "$20.07", "", ""}};
 
-// A reset grid holding these texts in columns 0 to 5 from row 1 on.
+// A reset grid holding these texts in columns 0 to 5 from row 1 on, the rows
+// labelled "Year Totals" and "Totals" marked as such, as the calculation
+// marks them.
 inline ScheduleGrid Grid(const std::vector<RowTexts>& rows) {
     ScheduleGrid grid;
     ResetGrid(grid);
     grid.SetRows(static_cast<int>(rows.size()) + 1);
     for (int row = 1; row <= static_cast<int>(rows.size()); ++row) {
-        for (int col = 0; col < 6; ++col) grid.SetTextMatrix(row, col, rows[row - 1][col]);
+        const RowTexts& texts = rows[static_cast<std::size_t>(row - 1)];
+        for (int col = 0; col < 6; ++col) grid.SetTextMatrix(row, col, texts[static_cast<std::size_t>(col)]);
+        if (texts[kColDate] == kYearTotalsMarker) grid.SetRowKind(row, GridRowKind::YearTotals);
+        if (texts[kColNumber] == kTotalsMarker) grid.SetRowKind(row, GridRowKind::Totals);
     }
     return grid;
 }
@@ -50,7 +55,9 @@ public:
     // first output, so a NewPage() with nothing after it leaves none.
     std::vector<std::vector<std::string>> pages;
 
-    explicit RecordingPrinter(const ScheduleGrid& grid) { PrintScheduleReport(*this, grid); }
+    explicit RecordingPrinter(const ScheduleGrid& grid, const ReportWords& words = {}) {
+        PrintScheduleReport(*this, grid, words);
+    }
 
     void SetFontName(std::string_view family) override { calls.push_back("font " + std::string(family)); }
     void SetFontSize(int points) override { calls.push_back("size " + std::to_string(points)); }

@@ -45,6 +45,7 @@ TEST(ScheduleReport, SixtyRowsToAPageWithoutAnEmptySheetAtTheEnd) {
     EXPECT_EQ(ReportPageCount(grid), 1);
     grid.SetRows(62);  // row 61, a year-totals row, alone on page 2
     grid.SetTextMatrix(61, kColDate, "Year Totals");
+    grid.SetRowKind(61, GridRowKind::YearTotals);
     const RecordingPrinter printer(grid);
     ASSERT_EQ(printer.pages.size(), 2U);
     EXPECT_EQ(ReportPageCount(grid), 2);
@@ -53,13 +54,17 @@ TEST(ScheduleReport, SixtyRowsToAPageWithoutAnEmptySheetAtTheEnd) {
     EXPECT_EQ(Texts(printer.calls.end() - 2, printer.calls.end()), (Texts{"new page", "end doc"}));
 }
 
-TEST(ScheduleReport, OnlyTheExactMarkerSeparatesAndNotesNeverPrint) {
-    ScheduleGrid grid = testing::Grid({{"year totals", "", "", "", "", ""},
-                                       {"Year Totals ", "", "", "", "", ""},
-                                       {"Year Totals", "", "", "", "", ""}});
+// A year-totals row is known by the kind the grid gives it, never by its
+// label, which is in the user's language.
+TEST(ScheduleReport, OnlyYearTotalsRowsSeparateWhateverTheirLabelAndNotesNeverPrint) {
+    ScheduleGrid grid = testing::Grid(
+        {{"Jahressummen", "", "", "", "", ""}, {"Year Totals", "", "", "", "", ""}, {"", "Summen", "", "", "", ""}});
+    grid.SetRowKind(1, GridRowKind::YearTotals);
+    grid.SetRowKind(2, GridRowKind::Payment);
+    grid.SetRowKind(3, GridRowKind::Totals);
     grid.SetTextMatrix(1, kColNotes, "a note far longer than any field of the report");
-    EXPECT_EQ(RecordingPrinter(grid).pages[0], (Texts{kTitle + "1", "", kHeader, "", Row({"year totals"}),
-                                                      Row({"Year Totals "}), "", Row({"Year Totals"}), ""}));
+    EXPECT_EQ(RecordingPrinter(grid).pages[0], (Texts{kTitle + "1", "", kHeader, "", "", Row({"Jahressummen"}), "",
+                                                      Row({"Year Totals"}), Row({"", "Summen"})}));
 }
 
 // A cell too long for its field, or one that would touch the next field,
@@ -119,6 +124,49 @@ TEST(ScheduleReport, LongCellsWidenTheirColumnsOnEveryPage) {
                 EXPECT_EQ(line.substr(at + c.cells[col].size(), 1), " ") << line;
             }
         }
+    }
+}
+
+// Words in the user's language: the title and page number as given, and a
+// header word that leaves no blank before the next one (or runs past the
+// line) widens its column as a long cell does. A wide character counts two.
+TEST(ScheduleReport, TranslatedWordsWidenTheColumnsTheyNeed) {
+    struct Case {
+        std::array<std::string, 6> headers;
+        std::vector<int> rowColumns, headerColumns;
+        std::string header;
+    };
+    const Case cases[] = {
+        // Words that fit keep the standard layout.
+        {{"Datum", "Nummer", "Zahlung", "Zinsen", "Tilgung", "Neuer Saldo"},
+         {0, 15, 23, 38, 53, 68},
+         {0, 13, 23, 37, 52, 66},
+         "  Datum      Nummer    Zahlung       Zinsen         Tilgung       Neuer Saldo"},
+        // Fourteen characters over a field of eight; the last word past the line.
+        {{"Fecha", "Número de pago", "Pago", "Interés", "Amortizado", "Saldo pendiente tras el pago"},
+         {0, 15, 28, 43, 58, 73},
+         {0, 13, 28, 42, 57, 71},
+         "  Fecha      Número de pago Pago          Interés        Amortizado    Saldo pendiente tras el pago"},
+        // Five ideographs, ten cells: one more than the Number column has.
+        {{"日付", "支払い番号", "支払額", "利息", "元金", "残高"},
+         {0, 15, 24, 39, 54, 69},
+         {0, 13, 24, 38, 53, 67},
+         "  日付         支払い番号      支払額           利息             元金            残高"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        const ReportWords words{"Tilgungsplan", "Seite %1 von 1", c.headers};
+        const RecordingPrinter printer(testing::Grid(testing::kWorkedExample), words);
+        const auto fields = [](const std::vector<int>& columns) {
+            std::string call = "fields";
+            for (int column : columns) call += " " + std::to_string(column);
+            return call;
+        };
+        EXPECT_EQ(std::ranges::count(printer.calls, fields(c.rowColumns)), 1);
+        EXPECT_EQ(std::ranges::count(printer.calls, fields(c.headerColumns)), 1);
+        ASSERT_EQ(printer.pages.size(), 1U);
+        EXPECT_EQ(printer.pages[0][0], std::string(25, ' ') + "Tilgungsplan" + std::string(15, ' ') + "Seite 1 von 1");
+        EXPECT_EQ(printer.pages[0][2], c.header);
     }
 }
 

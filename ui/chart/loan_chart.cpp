@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
@@ -30,7 +31,7 @@ class YearsTableView final : public QTableView {
 public:
     YearsTableView(QAbstractItemModel* years, QWidget* parent) : QTableView(parent) {
         setObjectName(QStringLiteral("loanYears"));
-        setAccessibleName(QStringLiteral("Paid each year"));
+        setAccessibleName(QCoreApplication::translate("quillmere::LoanChart", "Paid each year"));
         setModel(years);
         setEditTriggers(QAbstractItemView::NoEditTriggers);
         setTabKeyNavigation(false);
@@ -74,7 +75,7 @@ LoanChart::LoanChart(const LocaleMoneyFormatter& money, QWidget* parent) : QWidg
     static const bool accessibleChart = (QAccessible::installFactory(&MakeChartAccessible), true);
     (void)accessibleChart;
     setObjectName(QStringLiteral("loanChart"));
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(tr(kTitle));
     plot_ = new LoanChartPlot(money, this);
     years_ = new LoanYearsModel(money, this);
     table_ = new YearsTableView(years_, this);

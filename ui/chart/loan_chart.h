@@ -29,7 +29,7 @@ class LoanChart final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr char kTitle[] = "Loan Chart";
+    static constexpr char kTitle[] = QT_TR_NOOP("Loan Chart");
 
     // A window of its own, owned by `parent`; `money` must outlive it.
     LoanChart(const LocaleMoneyFormatter& money, QWidget* parent);

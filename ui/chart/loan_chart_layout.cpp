@@ -164,12 +164,16 @@ ChartLayout LayOutChart(QSizeF size, const QFontMetricsF& metrics, const LoanCha
     const double width = std::max(1.0, right - left);
     LegendKeys lineKeys{{}, kLineSwatch};
     if (!data.withoutExtras.empty()) {
-        lineKeys.texts = {QString::fromLatin1(kWithExtrasLegend), QString::fromLatin1(kWithoutExtrasLegend)};
+        lineKeys.texts = {QCoreApplication::translate("LoanChart", kWithExtrasLegend),
+                          QCoreApplication::translate("LoanChart", kWithoutExtrasLegend)};
     }
-    PlotHeader balancesHeader = LayOutHeader(QString::fromLatin1(kBalancesTitle), lineKeys, left, right, metrics);
-    PlotHeader yearsHeader = LayOutHeader(
-        QString::fromLatin1(kYearsTitle),
-        {{QString::fromLatin1(kInterestLegend), QString::fromLatin1(kPrincipalLegend)}, kSwatch}, left, right, metrics);
+    PlotHeader balancesHeader =
+        LayOutHeader(QCoreApplication::translate("LoanChart", kBalancesTitle), lineKeys, left, right, metrics);
+    PlotHeader yearsHeader = LayOutHeader(QCoreApplication::translate("LoanChart", kYearsTitle),
+                                          {{QCoreApplication::translate("LoanChart", kInterestLegend),
+                                            QCoreApplication::translate("LoanChart", kPrincipalLegend)},
+                                           kSwatch},
+                                          left, right, metrics);
     const double belowPane = line / 2 + kLineGap + line;  // the year labels
     layout.foot =
         QRectF(kPad, size.height() - kPad / 2 - measures.footHeight, size.width() - 2 * kPad, measures.footHeight);

@@ -17,6 +17,7 @@
 // later of the two payoffs, and the balance axis up to the larger balance.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QRectF>
 #include <QSizeF>
@@ -52,12 +53,12 @@ struct ChartLayout {
 inline constexpr QSize kMinimumCanvas(380, 300);
 
 // The plots' titles and the legend's texts.
-inline constexpr char kBalancesTitle[] = "Balance after each payment";
-inline constexpr char kYearsTitle[] = "Paid each year";
-inline constexpr char kInterestLegend[] = "Interest";
-inline constexpr char kPrincipalLegend[] = "Principal";
-inline constexpr char kWithExtrasLegend[] = "Balance with extras";
-inline constexpr char kWithoutExtrasLegend[] = "Balance without extras";
+inline constexpr char kBalancesTitle[] = QT_TRANSLATE_NOOP("LoanChart", "Balance after each payment");
+inline constexpr char kYearsTitle[] = QT_TRANSLATE_NOOP("LoanChart", "Paid each year");
+inline constexpr char kInterestLegend[] = QT_TRANSLATE_NOOP("LoanChart", "Interest");
+inline constexpr char kPrincipalLegend[] = QT_TRANSLATE_NOOP("LoanChart", "Principal");
+inline constexpr char kWithExtrasLegend[] = QT_TRANSLATE_NOOP("LoanChart", "Balance with extras");
+inline constexpr char kWithoutExtrasLegend[] = QT_TRANSLATE_NOOP("LoanChart", "Balance without extras");
 
 // Lays out `data` on a canvas of `size` drawn with `metrics`, amounts in
 // `money`'s text and years in its locale's digits; the foot line takes the

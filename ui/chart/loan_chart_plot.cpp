@@ -46,7 +46,7 @@ const QColor LoanChartPlot::kWithoutExtrasColour(110, 110, 110);
 
 LoanChartPlot::LoanChartPlot(const LocaleMoneyFormatter& money, QWidget* parent) : QWidget(parent), money_(money) {
     setObjectName(QStringLiteral("loanChartPlot"));
-    setAccessibleName(QStringLiteral("Loan chart"));
+    setAccessibleName(tr("Loan chart"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -177,8 +177,8 @@ void LoanChartPlot::PaintLegends(QPainter& painter) const {
 QString LoanChartPlot::PaymentText(const LoanChartData::Balance& point, Line line) const {
     const int year = static_cast<int>(std::floor(point.when + 1e-9));
     const int month = static_cast<int>(std::lround((point.when - year) * 12)) + 1;
-    const QString text = line == Line::WithExtras ? QStringLiteral("Payment %1, %2: balance %3")
-                                                  : QStringLiteral("Payment %1, %2: balance %3 without extras");
+    const QString text =
+        line == Line::WithExtras ? tr("Payment %1, %2: balance %3") : tr("Payment %1, %2: balance %3 without extras");
     return text.arg(money_.Locale().toString(point.payment),
                     Isolated(money_.Locale().monthName(month, QLocale::ShortFormat) + QLatin1Char(' ') +
                              quillmere::YearText(year, money_.Locale())),
@@ -186,7 +186,7 @@ QString LoanChartPlot::PaymentText(const LoanChartData::Balance& point, Line lin
 }
 
 QString LoanChartPlot::YearPaidText(const LoanChartData::YearPaid& paid) const {
-    return QStringLiteral("%1: interest %2, principal %3")
+    return tr("%1: interest %2, principal %3")
         .arg(Isolated(quillmere::YearText(paid.year, money_.Locale())),
              Isolated(QString::fromStdString(money_.Format(paid.interest))),
              Isolated(QString::fromStdString(money_.Format(paid.principal))));

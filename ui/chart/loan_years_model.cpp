@@ -45,9 +45,8 @@ QVariant LoanYearsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant LoanYearsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const std::array<QString, kColumns> kHeadings = {QStringLiteral("Year"), QStringLiteral("Interest"),
-                                                            QStringLiteral("Principal"),
-                                                            QStringLiteral("Balance at year end")};
+    const std::array<QString, kColumns> kHeadings = {tr("Year"), tr("Interest"), tr("Principal"),
+                                                     tr("Balance at year end")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns) return {};
     return kHeadings[static_cast<std::size_t>(section)];
 }

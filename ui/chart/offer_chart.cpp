@@ -1,10 +1,12 @@
 #include "ui/chart/offer_chart.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "money/locale_money_formatter.h"
@@ -60,16 +62,19 @@ QString MonthAndYear(int month, int year, const QLocale& locale) {
 enum class PointKind { Signing, Payment, PaidOff };
 QString ComposePoint(PointKind kind, const QString& name, const QString& number, const QString& date,
                      const QString& amount, bool cost) {
-    const QString what = (cost ? QStringLiteral("cost so far ") : QStringLiteral("balance ")) + Isolated(amount);
-    switch (kind) {
-        case PointKind::Signing:
-            return QStringLiteral("%1, at signing, %2: %3").arg(Isolated(name), Isolated(date), what);
-        case PointKind::Payment:
-            return QStringLiteral("%1, payment %2, %3: %4").arg(Isolated(name), number, Isolated(date), what);
-        case PointKind::PaidOff:
-            break;
-    }
-    return QStringLiteral("%1, paid off %2: %3").arg(Isolated(name), Isolated(date), what);
+    const auto translate = [](const char* text) { return QCoreApplication::translate("quillmere::OfferChart", text); };
+    static constexpr std::array<std::array<const char*, 2>, 3> kSentences = {{
+        {QT_TRANSLATE_NOOP("quillmere::OfferChart", "%1, at signing, %2: balance %3"),
+         QT_TRANSLATE_NOOP("quillmere::OfferChart", "%1, at signing, %2: cost so far %3")},
+        {QT_TRANSLATE_NOOP("quillmere::OfferChart", "%1, payment %4, %2: balance %3"),
+         QT_TRANSLATE_NOOP("quillmere::OfferChart", "%1, payment %4, %2: cost so far %3")},
+        {QT_TRANSLATE_NOOP("quillmere::OfferChart", "%1, paid off %2: balance %3"),
+         QT_TRANSLATE_NOOP("quillmere::OfferChart", "%1, paid off %2: cost so far %3")},
+    }};
+    const QString sentence = translate(kSentences[static_cast<std::size_t>(kind)][cost ? 1 : 0]);
+    // One pass, so a name holding "%4" stays as typed.
+    if (kind == PointKind::Payment) return sentence.arg(Isolated(name), Isolated(date), Isolated(amount), number);
+    return sentence.arg(Isolated(name), Isolated(date), Isolated(amount));
 }
 
 // The index of the point of `points` (in order of time) whose date stands
@@ -135,9 +140,9 @@ std::vector<QRectF> OfferChartLayout::TextRects() const {
 }
 
 OfferChart::OfferChart(const LocaleMoneyFormatter& money, QWidget* parent)
-    : QWidget(parent), money_(money), emptyNote_(QString::fromLatin1(kDefaultEmptyNote)) {
+    : QWidget(parent), money_(money), emptyNote_(tr(kDefaultEmptyNote)) {
     setObjectName(QStringLiteral("offerChart"));
-    setAccessibleName(QStringLiteral("Comparison chart"));
+    setAccessibleName(tr("Comparison chart"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -159,7 +164,7 @@ void OfferChart::Show(std::vector<OfferChartLine> lines) {
         if (line.schedule.empty()) continue;
         if (static_cast<int>(lines_.size()) == kMaxLines) break;
         line.name = line.name.simplified();  // one line in the legend, whatever was typed
-        if (line.name.isEmpty()) line.name = QStringLiteral("Offer %1").arg(lines_.size() + 1);
+        if (line.name.isEmpty()) line.name = tr("Offer %1").arg(lines_.size() + 1);
         lines_.push_back(std::move(line));
     }
     // Both plots start at signing, a month before the first payment; the
@@ -200,7 +205,7 @@ QString OfferChart::Summary() const {
     const QLocale& locale = money_.Locale();
     QStringList parts;
     for (const OfferChartLine& line : lines_) {
-        parts << QStringLiteral("%1: paid off on %2, total cost %3.")
+        parts << tr("%1: paid off on %2, total cost %3.")
                      .arg(line.name, PaymentDateWithFullYear(line.schedule.back().date, locale),
                           Money(money_, TotalCost(line)));
     }
@@ -268,8 +273,7 @@ const OfferChartLayout& OfferChart::Layout() const {
 
     double top = kPad;
     for (auto [plot, title] : {std::pair{&balances, kBalancesTitle}, std::pair{&costs, kCostsTitle}}) {
-        const QString text =
-            metrics.elidedText(QString::fromLatin1(title), Qt::ElideRight, canvas.width() - kPad - left);
+        const QString text = metrics.elidedText(tr(title), Qt::ElideRight, canvas.width() - kPad - left);
         plot->title = {text,
                        QRectF(left, top, std::min(DrawnWidth(metrics, text), canvas.width() - kPad - left), line)};
         plot->pane = QRectF(left, top + header, width, pane);
@@ -324,9 +328,8 @@ void OfferChart::paintEvent(QPaintEvent* /*event*/) {
     for (const auto& entry : layout.legend) {
         painter.drawText(entry.label.rect, Qt::AlignLeft | Qt::AlignVCenter, entry.label.text);
     }
-    const QString foot = hovered_
-                             ? PointText(*hovered_, FootName(lines_[static_cast<std::size_t>(hovered_->line)].name))
-                             : QString::fromLatin1(kHint);
+    const QString foot =
+        hovered_ ? PointText(*hovered_, FootName(lines_[static_cast<std::size_t>(hovered_->line)].name)) : tr(kHint);
     painter.drawText(layout.foot, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, foot);
 }
 
@@ -385,7 +388,7 @@ QStringList OfferChart::FootTexts() const {
         const QString name = locale.monthName(month, QLocale::ShortFormat);
         if (DrawnWidth(metrics, name) > DrawnWidth(metrics, widestMonth)) widestMonth = name;
     }
-    QStringList texts{QString::fromLatin1(kHint)};
+    QStringList texts{tr(kHint)};
     for (const OfferChartLine& line : lines_) {
         const QString name = FootName(line.name);
         const QString number = locale.toString(static_cast<qulonglong>(line.schedule.size()));

@@ -68,10 +68,10 @@ class OfferChart final : public QWidget {
 
 public:
     static constexpr int kMaxLines = 6;
-    static constexpr char kBalancesTitle[] = "Balance after each payment";
-    static constexpr char kCostsTitle[] = "Cost so far (interest + fees)";
-    static constexpr char kDefaultEmptyNote[] = "Fill in an offer to see its chart.";
-    static constexpr char kHint[] = "Point at a line to see its figures.";
+    static constexpr char kBalancesTitle[] = QT_TR_NOOP("Balance after each payment");
+    static constexpr char kCostsTitle[] = QT_TR_NOOP("Cost so far (interest + fees)");
+    static constexpr char kDefaultEmptyNote[] = QT_TR_NOOP("Fill in an offer to see its chart.");
+    static constexpr char kHint[] = QT_TR_NOOP("Point at a line to see its figures.");
     // The smallest canvas the layout keeps whole with six offers, in a usual font.
     static constexpr QSize kMinimumSize{400, 380};
 

@@ -8,7 +8,8 @@ namespace quillmere {
 
 void OpenWebAddress(QWidget* Owner, const QString& Address, const PlatformHooks& hooks) {
     if (!hooks.openUrl(QUrl(Address))) {
-        hooks.showInformation(Owner, QString::fromLatin1(kNoBrowserText), QString::fromLatin1(kNoBrowserTitle));
+        hooks.showInformation(Owner, QCoreApplication::translate("WebAddress", kNoBrowserText),
+                              QCoreApplication::translate("WebAddress", kNoBrowserTitle));
     }
 }
 

@@ -48,9 +48,9 @@ void PlaceSizedToText(QWidget& widget, int left, int top) {
     widget.setProperty(kAutoSizeProperty, true);
 }
 
-void SetAccessibleText(QWidget& widget, const char* name, const char* description) {
-    if (name != nullptr) widget.setAccessibleName(QString::fromUtf8(name));
-    widget.setAccessibleDescription(QString::fromUtf8(description));
+void SetAccessibleText(QWidget& widget, const QString& name, const QString& description) {
+    if (!name.isNull()) widget.setAccessibleName(name);
+    widget.setAccessibleDescription(description);
 }
 
 // Qt looks for a picture's "@2x" file only when the whole program runs at

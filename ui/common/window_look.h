@@ -44,7 +44,7 @@ void PlaceSizedToText(QWidget& widget, int left, int top);
 // What a screen reader announces for `widget`: its name and a description
 // of what it is for. A null name keeps the one the widget has of itself (a
 // label's or a button's text).
-void SetAccessibleText(QWidget& widget, const char* name, const char* description);
+void SetAccessibleText(QWidget& widget, const QString& name, const QString& description);
 
 // The program's icon: a bar chart with a yellow line graph over the bars,
 // 16 and 32 pixels (and their double-density versions).

@@ -52,7 +52,7 @@ class CompareLoansWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr char kTitle[] = "Compare Loans";
+    static constexpr char kTitle[] = QT_TR_NOOP("Compare Loans");
     // How long the boxes must rest before the offers are recalculated.
     static constexpr std::chrono::milliseconds kPause{150};
     // Years a loan can be kept: the longest loan's 9,999 months, rounded up.

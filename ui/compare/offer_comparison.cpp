@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kPercentDecimals = 3;
 
-QString Tr(const char* text) { return QCoreApplication::translate("OfferComparison", text); }
-
 ComparisonCell MoneyCell(const LocaleMoneyFormatter& money, double amount) {
     ComparisonCell cell;
     cell.text = QString::fromStdString(money.Format(amount));
@@ -45,7 +43,8 @@ ComparisonCell CountCell(const QLocale& locale, int count) {
 }
 
 ComparisonCell PercentCell(const QLocale& locale, const std::optional<double>& percent) {
-    if (!percent || !std::isfinite(*percent)) return TextCell(Tr("\u2014 (the fees are not below the amount)"));
+    if (!percent || !std::isfinite(*percent))
+        return TextCell(QCoreApplication::translate("OfferComparison", "\u2014 (the fees are not below the amount)"));
     ComparisonCell cell;
     cell.kind = ComparisonCell::Kind::Percent;
     cell.percentDecimals = kPercentDecimals;
@@ -73,20 +72,20 @@ QString PaymentText(const QLocale& locale, int number, const CalendarDate& date)
         count = Isolated(count);
         day = Isolated(day);
     }
-    return Tr("payment %1 (%2)").arg(count, day);
+    return QCoreApplication::translate("OfferComparison", "payment %1 (%2)").arg(count, day);
 }
 
 ComparisonCell BreakEvenCell(const QLocale& locale, const Offer& offer, const Offer& reference) {
     const BreakEven from = CostsLessFrom(offer, reference);
     switch (from.kind) {
         case BreakEven::Kind::FromTheStart:
-            return TextCell(Tr("from the start"));
+            return TextCell(QCoreApplication::translate("OfferComparison", "from the start"));
         case BreakEven::Kind::FromPayment:
             return TextCell(PaymentText(locale, from.payment, from.date));
         case BreakEven::Kind::Never:
             break;
     }
-    return TextCell(Tr("never"));
+    return TextCell(QCoreApplication::translate("OfferComparison", "never"));
 }
 
 ComparisonCell FigureCell(FigureRow row, const Offer& offer, const Offer* reference,
@@ -165,23 +164,23 @@ void MarkLowest(std::vector<ComparisonCell>& cells) {
     for (ComparisonCell& cell : cells) cell.lowest = Compared(cell) == *lowest;
 }
 
-QStringList FigureNames(int horizonYears, const QString& firstName, const QLocale& locale) {
-    const bool one = horizonYears == 1;
-    const QString years = locale.toString(horizonYears);
-    return {Tr("Monthly payment"),
-            Tr("Number of payments"),
-            Tr("Last payment"),
-            Tr("Payoff date"),
-            Tr("Total interest"),
-            Tr("Total of payments"),
-            Tr("Fees"),
-            Tr("Total cost"),
-            Tr("APR (with fees)"),
-            Tr("Effective annual rate (with fees)"),
-            one ? Tr("Interest paid in the first year") : Tr("Interest paid in the first %1 years").arg(years),
-            one ? Tr("Cost of the first year") : Tr("Cost of the first %1 years").arg(years),
-            one ? Tr("Balance left after a year") : Tr("Balance left after %1 years").arg(years),
-            Tr("Costs less than %1 from").arg(firstName)};
+QStringList FigureNames(int horizonYears, const QString& firstName) {
+    return {
+        QCoreApplication::translate("OfferComparison", "Monthly payment"),
+        QCoreApplication::translate("OfferComparison", "Number of payments"),
+        QCoreApplication::translate("OfferComparison", "Last payment"),
+        QCoreApplication::translate("OfferComparison", "Payoff date"),
+        QCoreApplication::translate("OfferComparison", "Total interest"),
+        QCoreApplication::translate("OfferComparison", "Total of payments"),
+        QCoreApplication::translate("OfferComparison", "Fees"),
+        QCoreApplication::translate("OfferComparison", "Total cost"),
+        QCoreApplication::translate("OfferComparison", "APR (with fees)"),
+        QCoreApplication::translate("OfferComparison", "Effective annual rate (with fees)"),
+        // The year counts are the user's digits (%Ln); one year reads "the first year".
+        QCoreApplication::translate("OfferComparison", "Interest paid in the first %Ln year(s)", nullptr, horizonYears),
+        QCoreApplication::translate("OfferComparison", "Cost of the first %Ln year(s)", nullptr, horizonYears),
+        QCoreApplication::translate("OfferComparison", "Balance left after %Ln year(s)", nullptr, horizonYears),
+        QCoreApplication::translate("OfferComparison", "Costs less than %1 from").arg(firstName)};
 }
 
 }  // namespace
@@ -190,7 +189,7 @@ ComparisonValues CompareOffers(const std::vector<ComparedOffer>& offers, int hor
                                const LocaleMoneyFormatter& money) {
     ComparisonValues values;
     for (const ComparedOffer& offer : offers) values.offerNames << offer.name;
-    values.figureNames = FigureNames(horizonYears, offers.empty() ? QString() : offers.front().name, money.Locale());
+    values.figureNames = FigureNames(horizonYears, offers.empty() ? QString() : offers.front().name);
     const Offer* reference = offers.empty() ? nullptr : offers.front().offer;
     for (int row = 0; row < kFigureRows; ++row) {
         const auto figure = static_cast<FigureRow>(row);
@@ -210,13 +209,16 @@ QString CostAnnouncement(const std::vector<ComparedOffer>& offers, std::size_t w
     const auto shown = [&money](double amount) { return QString::fromStdString(money.Format(amount)); };
     const ComparedOffer& offer = offers[which];
     const double cost = offer.offer->figures.TotalCost();
-    QString said = Tr("%1: total cost %2").arg(offer.name, shown(cost));
+    QString said = QCoreApplication::translate("OfferComparison", "%1: total cost %2").arg(offer.name, shown(cost));
     const ComparedOffer& first = offers.front();
     if (which == 0 || first.offer == nullptr) return said;
     const double firstCost = first.offer->figures.TotalCost();
     const QString difference = shown(std::abs(cost - firstCost));
-    if (shown(cost) == shown(firstCost)) return Tr("%1, the same as %2").arg(said, first.name);
-    return (cost < firstCost ? Tr("%1, %2 less than %3") : Tr("%1, %2 more than %3")).arg(said, difference, first.name);
+    if (shown(cost) == shown(firstCost))
+        return QCoreApplication::translate("OfferComparison", "%1, the same as %2").arg(said, first.name);
+    return (cost < firstCost ? QCoreApplication::translate("OfferComparison", "%1, %2 less than %3")
+                             : QCoreApplication::translate("OfferComparison", "%1, %2 more than %3"))
+        .arg(said, difference, first.name);
 }
 
 }  // namespace quillmere

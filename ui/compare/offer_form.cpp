@@ -25,8 +25,10 @@ constexpr int kUseRow = kProblemRow + 1;
 constexpr int kScheduleRow = kUseRow + 1;
 
 const char* BoxLabel(int box) {
-    static constexpr std::array<const char*, OfferForm::kBoxes> labels = {"Amount", "Months", "Annual rate (%)",
-                                                                          "Monthly payment", "Fees"};
+    static constexpr std::array<const char*, OfferForm::kBoxes> labels = {
+        QT_TRANSLATE_NOOP("OfferForm", "Amount"), QT_TRANSLATE_NOOP("OfferForm", "Months"),
+        QT_TRANSLATE_NOOP("OfferForm", "Annual rate (%)"), QT_TRANSLATE_NOOP("OfferForm", "Monthly payment"),
+        QT_TRANSLATE_NOOP("OfferForm", "Fees")};
     return labels.at(static_cast<std::size_t>(box));
 }
 

@@ -34,7 +34,7 @@ OfferScheduleWindow::OfferScheduleWindow(const LocaleMoneyFormatter& money, Plat
     view_->setFont(WindowFont(QStringLiteral("Verdana"), ScheduleGridView::kDesignPoints));
     ScheduleGridView::SetDesignWidths(grid_);
     menu_ = new ScheduleGridMenu(
-        *view_, grid_, money_, hooks_, [this] { return loan_; }, QStringLiteral("Loan Payment Schedule"));
+        *view_, grid_, money_, hooks_, [this] { return loan_; }, tr("Loan Payment Schedule"));
     menu_->AddEntry("actPrint", tr("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { menu_->Print(); });
     menu_->AddEntry("actChart", tr("Show Chart\u2026"), QKeySequence(), [this] { ShowChart(); });
     auto* layout = new QVBoxLayout(this);

@@ -40,7 +40,7 @@ ExtraPaymentsWindow::ExtraPaymentsWindow(const LocaleMoneyFormatter& money, Plat
     : QWidget(parent, Qt::Window), money_(money), hooks_(hooks) {
     SayAsWindow(*this);
     setObjectName(QStringLiteral("extraPayments"));
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(tr(kTitle));
     setWindowIcon(ProgramIcon());
     Build();
     CloseOnEscapeAndCtrlW(*this);
@@ -68,7 +68,7 @@ void ExtraPaymentsWindow::Build() {
     form_ = new ExtraPlanForm(money_.Locale(), this);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblSummary"));
-    summary_->setAccessibleName(QStringLiteral("Summary"));
+    summary_->setAccessibleName(tr("Summary"));
     summary_->setWordWrap(true);
     summary_->setAlignment(Qt::AlignLeading | Qt::AlignTop);
     // Reached with Tab and read line by line, like any text.
@@ -80,14 +80,12 @@ void ExtraPaymentsWindow::Build() {
     model_ = new ScheduleTableModel(grid_);
     view_ = new ScheduleGridView(grid_, *model_, this);
     view_->setObjectName(QStringLiteral("gridExtra"));
-    view_->setAccessibleName(QStringLiteral("Schedule with extra payments"));
+    view_->setAccessibleName(tr("Schedule with extra payments"));
     view_->setFont(WindowFont(QStringLiteral("Verdana"), ScheduleGridView::kDesignPoints));
     ScheduleGridView::SetDesignWidths(grid_);
     menu_ = new ScheduleGridMenu(
-        *view_, grid_, money_, hooks_, [this] { return FileLoan(); },
-        QStringLiteral("Loan Payment Schedule with Extra Payments"));
-    menu_->AddEntry("actPrint", QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                    [this] { menu_->Print(); });
+        *view_, grid_, money_, hooks_, [this] { return FileLoan(); }, tr("Loan Payment Schedule with Extra Payments"));
+    menu_->AddEntry("actPrint", tr("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { menu_->Print(); });
     chart_ = new LoanChartPlot(money_, this);
 
     // The summary stands above the schedule, across its width, so that a

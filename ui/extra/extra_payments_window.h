@@ -48,7 +48,7 @@ class ExtraPaymentsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr char kTitle[] = "Extra Payments";
+    static constexpr char kTitle[] = QT_TR_NOOP("Extra Payments");
     // How long the plan must rest before it is recalculated.
     static constexpr std::chrono::milliseconds kPause{150};
 

@@ -56,10 +56,10 @@ ExtraPlanForm::ExtraPlanForm(const QLocale& locale, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("extraPlan"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    monthly_ = AddBoxRow(0, "txtExtraMonthly", QStringLiteral("&Extra each month"), monthlyMessage_);
-    startPayment_ = AddBoxRow(2, "txtStartPayment", QStringLiteral("&Starting with payment"), startMessage_);
+    monthly_ = AddBoxRow(0, "txtExtraMonthly", tr("&Extra each month"), monthlyMessage_);
+    startPayment_ = AddBoxRow(2, "txtStartPayment", tr("&Starting with payment"), startMessage_);
     startPayment_->setText(QStringLiteral("1"));
-    yearly_ = AddBoxRow(4, "txtExtraYearly", QStringLiteral("Extra each &year"), yearlyMessage_);
+    yearly_ = AddBoxRow(4, "txtExtraYearly", tr("Extra each &year"), yearlyMessage_);
     BuildYearlyMonth(locale);
     BuildOneTimeTable();
     BuildMode();
@@ -87,10 +87,10 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
     auto* grid = static_cast<QGridLayout*>(layout());
     yearlyMonth_ = new QComboBox(this);
     yearlyMonth_->setObjectName(QStringLiteral("cboYearlyMonth"));
-    yearlyMonth_->setAccessibleName(QStringLiteral("In month"));
+    yearlyMonth_->setAccessibleName(tr("In month"));
     for (int month = 1; month <= 12; ++month) yearlyMonth_->addItem(locale.standaloneMonthName(month), month);
     yearlyMonth_->setCurrentIndex(11);
-    auto* caption = new QLabel(QStringLiteral("In &month"), this);
+    auto* caption = new QLabel(tr("In &month"), this);
     caption->setBuddy(yearlyMonth_);
     grid->addWidget(caption, 6, 0);
     grid->addWidget(yearlyMonth_, 6, 1);
@@ -99,23 +99,23 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
 
 void ExtraPlanForm::BuildOneTimeTable() {
     auto* grid = static_cast<QGridLayout*>(layout());
-    auto* caption = new QLabel(QStringLiteral("&One-time extra payments"), this);
+    auto* caption = new QLabel(tr("&One-time extra payments"), this);
     oneTime_ = new OneTimeTable(0, 2, this);
     oneTime_->setObjectName(QStringLiteral("tblOneTime"));
-    oneTime_->setAccessibleName(QStringLiteral("One-time extra payments"));
-    oneTime_->setHorizontalHeaderLabels({QStringLiteral("Payment"), QStringLiteral("Amount")});
+    oneTime_->setAccessibleName(tr("One-time extra payments"));
+    oneTime_->setHorizontalHeaderLabels({tr("Payment", "the number of the payment an extra goes with"), tr("Amount")});
     oneTime_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     oneTime_->verticalHeader()->hide();
     oneTime_->setTabKeyNavigation(false);
     caption->setBuddy(oneTime_);
     connect(oneTime_, &QTableWidget::itemChanged, this, &ExtraPlanForm::Edited);
 
-    add_ = new QPushButton(QStringLiteral("&Add"), this);
+    add_ = new QPushButton(tr("&Add"), this);
     add_->setObjectName(QStringLiteral("cmdAddOneTime"));
-    add_->setAccessibleDescription(QStringLiteral("Adds a one-time extra payment"));
-    remove_ = new QPushButton(QStringLiteral("&Remove"), this);
+    add_->setAccessibleDescription(tr("Adds a one-time extra payment"));
+    remove_ = new QPushButton(tr("&Remove"), this);
     remove_->setObjectName(QStringLiteral("cmdRemoveOneTime"));
-    remove_->setAccessibleDescription(QStringLiteral("Removes the selected one-time extra payments"));
+    remove_->setAccessibleDescription(tr("Removes the selected one-time extra payments"));
     connect(add_, &QPushButton::clicked, this, &ExtraPlanForm::AddOneTime);
     connect(remove_, &QPushButton::clicked, this, &ExtraPlanForm::RemoveOneTime);
     auto* buttons = new QHBoxLayout;
@@ -131,11 +131,11 @@ void ExtraPlanForm::BuildOneTimeTable() {
 }
 
 void ExtraPlanForm::BuildMode() {
-    auto* box = new QGroupBox(QStringLiteral("What the extra does"), this);
-    auto* sooner = new QRadioButton(QStringLiteral("&Pay off sooner"), box);
+    auto* box = new QGroupBox(tr("What the extra does"), this);
+    auto* sooner = new QRadioButton(tr("&Pay off sooner"), box);
     sooner->setObjectName(QStringLiteral("optPayOffSooner"));
     sooner->setChecked(true);
-    auto* lower = new QRadioButton(QStringLiteral("&Lower my payment"), box);
+    auto* lower = new QRadioButton(tr("&Lower my payment"), box);
     lower->setObjectName(QStringLiteral("optLowerPayment"));
     mode_ = new QButtonGroup(this);
     mode_->addButton(sooner, static_cast<int>(ExtraMode::PayOffSooner));
@@ -232,7 +232,7 @@ void ExtraPlanForm::MarkOneTime(const std::vector<PlanMessage>& messages) {
     oneTime_->viewport()->update();
     QStringList texts;
     for (const PlanMessage& message : messages) {
-        texts << QStringLiteral("Row %1: %2").arg(message.row + 1).arg(FromUtf8(message.text));
+        texts << tr("Row %1: %2").arg(message.row + 1).arg(FromUtf8(message.text));
     }
     QString shown = texts.value(0);
     if (texts.size() > 1) shown = tr("%1 (and %n more)", nullptr, int(texts.size() - 1)).arg(shown);

@@ -2,6 +2,7 @@
 
 #include "ui/common/program_settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -12,11 +13,13 @@
 namespace quillmere {
 namespace {
 
-const std::array<std::pair<QString, ScheduleFileType>, 3> kFilters = {{
-    {QStringLiteral("Excel workbook (*.xlsx)"), ScheduleFileType::Workbook},
-    {QStringLiteral("CSV for spreadsheets (*.csv)"), ScheduleFileType::ValuesCsv},
-    {QStringLiteral("CSV as shown (*.csv)"), ScheduleFileType::ShownCsv},
+constexpr std::array<std::pair<const char*, ScheduleFileType>, 3> kFilters = {{
+    {QT_TRANSLATE_NOOP("ScheduleExport", "Excel workbook (*.xlsx)"), ScheduleFileType::Workbook},
+    {QT_TRANSLATE_NOOP("ScheduleExport", "CSV for spreadsheets (*.csv)"), ScheduleFileType::ValuesCsv},
+    {QT_TRANSLATE_NOOP("ScheduleExport", "CSV as shown (*.csv)"), ScheduleFileType::ShownCsv},
 }};
+
+QString FilterText(const char* filter) { return QCoreApplication::translate("ScheduleExport", filter); }
 
 constexpr char kFolderKind[] = "schedules";
 
@@ -28,13 +31,13 @@ QString ExtensionOf(ScheduleFileType type) {
 
 QString ScheduleFileFilters() {
     QStringList filters;
-    for (const auto& filter : kFilters) filters << filter.first;
+    for (const auto& filter : kFilters) filters << FilterText(filter.first);
     return filters.join(QStringLiteral(";;"));
 }
 
 ScheduleFileType FileTypeOfFilter(const QString& filter) {
     for (const auto& [text, type] : kFilters) {
-        if (text == filter) return type;
+        if (FilterText(text) == filter) return type;
     }
     return ScheduleFileType::Workbook;
 }

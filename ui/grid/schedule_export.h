@@ -3,6 +3,7 @@
 // written by export/schedule_files.h.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "export/schedule_files.h"
@@ -20,7 +21,8 @@ namespace quillmere {
 // The path the save dialog suggests: `name` with ".xlsx" in the folder a
 // schedule was last saved to while the program runs, or else the user's
 // documents folder (or home, where there is none or it doesn't exist).
-[[nodiscard]] QString SuggestedSchedulePath(const QString& name = QStringLiteral("Loan Payment Schedule"));
+[[nodiscard]] QString SuggestedSchedulePath(const QString& name = QCoreApplication::translate("ScheduleExport",
+                                                                                              "Loan Payment Schedule"));
 
 // Notes the folder of `savedPath`, the file just saved, for the next
 // suggestion, in this run and the next ones; an empty path forgets it.

@@ -33,11 +33,10 @@ ScheduleGridMenu::ScheduleGridMenu(ScheduleGridView& view, const ScheduleGrid& g
       fileName_(std::move(fileName)),
       menu_(new QMenu(&view)) {
     menu_->setObjectName(QStringLiteral("gridMenu"));
-    menu_->setAccessibleName(QStringLiteral("Schedule menu"));
-    AddEntry("actCopy", QStringLiteral("Copy"), QKeySequence::Copy, [this] { Copy(); });
-    AddEntry("actSave", QStringLiteral("Save Schedule As\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S),
-             [this] { Save(); });
-    AddEntry("actPreview", QStringLiteral("Print Preview\u2026"), QKeySequence(), [this] { Preview(); });
+    menu_->setAccessibleName(tr("Schedule menu"));
+    AddEntry("actCopy", tr("Copy"), QKeySequence::Copy, [this] { Copy(); });
+    AddEntry("actSave", tr("Save Schedule As\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Save(); });
+    AddEntry("actPreview", tr("Print Preview\u2026"), QKeySequence(), [this] { Preview(); });
     view_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&view_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { OpenContextMenu(*menu_, view_.viewport()->mapToGlobal(at)); });
@@ -86,11 +85,9 @@ std::optional<ScheduleSaveTarget> ScheduleGridMenu::ChooseSaveTarget(const QStri
         const QFileInfo file(target.path);
         if (target.path == chosen || !file.exists()) return target;
         if (file.isDir()) {
-            hooks_.showWarning(owner, QStringLiteral("%1 is a folder. Choose another name.").arg(file.fileName()),
-                               title);
-        } else if (hooks_.askYesNo(
-                       owner, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
-                       title)) {
+            hooks_.showWarning(owner, tr("%1 is a folder. Choose another name.").arg(file.fileName()), title);
+        } else if (hooks_.askYesNo(owner, tr("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+                                   title)) {
             return target;
         }
         suggested = target.path;
@@ -98,16 +95,15 @@ std::optional<ScheduleSaveTarget> ScheduleGridMenu::ChooseSaveTarget(const QStri
 }
 
 void ScheduleGridMenu::Save() {
-    const QString title = QStringLiteral("Save Schedule As");
+    const QString title = tr("Save Schedule As");
     const std::optional<ScheduleSaveTarget> target = ChooseSaveTarget(title);
     if (!target) return;
     const QString failure = SaveScheduleFile(target->path, target->type, grid_, money_, loan_());
     if (failure.isEmpty()) return RememberSaveFolder(target->path);
     // The user asked for a file: a failure is said, never passed over.
-    hooks_.showWarning(view_.window(),
-                       QStringLiteral("The schedule could not be saved to %1.\n\n%2")
-                           .arg(QDir::toNativeSeparators(target->path), failure),
-                       title);
+    hooks_.showWarning(
+        view_.window(),
+        tr("The schedule could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(target->path), failure), title);
 }
 
 void ScheduleGridMenu::Preview() { hooks_.previewSchedule(view_.window(), grid_); }

@@ -19,6 +19,7 @@
 // schedule is complete.
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
@@ -53,7 +54,9 @@ public:
     // `money` (the grid's money text) and `hooks`. The save dialog suggests
     // `fileName` (with ".xlsx") in the user's documents folder.
     ScheduleGridMenu(ScheduleGridView& view, const ScheduleGrid& grid, const LocaleMoneyFormatter& money,
-                     PlatformHooks& hooks, LoanOfGrid loan, QString fileName = QStringLiteral("Loan Payment Schedule"));
+                     PlatformHooks& hooks, LoanOfGrid loan,
+                     QString fileName = QCoreApplication::translate("quillmere::ScheduleGridMenu",
+                                                                    "Loan Payment Schedule"));
 
     // Runs an entry's `action`, named as the entry, now or later: a window
     // whose grid may still be filling holds it back until the grid is

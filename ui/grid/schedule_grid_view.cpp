@@ -203,7 +203,10 @@ void ScheduleGridView::PlaceFixedColumns() {
     if (fixed_ == nullptr || deferGeometries_) return;
     const int headerHeight = horizontalHeader()->height();
     if (fixed_->horizontalHeader()->height() != headerHeight) fixed_->horizontalHeader()->setFixedHeight(headerHeight);
-    const QRect place(frameWidth(), frameWidth(), FixedWidth(), headerHeight + viewport()->height());
+    // They stand over the row header's room, which right to left is at the
+    // right: the Date column comes first on the reader's side.
+    const int left = isRightToLeft() ? width() - frameWidth() - FixedWidth() : frameWidth();
+    const QRect place(left, frameWidth(), FixedWidth(), headerHeight + viewport()->height());
     if (fixed_->geometry() != place) fixed_->setGeometry(place);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main/main_window.h"
 
+#include "ui/common/schedule_language.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -78,7 +80,7 @@ public:
     }
 
     void ShowInformation(std::string_view text, std::string_view title) override {
-        window_.hooks_.showInformation(&window_, FromUtf8(text), FromUtf8(title));
+        window_.hooks_.showInformation(&window_, TranslatedCalculationText(text), TranslatedCalculationText(title));
     }
 
     // Before the first row the loan's terms are known: from then on a save or
@@ -92,10 +94,6 @@ public:
     void LoanCalculated(const LoanTerms& loan) override { window_.lastLoan_ = loan; }
 
 private:
-    static QString FromUtf8(std::string_view text) {
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    }
-
     [[nodiscard]] QLineEdit& Box(LoanBox box) const {
         switch (box) {
             case LoanBox::Principal:
@@ -123,7 +121,7 @@ frmMain::frmMain(PlatformHooks& hooks, std::unique_ptr<const LocaleMoneyFormatte
     : QMainWindow(parent), hooks_(hooks), money_(std::move(money)) {
     if (!money_) money_ = std::make_unique<LocaleMoneyFormatter>();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(tr(kTitle));
     setWindowIcon(ProgramIcon());
 
     client = new QWidget(this);
@@ -217,10 +215,7 @@ void frmMain::AnnounceResult() {
     for (int row = grid_.Rows() - 1; row > 0 && payments == 0; --row) {
         payments = QString::fromStdString(grid_.TextMatrix(row, kColNumber)).toInt();
     }
-    announcer_->Announce(QStringLiteral("Monthly payment %1, %2 %3")
-                             .arg(txtPayment->text())
-                             .arg(payments)
-                             .arg(payments == 1 ? QStringLiteral("payment") : QStringLiteral("payments")));
+    announcer_->Announce(tr("Monthly payment %1, %n payment(s)", nullptr, payments).arg(txtPayment->text()));
 }
 
 void frmMain::HoldRows(bool hold) {

@@ -72,7 +72,7 @@ class frmMain final : public QMainWindow, private FillTarget, private LoanSource
     Q_OBJECT
 
 public:
-    static constexpr char kTitle[] = "Quillmere Loan Calculator";
+    static constexpr char kTitle[] = QT_TR_NOOP("Quillmere Loan Calculator");
 
     // Builds the window and runs Form_Load. Money text comes from the
     // user's locale, or from `money`. `hooks` must outlive the window.

@@ -38,10 +38,10 @@ struct LinkPlace {
     int top;
 };
 constexpr std::array<LinkPlace, 4> kLinkPlaces = {{
-    {"Tell A Friend", 240, 7320},
-    {"Visit Homepage", 240, 7560},
-    {"Feedback", 2040, 7320},
-    {"Help Documentation", 2040, 7560},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Tell A Friend"), 240, 7320},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Visit Homepage"), 240, 7560},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Feedback"), 2040, 7320},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Help Documentation"), 2040, 7560},
 }};
 
 QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
@@ -51,8 +51,8 @@ QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
     return box;
 }
 
-QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
@@ -61,30 +61,30 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) 
 }  // namespace
 
 void frmMain::BuildLoanFrame() {
-    fraLoan = new QGroupBox(QStringLiteral("Loan/Debt Details"), client);
+    fraLoan = new QGroupBox(tr("Loan/Debt Details"), client);
     fraLoan->setObjectName(QStringLiteral("fraLoan"));
     PlaceInTwips(*fraLoan, 120, 120, 3735, 1575);
 
     txtPrincipal = MakeBox("txtPrincipal", 15, fraLoan);
     PlaceInTwips(*txtPrincipal, 1800, 360, 1815, 285);
-    lblPrincipal = MakeLabel("lblPrincipal", QStringLiteral("Principal Amount:"), fraLoan);
+    lblPrincipal = MakeLabel("lblPrincipal", tr("Principal Amount:"), fraLoan);
     PlaceSizedToText(*lblPrincipal, 120, 360);
     txtMonths = MakeBox("txtMonths", 4, fraLoan);
     PlaceInTwips(*txtMonths, 1800, 720, 1815, 285);
-    lblMonths = MakeLabel("lblMonths", QStringLiteral("Duration in Months:"), fraLoan);
+    lblMonths = MakeLabel("lblMonths", tr("Duration in Months:"), fraLoan);
     PlaceSizedToText(*lblMonths, 120, 720);
     txtRate = MakeBox("txtRate", 5, fraLoan);
     PlaceInTwips(*txtRate, 1800, 1080, 1815, 285);
-    lblRate = MakeLabel("lblRate", QStringLiteral("Interest Rate:"), fraLoan);
+    lblRate = MakeLabel("lblRate", tr("Interest Rate:"), fraLoan);
     PlaceSizedToText(*lblRate, 120, 1080);
 }
 
 void frmMain::BuildLeftColumn() {
-    cmdCalculate = MakeButton("cmdCalculate", "&Calculate My Payment", client);
+    cmdCalculate = MakeButton("cmdCalculate", tr("&Calculate My Payment"), client);
     PlaceInTwips(*cmdCalculate, 240, 5760, 3375, 375);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
 
-    cmdPrint = MakeButton("cmdPrint", "&Print Payment Schedule", client);
+    cmdPrint = MakeButton("cmdPrint", tr("&Print Payment Schedule"), client);
     PlaceInTwips(*cmdPrint, 240, 6240, 3360, 420);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
 
@@ -94,17 +94,17 @@ void frmMain::BuildLeftColumn() {
     txtPayment->setFont(WindowFont(QStringLiteral("Arial"), 12));
     PlaceInTwips(*txtPayment, 240, 5160, 3375, 375);
 
-    lblPayment = MakeLabel("lblPayment", QStringLiteral("Your total monthly payment"), client);
+    lblPayment = MakeLabel("lblPayment", tr("Your total monthly payment"), client);
     lblPayment->setFont(WindowFont(QStringLiteral("Verdana"), 9.75));
     // Its text stands centred over the box at every width of the window.
     lblPayment->setAlignment(Qt::AlignCenter);
     PlaceSizedToText(*lblPayment, 600, 4800);
 
-    cmdClear = MakeButton("cmdClear", "Clea&r", client);
+    cmdClear = MakeButton("cmdClear", tr("Clea&r"), client);
     PlaceInTwips(*cmdClear, 240, 6720, 3375, 375);
     connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
 
-    lblCalendar = MakeLabel("lblCalendar", QStringLiteral("Select First Payment Date"), client);
+    lblCalendar = MakeLabel("lblCalendar", tr("Select First Payment Date"), client);
     lblCalendar->setFont(WindowFont(QStringLiteral("Verdana"), 11.25));
     lblCalendar->setAlignment(Qt::AlignCenter);
     SetTextColour(*lblCalendar, kCaptionRed);
@@ -132,17 +132,17 @@ void frmMain::BuildGrid() {
 void frmMain::BuildGridMenu() {
     gridMenu_ = new ScheduleGridMenu(*gridOne, grid_, *money_, hooks_, [this] { return loanTerms_; });
     gridMenu_->SetGate(AfterFillGate());
-    gridMenu_->AddEntry("actChart", QStringLiteral("Show Chart\u2026"), QKeySequence(), [this] { ShowChart(); });
-    gridMenu_->AddEntry("actExtra", QStringLiteral("Extra Payments\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+    gridMenu_->AddEntry("actChart", tr("Show Chart\u2026"), QKeySequence(), [this] { ShowChart(); });
+    gridMenu_->AddEntry("actExtra", tr("Extra Payments\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
                         [this] { ShowExtraPayments(); });
-    gridMenu_->AddEntry("actCompare", QStringLiteral("Compare Loans\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L),
+    gridMenu_->AddEntry("actCompare", tr("Compare Loans\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L),
                         [this] { ShowCompareLoans(); });
 }
 
 void frmMain::BuildLinks() {
     for (std::size_t i = 0; i < Links.size(); ++i) {
         const LinkPlace& place = kLinkPlaces[i];
-        auto* link = new LinkLabel(static_cast<qint16>(i), QString::fromLatin1(place.text), client);
+        auto* link = new LinkLabel(static_cast<qint16>(i), tr(place.text), client);
         // One name for the array, as a control array has; its index tells them apart.
         link->setObjectName(QStringLiteral("Links"));
         link->setProperty("Index", link->Index());
@@ -155,11 +155,11 @@ void frmMain::BuildLinks() {
 }
 
 void frmMain::BuildMenus() {
-    const auto addMenu = [this](const char* menuName, const char* menuText, const char* entryName,
-                                const char* entryText, Qt::Key key, void (frmMain::*handler)()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuText));
+    const auto addMenu = [this](const char* menuName, const QString& menuText, const char* entryName,
+                                const QString& entryText, Qt::Key key, void (frmMain::*handler)()) {
+        QMenu* menu = menuBar()->addMenu(menuText);
         menu->setObjectName(QString::fromLatin1(menuName));
-        QAction* entry = menu->addAction(QString::fromLatin1(entryText));
+        QAction* entry = menu->addAction(entryText);
         entry->setObjectName(QString::fromLatin1(entryName));
         entry->setShortcut(QKeySequence(Qt::CTRL | key));
         connect(entry, &QAction::triggered, this, handler);
@@ -174,7 +174,7 @@ void frmMain::BuildMenus() {
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     std::tie(mnuHelp, mnuAbout) =
-        addMenu("mnuHelp", "&Help", "mnuAbout", "&About", Qt::Key_A, &frmMain::mnuAbout_Click);
+        addMenu("mnuHelp", tr("&Help"), "mnuAbout", tr("&About"), Qt::Key_A, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::SetTabOrder() {
@@ -200,27 +200,32 @@ void frmMain::DescribeControls() {
         const char* description;
     };
     const Description descriptions[] = {
-        {fraLoan, "Loan details", "The amount, duration and interest rate of the loan or debt"},
-        {txtPrincipal, "Principal amount", "The amount borrowed or owed"},
-        {lblPrincipal, nullptr, "Label of the principal amount"},
-        {txtMonths, "Duration in months", "The number of monthly payments"},
-        {lblMonths, nullptr, "Label of the duration in months"},
-        {txtRate, "Interest rate in percent", "The annual interest rate in percent, at most 70"},
-        {lblRate, nullptr, "Label of the interest rate"},
-        {cmdCalculate, "Calculate my payment", "Works out the monthly payment and fills the payment schedule"},
-        {cmdPrint, "Print payment schedule", "Prints the payment schedule"},
-        {txtPayment, "Monthly payment", "The level monthly payment, read only"},
-        {lblPayment, nullptr, "Label of the monthly payment"},
-        {cmdClear, "Clear", "Empties the inputs, the payment and the payment schedule"},
-        {gridOne, "Payment schedule",
-         "One row for each monthly payment, with the year totals and the totals; "
-         "Ctrl+C copies the selected cells, or the whole schedule, for a spreadsheet"},
-        {lblCalendar, nullptr, "Label of the first payment date"},
-        {calCalendar, "First payment date", "The date of the first monthly payment"},
+        {fraLoan, QT_TR_NOOP("Loan details"), QT_TR_NOOP("The amount, duration and interest rate of the loan or debt")},
+        {txtPrincipal, QT_TR_NOOP("Principal amount"), QT_TR_NOOP("The amount borrowed or owed")},
+        {lblPrincipal, nullptr, QT_TR_NOOP("Label of the principal amount")},
+        {txtMonths, QT_TR_NOOP("Duration in months"), QT_TR_NOOP("The number of monthly payments")},
+        {lblMonths, nullptr, QT_TR_NOOP("Label of the duration in months")},
+        {txtRate, QT_TR_NOOP("Interest rate in percent"),
+         QT_TR_NOOP("The annual interest rate in percent, at most 70")},
+        {lblRate, nullptr, QT_TR_NOOP("Label of the interest rate")},
+        {cmdCalculate, QT_TR_NOOP("Calculate my payment"),
+         QT_TR_NOOP("Works out the monthly payment and fills the payment schedule")},
+        {cmdPrint, QT_TR_NOOP("Print payment schedule"), QT_TR_NOOP("Prints the payment schedule")},
+        {txtPayment, QT_TR_NOOP("Monthly payment"), QT_TR_NOOP("The level monthly payment, read only")},
+        {lblPayment, nullptr, QT_TR_NOOP("Label of the monthly payment")},
+        {cmdClear, QT_TR_NOOP("Clear"), QT_TR_NOOP("Empties the inputs, the payment and the payment schedule")},
+        {gridOne, QT_TR_NOOP("Payment schedule"),
+         QT_TR_NOOP("One row for each monthly payment, with the year totals and the totals; "
+                    "Ctrl+C copies the selected cells, or the whole schedule, for a spreadsheet")},
+        {lblCalendar, nullptr, QT_TR_NOOP("Label of the first payment date")},
+        {calCalendar, QT_TR_NOOP("First payment date"), QT_TR_NOOP("The date of the first monthly payment")},
     };
-    SetAccessibleText(*this, nullptr, "Works out the monthly payment and the payment schedule of a loan or debt");
-    for (const Description& d : descriptions) SetAccessibleText(*d.control, d.name, d.description);
-    for (LinkLabel* link : Links) SetAccessibleText(*link, nullptr, "Opens the maker's home page in the web browser");
+    SetAccessibleText(*this, QString(), tr("Works out the monthly payment and the payment schedule of a loan or debt"));
+    for (const Description& d : descriptions) {
+        SetAccessibleText(*d.control, d.name != nullptr ? tr(d.name) : QString(), tr(d.description));
+    }
+    for (LinkLabel* link : Links)
+        SetAccessibleText(*link, QString(), tr("Opens the maker's home page in the web browser"));
     // Each box is announced with the label beside it.
     lblPrincipal->setBuddy(txtPrincipal);
     lblMonths->setBuddy(txtMonths);

@@ -297,8 +297,7 @@ bool frmMain::HasUnsavedChanges() const {
 // leaving stays immediate.
 bool frmMain::MaybeSaveChanges() {
     if (!HasUnsavedChanges()) return true;
-    switch (hooks_.askSaveChanges(this, tr("Save changes to %1?").arg(QFileInfo(loanPath_).fileName()),
-                                  QString::fromLatin1(kTitle))) {
+    switch (hooks_.askSaveChanges(this, tr("Save changes to %1?").arg(QFileInfo(loanPath_).fileName()), tr(kTitle))) {
         case PlatformHooks::SaveChoice::Save:
             return WriteLoan(loanPath_, tr("Save Loan"));
         case PlatformHooks::SaveChoice::Discard:

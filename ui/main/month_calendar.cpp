@@ -55,13 +55,13 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
 
 // What a screen reader calls the parts QCalendarWidget leaves nameless.
 void MonthCalendar::NameParts() {
-    if (previousMonth_ != nullptr) previousMonth_->setAccessibleName(QStringLiteral("Previous month"));
-    if (nextMonth_ != nullptr) nextMonth_->setAccessibleName(QStringLiteral("Next month"));
+    if (previousMonth_ != nullptr) previousMonth_->setAccessibleName(tr("Previous month"));
+    if (nextMonth_ != nullptr) nextMonth_->setAccessibleName(tr("Next month"));
     // The month and year buttons say their texts; what they do is described.
-    if (month_ != nullptr) month_->setAccessibleDescription(QStringLiteral("Chooses the month"));
-    if (year_ != nullptr) year_->setAccessibleDescription(QStringLiteral("Chooses the year"));
+    if (month_ != nullptr) month_->setAccessibleDescription(tr("Chooses the month"));
+    if (year_ != nullptr) year_->setAccessibleDescription(tr("Chooses the year"));
     if (auto* yearBox = findChild<QWidget*>(QStringLiteral("qt_calendar_yearedit"))) {
-        yearBox->setAccessibleName(QStringLiteral("Year"));
+        yearBox->setAccessibleName(tr("Year"));
     }
 }
 

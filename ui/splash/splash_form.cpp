@@ -113,28 +113,27 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
     Image1->setPixmap(ProgramLogo(devicePixelRatioF()));
     PlaceInTwips(*Image1, 120, 240, 3330, 2820);
 
-    lblAuther = MakeLabel("lblAuther", QStringLiteral("Made by Quillmere"), verdana, Frame1);
+    lblAuther = MakeLabel("lblAuther", tr("Made by Quillmere"), verdana, Frame1);
     PlaceSizedToText(*lblAuther, 4560, 120);
     lblCompanyProduct = MakeLabel("lblCompanyProduct", QStringLiteral("Quillmere"),
                                   WindowFont(QStringLiteral("Arial"), 15.75, true), Frame1);
     PlaceSizedToText(*lblCompanyProduct, 4200, 1200);
-    lblProductName = MakeLabel("lblProductName", QStringLiteral("Loan Calculator"),
-                               WindowFont(QStringLiteral("Arial"), 14.25, true), Frame1);
+    lblProductName =
+        MakeLabel("lblProductName", tr("Loan Calculator"), WindowFont(QStringLiteral("Arial"), 14.25, true), Frame1);
     PlaceSizedToText(*lblProductName, 4200, 1680);
-    lblVersion = MakeLabel("lblVersion", QStringLiteral("Version " QUILLMERE_VERSION_TEXT),
+    lblVersion = MakeLabel("lblVersion", tr("Version %1").arg(QStringLiteral(QUILLMERE_VERSION_TEXT)),
                            WindowFont(QStringLiteral("Arial"), 12, true), Frame1);
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PlaceSizedToText(*lblVersion, 5520, 2700);
 
-    lblWarning = new LinkLabel(0, QStringLiteral("Visit Homepage"), Frame1);
+    lblWarning = new LinkLabel(0, tr("Visit Homepage"), Frame1);
     lblWarning->setObjectName(QStringLiteral("lblWarning"));
     lblWarning->setFont(WindowFont(QStringLiteral("Verdana"), 9.75, true));
     SetTextColour(*lblWarning, kLinkBlue);
     PlaceSizedToText(*lblWarning, 5160, 3000);
     connect(lblWarning, &LinkLabel::Clicked, this, [this] { splash_.lblWarning_Click(); });
 
-    lblCopyright =
-        MakeLabel("lblCopyright", QStringLiteral("Copyright \u00A9 2026 Quillmere. MIT License."), verdana, Frame1);
+    lblCopyright = MakeLabel("lblCopyright", tr("Copyright \u00A9 2026 Quillmere. MIT License."), verdana, Frame1);
     PlaceSizedToText(*lblCopyright, 120, 3720);
 
     Timer1 = new QTimer(this);
@@ -151,17 +150,18 @@ void SplashForm::DescribeControls() {
     // The window has no title; a screen reader still says which it is. Orca
     // reads a window's description but passes over its short labels, so the
     // description carries the name and version.
-    SetAccessibleText(*this, "Quillmere Loan Calculator",
-                      "Quillmere Loan Calculator, Version " QUILLMERE_VERSION_TEXT
-                      ". Any key or a click on the banner goes on");
-    SetAccessibleText(*Frame1, "Banner", "A click here goes on to the loan calculator");
-    SetAccessibleText(*Image1, "Quillmere logo", "The maker's logo");
-    SetAccessibleText(*lblAuther, nullptr, "Attribution");
-    SetAccessibleText(*lblCompanyProduct, nullptr, "Product family");
-    SetAccessibleText(*lblProductName, nullptr, "Product name");
-    SetAccessibleText(*lblVersion, nullptr, "Version");
-    SetAccessibleText(*lblWarning, nullptr, "Opens the maker's home page in the web browser");
-    SetAccessibleText(*lblCopyright, nullptr, "Copyright notice");
+    SetAccessibleText(*this, tr("Quillmere Loan Calculator"),
+                      tr("Quillmere Loan Calculator, Version %1. Any key or a click on the banner goes on")
+                          .arg(QStringLiteral(QUILLMERE_VERSION_TEXT)));
+    SetAccessibleText(*Frame1, tr("Banner"), tr("A click here goes on to the loan calculator"));
+    SetAccessibleText(*Image1, tr("Quillmere logo"), tr("The maker's logo"));
+    SetAccessibleText(*lblAuther, QString(), tr("Attribution"));
+    SetAccessibleText(*lblCompanyProduct, QString(), tr("Product family"));
+    SetAccessibleText(*lblProductName, QString(), tr("Product name"));
+    //: What the label shows: the program's version
+    SetAccessibleText(*lblVersion, QString(), tr("Version"));
+    SetAccessibleText(*lblWarning, QString(), tr("Opens the maker's home page in the web browser"));
+    SetAccessibleText(*lblCopyright, QString(), tr("Copyright notice"));
 }
 
 void SplashForm::keyPressEvent(QKeyEvent* event) {
