@@ -198,8 +198,9 @@ void AutoResize::paintEvent(QPaintEvent*) {
 void AutoResize::ParentForm_Load() {
     layouts_.clear();
     CaptureLayout();
-    // A mirrored design takes its places now, whatever size comes next.
-    if (parentForm_ != nullptr && parentForm_->isRightToLeft()) ApplyLayout();
+    // The design takes its places now, whatever size comes next: mirrored
+    // right to left, and each text fitted to its place.
+    ApplyLayout();
 }
 
 void AutoResize::CaptureLayout() {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMetaProperty>
@@ -161,8 +162,10 @@ int ContentExtent(const QWidget& widget, Qt::Orientation orientation) {
     const bool plain =
         label != nullptr && (label->textFormat() == Qt::PlainText ||
                              (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text())));
-    if (!plain || label->wordWrap() || label->margin() != 0 || label->frameWidth() != 0 ||
-        label->text().contains(QLatin1Char('\n'))) {
+    // A label that breaks its text into lines takes any width it is given,
+    // and the height its lines need at that width.
+    if (label != nullptr && label->wordWrap()) return horizontal ? 0 : label->heightForWidth(label->width());
+    if (!plain || label->margin() != 0 || label->frameWidth() != 0 || label->text().contains(QLatin1Char('\n'))) {
         const QSize hint = widget.sizeHint();
         return horizontal ? hint.width() : hint.height();
     }
@@ -170,6 +173,21 @@ int ContentExtent(const QWidget& widget, Qt::Orientation orientation) {
     const QMargins margins = label->contentsMargins();
     return horizontal ? metrics.horizontalAdvance(label->text()) + margins.left() + margins.right()
                       : metrics.height() + margins.top() + margins.bottom();
+}
+
+// The width a control's text needs, frame and margins included.
+int TextExtent(const QWidget& widget) {
+    if (qobject_cast<const QLabel*>(&widget) != nullptr) return ContentExtent(widget, Qt::Horizontal);
+    // A group box's least size holds its title; its children are placed freely.
+    if (qobject_cast<const QGroupBox*>(&widget) != nullptr) return widget.minimumSizeHint().width();
+    return widget.sizeHint().width();
+}
+
+// A marked control's text fitted to `room` pixels.
+void FitTextToRoom(QWidget& widget, int room) {
+    if (HasDynamicProperty(widget, kFitTextProperty) && widget.property(kFitTextProperty).toBool()) {
+        ShrinkFontToFit(widget, room);
+    }
 }
 
 // Where a self-sizing control was put, which its geometry may overrun to
@@ -275,6 +293,7 @@ bool SetSelfSizedKnown(QWidget& widget, Known known, int pixels) {
             break;
         case Known::Width:
             place.width = pixels;
+            FitTextToRoom(widget, pixels);
             wanted.setWidth(ContentExtent(widget, Qt::Horizontal));
             break;
         case Known::Height:
@@ -313,6 +332,7 @@ bool SetKnown(QObject& control, Known known, const QVariant& value) {
             return true;
         case Known::Width:
             widget->resize(pixels, widget->height());
+            FitTextToRoom(*widget, pixels);
             return true;
         case Known::Height:
             widget->resize(widget->width(), pixels);
@@ -384,6 +404,13 @@ bool SetProperty(QObject* control, const char* name, const QVariant& value) {
         return true;
     }
     return SetKnown(*control, KnownName(name), value);
+}
+
+void ShrinkFontToFit(QWidget& widget, int room) {
+    for (double points = widget.font().pointSizeF(); points > kSmallestPoints && TextExtent(widget) > room;) {
+        points = std::max(kSmallestPoints, points - 0.25);
+        SetPointSize(widget, points);
+    }
 }
 
 }  // namespace quillmere

@@ -37,12 +37,20 @@
 #include <QObject>
 #include <QVariant>
 
+class QWidget;
+
 namespace quillmere {
 
 // The dynamic property that holds a control's Tag.
 inline constexpr char kTagProperty[] = "Tag";
 // The dynamic property that marks a control sizing itself to its content.
 inline constexpr char kAutoSizeProperty[] = "AutoSize";
+// The dynamic property that marks a control whose text must stay whole in
+// its place in any language (true): where the text is wider than the place
+// (a translation longer than the design's words), the control's font is
+// made smaller until it fits, down to the smallest readable size; only then
+// does a self-sizing control grow past its place.
+inline constexpr char kFitTextProperty[] = "FitText";
 // The class information that names a control's type.
 inline constexpr char kTypeNameInfo[] = "TypeName";
 
@@ -60,5 +68,10 @@ inline constexpr char kTypeNameInfo[] = "TypeName";
 // Hands value to the control's setter, which may round it. False when the
 // control lacks the property, is null, or refuses the value.
 bool SetProperty(QObject* control, const char* name, const QVariant& value);
+
+// Makes a control's font smaller, a quarter point at a time, until its text
+// (a label's, a button's, a group box's title) fits `room` pixels, frame and
+// margins included, or the font is as small as can be read (6 points).
+void ShrinkFontToFit(QWidget& widget, int room);
 
 }  // namespace quillmere

@@ -41,9 +41,22 @@ void PlaceInTwips(QWidget& widget, int left, int top, int width, int height) {
     widget.setGeometry(TwipsRect(left, top, width, height));
 }
 
-void PlaceSizedToText(QWidget& widget, int left, int top) {
+void PlaceSizedToText(QWidget& widget, int left, int top, int room) {
     widget.move(TwipsToPixels(left), TwipsToPixels(top));
     widget.adjustSize();
+    // A translation longer than the room is set smaller, so that it stays
+    // whole without running into its neighbour.
+    const int roomPixels = TwipsToPixels(room);
+    if (room > 0 && widget.width() > roomPixels) {
+        ShrinkFontToFit(widget, roomPixels);
+        widget.adjustSize();
+        // Still wider at the smallest readable size: the text breaks into
+        // lines within the room.
+        if (auto* label = qobject_cast<QLabel*>(&widget); label != nullptr && label->width() > roomPixels) {
+            label->setWordWrap(true);
+            label->resize(roomPixels, label->heightForWidth(roomPixels));
+        }
+    }
     // It keeps the size of its text when the layout control scales its font.
     widget.setProperty(kAutoSizeProperty, true);
 }

@@ -38,8 +38,10 @@ void PlaceInTwips(QWidget& widget, int left, int top, int width, int height);
 
 // A label that takes the size of its text: placed at its left and top in
 // twips, then sized to the text in its own font, and again whenever the
-// layout control sizes it.
-void PlaceSizedToText(QWidget& widget, int left, int top);
+// layout control sizes it. Where its text would take more than `room`
+// twips (a translation longer than the design's words), its font is made
+// smaller to fit, down to the smallest readable size; 0: no limit.
+void PlaceSizedToText(QWidget& widget, int left, int top, int room = 0);
 
 // What a screen reader announces for `widget`: its name and a description
 // of what it is for. A null name keeps the one the widget has of itself (a

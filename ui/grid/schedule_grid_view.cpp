@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <array>
@@ -155,16 +156,29 @@ int ScheduleGridView::WidestText(int column) const {
     return fontMetrics().horizontalAdvance(QString::fromStdString(*longest));
 }
 
-// The store's width at the current font; the date and money columns widen
-// to their widest text.
+// A heading is never cut, in whatever language it is written: a column is
+// at least as wide as its heading.
+int ScheduleGridView::HeadingWidth(int column) const {
+    const QString heading = QString::fromStdString(store_.TextMatrix(0, column));
+    if (heading.isEmpty()) return 0;
+    const QHeaderView& header = *horizontalHeader();
+    const int margin = header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    // The grid's font, which the headers take as it changes.
+    return fontMetrics().horizontalAdvance(heading) + 2 * margin + kCellPaddingPixels;
+}
+
+// The store's width at the current font; the date, number and money columns
+// widen to their widest text (a totals label among them), every column to
+// its heading.
 int ScheduleGridView::ColumnWidthFor(int column) const {
-    const int designed = DesignedWidth(column);
-    const bool fitted = column == kColDate || (column >= kColPayment && column <= kColBalance);
+    const int designed = std::max(DesignedWidth(column), HeadingWidth(column));
+    const bool fitted = column <= kColNumber || (column >= kColPayment && column <= kColBalance);
     return fitted ? std::max(designed, WidestText(column) + kCellPaddingPixels) : designed;
 }
 
 void ScheduleGridView::FitColumns() {
-    for (const int column : {int(kColDate), int(kColPayment), int(kColInterest), int(kColApplied), int(kColBalance)}) {
+    for (const int column :
+         {int(kColDate), int(kColNumber), int(kColPayment), int(kColInterest), int(kColApplied), int(kColBalance)}) {
         SetColumnWidth(column, ColumnWidthFor(column));
     }
     FillNotesColumn();
@@ -178,7 +192,8 @@ void ScheduleGridView::FitColumns() {
 void ScheduleGridView::FillNotesColumn() {
     const int room = viewport()->width();
     const int widest = WidestText(kColNotes);
-    const int least = std::max(DesignedWidth(kColNotes), widest > 0 ? widest + kCellPaddingPixels : 0);
+    const int least =
+        std::max({DesignedWidth(kColNotes), HeadingWidth(kColNotes), widest > 0 ? widest + kCellPaddingPixels : 0});
     int width = least;
     int tail = 0;  // the columns left of Notes that fit beside it, from the right
     for (int column = kColNotes - 1; column >= kFixedColumns; --column) {

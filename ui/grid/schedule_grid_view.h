@@ -87,6 +87,7 @@ private:
     [[nodiscard]] double Scale() const;
     [[nodiscard]] int DesignedWidth(int column) const;
     [[nodiscard]] int WidestText(int column) const;
+    [[nodiscard]] int HeadingWidth(int column) const;
     [[nodiscard]] int FixedWidth() const;
 
     const ScheduleGrid& store_;

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "autoresize/auto_resize.h"
+#include "autoresize/control_properties.h"
 #include "autoresize/extender.h"
 #include "autoresize/form_container.h"
 #include "autoresize/property_bag.h"
@@ -31,17 +32,21 @@ namespace {
 
 const QColor kLinkBlue(0, 0, 192);
 
+// The room of a box's label: up to the box, at 1800.
+constexpr int kLabelRoom = 1800 - 120;
+
 // Where the links stand and what they open. Every link opens the home page.
 struct LinkPlace {
     const char* text;
     int left;
     int top;
+    int room;  // up to the next link, or the grid
 };
 constexpr std::array<LinkPlace, 4> kLinkPlaces = {{
-    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Tell A Friend"), 240, 7320},
-    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Visit Homepage"), 240, 7560},
-    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Feedback"), 2040, 7320},
-    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Help Documentation"), 2040, 7560},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Tell A Friend"), 240, 7320, 1740},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Visit Homepage"), 240, 7560, 1740},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Feedback"), 2040, 7320, 1860},
+    {QT_TRANSLATE_NOOP("quillmere::frmMain", "Help Documentation"), 2040, 7560, 1860},
 }};
 
 QLineEdit* MakeBox(const char* name, int maxLength, QWidget* parent) {
@@ -68,15 +73,15 @@ void frmMain::BuildLoanFrame() {
     txtPrincipal = MakeBox("txtPrincipal", 15, fraLoan);
     PlaceInTwips(*txtPrincipal, 1800, 360, 1815, 285);
     lblPrincipal = MakeLabel("lblPrincipal", tr("Principal Amount:"), fraLoan);
-    PlaceSizedToText(*lblPrincipal, 120, 360);
+    PlaceSizedToText(*lblPrincipal, 120, 360, kLabelRoom);
     txtMonths = MakeBox("txtMonths", 4, fraLoan);
     PlaceInTwips(*txtMonths, 1800, 720, 1815, 285);
     lblMonths = MakeLabel("lblMonths", tr("Duration in Months:"), fraLoan);
-    PlaceSizedToText(*lblMonths, 120, 720);
+    PlaceSizedToText(*lblMonths, 120, 720, kLabelRoom);
     txtRate = MakeBox("txtRate", 5, fraLoan);
     PlaceInTwips(*txtRate, 1800, 1080, 1815, 285);
     lblRate = MakeLabel("lblRate", tr("Interest Rate:"), fraLoan);
-    PlaceSizedToText(*lblRate, 120, 1080);
+    PlaceSizedToText(*lblRate, 120, 1080, kLabelRoom);
 }
 
 void frmMain::BuildLeftColumn() {
@@ -98,7 +103,7 @@ void frmMain::BuildLeftColumn() {
     lblPayment->setFont(WindowFont(QStringLiteral("Verdana"), 9.75));
     // Its text stands centred over the box at every width of the window.
     lblPayment->setAlignment(Qt::AlignCenter);
-    PlaceSizedToText(*lblPayment, 600, 4800);
+    PlaceSizedToText(*lblPayment, 600, 4800, 3615 - 600);
 
     cmdClear = MakeButton("cmdClear", tr("Clea&r"), client);
     PlaceInTwips(*cmdClear, 240, 6720, 3375, 375);
@@ -108,7 +113,7 @@ void frmMain::BuildLeftColumn() {
     lblCalendar->setFont(WindowFont(QStringLiteral("Verdana"), 11.25));
     lblCalendar->setAlignment(Qt::AlignCenter);
     SetTextColour(*lblCalendar, kCaptionRed);
-    PlaceSizedToText(*lblCalendar, 420, 1800);
+    PlaceSizedToText(*lblCalendar, 420, 1800, 3900 - 420);
 
     calCalendar = new MonthCalendar(client);
     calCalendar->setObjectName(QStringLiteral("calCalendar"));
@@ -147,7 +152,7 @@ void frmMain::BuildLinks() {
         link->setObjectName(QStringLiteral("Links"));
         link->setProperty("Index", link->Index());
         SetTextColour(*link, kLinkBlue);
-        PlaceSizedToText(*link, place.left, place.top);
+        PlaceSizedToText(*link, place.left, place.top, place.room);
         connect(link, &LinkLabel::Clicked, this, &frmMain::Links_Click);
         connect(link, &LinkLabel::MouseMoved, this, &frmMain::Links_MouseMove);
         Links[i] = link;
@@ -243,6 +248,12 @@ void frmMain::PlaceResizeControl() {
         {fraLoan,    txtPrincipal, lblPrincipal, txtMonths, lblMonths,   txtRate,     lblRate,  cmdCalculate, cmdPrint,
          txtPayment, lblPayment,   cmdClear,     gridOne,   lblCalendar, calCalendar, Links[1], Links[0],     Links[3],
          Links[2],   tmrColor,     Resize,       mnuFile,   mnuExit,     mnuHelp,     mnuAbout});
+    // Each text stays whole in its place in every language: a longer
+    // translation is set a little smaller (the labels are when placed).
+    for (QWidget* text : {static_cast<QWidget*>(fraLoan), static_cast<QWidget*>(cmdCalculate),
+                          static_cast<QWidget*>(cmdPrint), static_cast<QWidget*>(cmdClear)}) {
+        text->setProperty(kFitTextProperty, true);
+    }
     // The window's stored settings for its layout control: only the ratio.
     PropertyBag stored;
     stored.WriteProperty(QStringLiteral("aspectratiovalue"), 0.0);

@@ -22,6 +22,10 @@ namespace {
 
 const QColor kLinkBlue(0, 0, 192);
 
+// The banner's texts stay inside its frame (7080 twips wide) in every
+// language: a longer translation is set smaller.
+constexpr int kFrameRight = 7080 - 120;
+
 // A frame that reports a click on its free area: a left press and release
 // that land on no child. Clicks on the labels and the logo inside it bubble
 // up here and are passed over.
@@ -114,27 +118,27 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
     PlaceInTwips(*Image1, 120, 240, 3330, 2820);
 
     lblAuther = MakeLabel("lblAuther", tr("Made by Quillmere"), verdana, Frame1);
-    PlaceSizedToText(*lblAuther, 4560, 120);
+    PlaceSizedToText(*lblAuther, 4560, 120, kFrameRight - 4560);
     lblCompanyProduct = MakeLabel("lblCompanyProduct", QStringLiteral("Quillmere"),
                                   WindowFont(QStringLiteral("Arial"), 15.75, true), Frame1);
-    PlaceSizedToText(*lblCompanyProduct, 4200, 1200);
+    PlaceSizedToText(*lblCompanyProduct, 4200, 1200, kFrameRight - 4200);
     lblProductName =
         MakeLabel("lblProductName", tr("Loan Calculator"), WindowFont(QStringLiteral("Arial"), 14.25, true), Frame1);
-    PlaceSizedToText(*lblProductName, 4200, 1680);
+    PlaceSizedToText(*lblProductName, 4200, 1680, kFrameRight - 4200);
     lblVersion = MakeLabel("lblVersion", tr("Version %1").arg(QStringLiteral(QUILLMERE_VERSION_TEXT)),
                            WindowFont(QStringLiteral("Arial"), 12, true), Frame1);
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PlaceSizedToText(*lblVersion, 5520, 2700);
+    PlaceSizedToText(*lblVersion, 5520, 2700, kFrameRight - 5520);
 
     lblWarning = new LinkLabel(0, tr("Visit Homepage"), Frame1);
     lblWarning->setObjectName(QStringLiteral("lblWarning"));
     lblWarning->setFont(WindowFont(QStringLiteral("Verdana"), 9.75, true));
     SetTextColour(*lblWarning, kLinkBlue);
-    PlaceSizedToText(*lblWarning, 5160, 3000);
+    PlaceSizedToText(*lblWarning, 5160, 3000, kFrameRight - 5160);
     connect(lblWarning, &LinkLabel::Clicked, this, [this] { splash_.lblWarning_Click(); });
 
     lblCopyright = MakeLabel("lblCopyright", tr("Copyright \u00A9 2026 Quillmere. MIT License."), verdana, Frame1);
-    PlaceSizedToText(*lblCopyright, 120, 3720);
+    PlaceSizedToText(*lblCopyright, 120, 3720, kFrameRight - 120);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
