@@ -20,8 +20,12 @@ int main(int argc, char* argv[]) {
     // Before any window: --help and --version need no display.
     const quillmere::CommandLine line = quillmere::ReadCommandLine(arguments, QStringLiteral(QUILLMERE_VERSION));
     if (line.action != quillmere::CommandLine::Action::Run) {
-        const bool failed = line.action == quillmere::CommandLine::Action::Fail;
-        std::fputs(line.output.toLocal8Bit().constData(), failed ? stderr : stdout);
+        // Told in the user's language, by a program without windows.
+        QCoreApplication words(argc, argv);
+        quillmere::InstallTranslations(words);
+        const quillmere::CommandLine told = quillmere::ReadCommandLine(arguments, QStringLiteral(QUILLMERE_VERSION));
+        const bool failed = told.action == quillmere::CommandLine::Action::Fail;
+        std::fputs(told.output.toLocal8Bit().constData(), failed ? stderr : stdout);
         return failed ? quillmere::CommandLine::kUsageError : 0;
     }
     // X11 where there is a display (XWayland included): the program's frameless

@@ -104,6 +104,8 @@ void OfferForm::PlaceColumn(int offer) {
     // Named by place, as tests and the accessibility bus find them.
     column.name->setObjectName(QStringLiteral("txtOfferName%1").arg(offer));
     column.problem->setObjectName(QStringLiteral("lblOfferProblem%1").arg(offer));
+    column.use->setObjectName(QStringLiteral("cmdUseOffer%1").arg(offer));
+    column.schedule->setObjectName(QStringLiteral("cmdShowSchedule%1").arg(offer));
     for (int box = 0; box < kBoxes; ++box) {
         column.boxes.at(box)->setObjectName(QStringLiteral("txtOffer%1_%2").arg(offer).arg(box));
         place(column.boxes.at(box), BoxRow(box));

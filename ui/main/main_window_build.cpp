@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <initializer_list>
 #include <tuple>
 #include <utility>
 
@@ -248,10 +249,11 @@ void frmMain::PlaceResizeControl() {
         {fraLoan,    txtPrincipal, lblPrincipal, txtMonths, lblMonths,   txtRate,     lblRate,  cmdCalculate, cmdPrint,
          txtPayment, lblPayment,   cmdClear,     gridOne,   lblCalendar, calCalendar, Links[1], Links[0],     Links[3],
          Links[2],   tmrColor,     Resize,       mnuFile,   mnuExit,     mnuHelp,     mnuAbout});
-    // Each text stays whole in its place in every language: a longer
-    // translation is set a little smaller (the labels are when placed).
-    for (QWidget* text : {static_cast<QWidget*>(fraLoan), static_cast<QWidget*>(cmdCalculate),
-                          static_cast<QWidget*>(cmdPrint), static_cast<QWidget*>(cmdClear)}) {
+    // Each text stays whole in its place in every language and at every
+    // size: a longer translation is set a little smaller.
+    for (QWidget* text :
+         std::initializer_list<QWidget*>{fraLoan, lblPrincipal, lblMonths, lblRate, cmdCalculate, cmdPrint, lblPayment,
+                                         cmdClear, lblCalendar, Links[0], Links[1], Links[2], Links[3]}) {
         text->setProperty(kFitTextProperty, true);
     }
     // The window's stored settings for its layout control: only the ratio.

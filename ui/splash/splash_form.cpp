@@ -119,8 +119,9 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
 
     lblAuther = MakeLabel("lblAuther", tr("Made by Quillmere"), verdana, Frame1);
     PlaceSizedToText(*lblAuther, 4560, 120, kFrameRight - 4560);
-    lblCompanyProduct = MakeLabel("lblCompanyProduct", QStringLiteral("Quillmere"),
-                                  WindowFont(QStringLiteral("Arial"), 15.75, true), Frame1);
+    //: The maker's name: kept as it is in every language
+    lblCompanyProduct =
+        MakeLabel("lblCompanyProduct", tr("Quillmere"), WindowFont(QStringLiteral("Arial"), 15.75, true), Frame1);
     PlaceSizedToText(*lblCompanyProduct, 4200, 1200, kFrameRight - 4200);
     lblProductName =
         MakeLabel("lblProductName", tr("Loan Calculator"), WindowFont(QStringLiteral("Arial"), 14.25, true), Frame1);
