@@ -1418,6 +1418,11 @@ Do you want to replace it?</source>
         <source>Copyright notice</source>
         <translation>إشعار حقوق النشر</translation>
     </message>
+    <message>
+        <source>Quillmere</source>
+        <extracomment>The maker&apos;s name: kept as it is in every language</extracomment>
+        <translation>Quillmere</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::frmMain</name>

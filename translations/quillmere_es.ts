@@ -1386,6 +1386,11 @@ Do you want to replace it?</source>
         <source>Copyright notice</source>
         <translation>Aviso de derechos de autor</translation>
     </message>
+    <message>
+        <source>Quillmere</source>
+        <extracomment>The maker&apos;s name: kept as it is in every language</extracomment>
+        <translation>Quillmere</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::frmMain</name>

@@ -1386,6 +1386,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Copyright notice</source>
         <translation>Mention des droits d&apos;auteur</translation>
     </message>
+    <message>
+        <source>Quillmere</source>
+        <extracomment>The maker&apos;s name: kept as it is in every language</extracomment>
+        <translation>Quillmere</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::frmMain</name>

@@ -1394,6 +1394,11 @@ Do you want to replace it?</source>
         <source>Copyright notice</source>
         <translation>Уведомление об авторских правах</translation>
     </message>
+    <message>
+        <source>Quillmere</source>
+        <extracomment>The maker&apos;s name: kept as it is in every language</extracomment>
+        <translation>Quillmere</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::frmMain</name>

@@ -1378,6 +1378,11 @@ Do you want to replace it?</source>
         <source>Copyright notice</source>
         <translation>版权声明</translation>
     </message>
+    <message>
+        <source>Quillmere</source>
+        <extracomment>The maker&apos;s name: kept as it is in every language</extracomment>
+        <translation>Quillmere</translation>
+    </message>
 </context>
 <context>
     <name>quillmere::frmMain</name>
