@@ -11,10 +11,12 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
 #include "app/default_platform_hooks.h"
+#include "app/translations.h"
 #include "money/locale_money_formatter.h"
 #include "tests/common/private_settings.h"
 #include "tests/ui/window_controls.h"
@@ -243,6 +245,32 @@ void BM_CompareLoansPauseToPainted(benchmark::State& state) {
     if (compare->OfferAt(form.Count() - 1) == nullptr) state.SkipWithError("an offer had no figures");
 }
 BENCHMARK(BM_CompareLoansPauseToPainted)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the translations' loading to the main window painted, as the program
+// starts: in English (a language without a translation) and in three
+// translated languages, Arabic mirrored.
+void BM_StartToPaintedMainWindow(benchmark::State& state, const char* language) {
+    PlatformHooks hooks = DefaultPlatformHooks();
+    for (auto _ : state) {
+        InstallTranslations(*qApp, QLocale(QString::fromLatin1(language)));
+        {
+            frmMain window(hooks, UsMoney());
+            window.show();
+            window.repaint();
+            state.PauseTiming();
+        }
+        for (auto* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_StartToPaintedMainWindow, en, "sw")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_StartToPaintedMainWindow, de, "de")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_StartToPaintedMainWindow, ar, "ar")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_StartToPaintedMainWindow, ja, "ja")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
