@@ -850,30 +850,6 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>المبلغ</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>عدد الأشهر</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>سعر الفائدة السنوي</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>القسط الشهري</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>يُرجى إدخال %1 أو %2، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>يُرجى إدخال اثنتين من هذه القيم: %1 و%2 و%3، إذ لا يمكن حساب إلا قيمة واحدة منها.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>أدخل ثلاثًا من هذه القيم: المبلغ وعدد الأشهر وسعر الفائدة السنوي والقسط الشهري.</translation>
     </message>
@@ -936,6 +912,46 @@ Do you want to replace it?</source>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>تؤدي هذه الشروط إلى مبالغ تتجاوز ما تستطيع الحاسبة التعامل معه.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال المبلغ أو عدد الأشهر، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال المبلغ أو سعر الفائدة السنوي، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال المبلغ أو القسط الشهري، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال عدد الأشهر أو سعر الفائدة السنوي، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال عدد الأشهر أو القسط الشهري، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال سعر الفائدة السنوي أو القسط الشهري، إذ لا يمكن حساب إلا قيمة واحدة منهما.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال اثنتين من هذه القيم: المبلغ وعدد الأشهر وسعر الفائدة السنوي، إذ لا يمكن حساب إلا قيمة واحدة منها.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال اثنتين من هذه القيم: المبلغ وعدد الأشهر والقسط الشهري، إذ لا يمكن حساب إلا قيمة واحدة منها.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال اثنتين من هذه القيم: المبلغ وسعر الفائدة السنوي والقسط الشهري، إذ لا يمكن حساب إلا قيمة واحدة منها.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>يُرجى إدخال اثنتين من هذه القيم: عدد الأشهر وسعر الفائدة السنوي والقسط الشهري، إذ لا يمكن حساب إلا قيمة واحدة منها.</translation>
     </message>
 </context>
 <context>

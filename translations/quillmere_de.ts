@@ -822,30 +822,6 @@ Möchten Sie die Datei ersetzen?</translation>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>„Betrag“</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>„Monate“</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>„Zinssatz p. a.“</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>„Monatsrate“</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>Füllen Sie %1 oder %2 aus: Nur eines davon kann berechnet werden.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>Füllen Sie zwei der Felder %1, %2 und %3 aus: Nur eines davon kann berechnet werden.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>Geben Sie drei der Werte Betrag, Monate, Zinssatz p. a. und Monatsrate ein.</translation>
     </message>
@@ -908,6 +884,46 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>Diese Konditionen führen zu Beträgen, die der Rechner nicht verarbeiten kann.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>Füllen Sie „Betrag“ oder „Monate“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>Füllen Sie „Betrag“ oder „Zinssatz p. a.“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>Füllen Sie „Betrag“ oder „Monatsrate“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>Füllen Sie „Monate“ oder „Zinssatz p. a.“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>Füllen Sie „Monate“ oder „Monatsrate“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>Füllen Sie „Zinssatz p. a.“ oder „Monatsrate“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>Füllen Sie zwei der Felder „Betrag“, „Monate“ und „Zinssatz p. a.“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>Füllen Sie zwei der Felder „Betrag“, „Monate“ und „Monatsrate“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Füllen Sie zwei der Felder „Betrag“, „Zinssatz p. a.“ und „Monatsrate“ aus: Nur eines davon kann berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Füllen Sie zwei der Felder „Monate“, „Zinssatz p. a.“ und „Monatsrate“ aus: Nur eines davon kann berechnet werden.</translation>
     </message>
 </context>
 <context>

@@ -822,30 +822,6 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>el importe</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>los meses</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>la tasa anual</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>la cuota mensual</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>Complete %1 o %2: solo se puede calcular uno de los dos.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>Complete dos de estos datos: %1, %2 y %3; solo se puede calcular uno de ellos.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>Escriba tres de estos datos: el importe, los meses, la tasa anual y la cuota mensual.</translation>
     </message>
@@ -908,6 +884,46 @@ Do you want to replace it?</source>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>Estas condiciones dan importes mayores de lo que admite la calculadora.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>Complete el importe o los meses: solo se puede calcular uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>Complete el importe o la tasa anual: solo se puede calcular uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>Complete el importe o la cuota mensual: solo se puede calcular uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>Complete los meses o la tasa anual: solo se puede calcular uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>Complete los meses o la cuota mensual: solo se puede calcular uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>Complete la tasa anual o la cuota mensual: solo se puede calcular uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>Complete dos de estos datos: el importe, los meses y la tasa anual; solo se puede calcular uno de ellos.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>Complete dos de estos datos: el importe, los meses y la cuota mensual; solo se puede calcular uno de ellos.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Complete dos de estos datos: el importe, la tasa anual y la cuota mensual; solo se puede calcular uno de ellos.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Complete dos de estos datos: los meses, la tasa anual y la cuota mensual; solo se puede calcular uno de ellos.</translation>
     </message>
 </context>
 <context>

@@ -822,30 +822,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>le montant</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>le nombre de mois</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>le taux annuel</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>la mensualité</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>Renseignez %1 ou %2&#xa0;: une seule de ces valeurs peut être calculée.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>Renseignez deux valeurs parmi %1, %2 et %3&#xa0;: une seule peut être calculée.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>Saisissez trois valeurs parmi le montant, le nombre de mois, le taux annuel et la mensualité.</translation>
     </message>
@@ -908,6 +884,46 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>Ces conditions mènent à des montants trop grands pour la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>Renseignez le montant ou le nombre de mois : une seule de ces valeurs peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>Renseignez le montant ou le taux annuel : une seule de ces valeurs peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>Renseignez le montant ou la mensualité : une seule de ces valeurs peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>Renseignez le nombre de mois ou le taux annuel : une seule de ces valeurs peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>Renseignez le nombre de mois ou la mensualité : une seule de ces valeurs peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>Renseignez le taux annuel ou la mensualité : une seule de ces valeurs peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>Renseignez deux valeurs parmi le montant, le nombre de mois et le taux annuel : une seule peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>Renseignez deux valeurs parmi le montant, le nombre de mois et la mensualité : une seule peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Renseignez deux valeurs parmi le montant, le taux annuel et la mensualité : une seule peut être calculée.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Renseignez deux valeurs parmi le nombre de mois, le taux annuel et la mensualité : une seule peut être calculée.</translation>
     </message>
 </context>
 <context>

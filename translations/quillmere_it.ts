@@ -822,30 +822,6 @@ Sostituirlo?</translation>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>l&apos;importo</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>i mesi</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>il tasso annuo</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>la rata mensile</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>Compilare %1 o %2: solo uno dei due può essere calcolato.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>Compilare due tra %1, %2 e %3: solo uno di essi può essere calcolato.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>Inserire tre valori tra importo, mesi, tasso annuo e rata mensile.</translation>
     </message>
@@ -908,6 +884,46 @@ Sostituirlo?</translation>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>Queste condizioni portano a importi oltre i limiti gestibili dal calcolatore.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>Compilare l'importo o i mesi: solo uno dei due può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>Compilare l'importo o il tasso annuo: solo uno dei due può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>Compilare l'importo o la rata mensile: solo uno dei due può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>Compilare i mesi o il tasso annuo: solo uno dei due può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>Compilare i mesi o la rata mensile: solo uno dei due può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>Compilare il tasso annuo o la rata mensile: solo uno dei due può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>Compilare due tra l'importo, i mesi e il tasso annuo: solo uno di essi può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>Compilare due tra l'importo, i mesi e la rata mensile: solo uno di essi può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Compilare due tra l'importo, il tasso annuo e la rata mensile: solo uno di essi può essere calcolato.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Compilare due tra i mesi, il tasso annuo e la rata mensile: solo uno di essi può essere calcolato.</translation>
     </message>
 </context>
 <context>

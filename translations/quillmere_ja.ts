@@ -815,30 +815,6 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>借入金額</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>返済月数</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>年利率</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>毎月の返済額</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>%1または%2を入力してください：計算で求められるのは1つだけです。</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>%1、%2、%3のうち2つを入力してください：計算で求められるのは1つだけです。</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>借入金額、返済月数、年利率、毎月の返済額のうち3つを入力してください。</translation>
     </message>
@@ -901,6 +877,46 @@ Do you want to replace it?</source>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>この条件では、計算できる範囲を超える金額になります。</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>借入金額または返済月数を入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>借入金額または年利率を入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>借入金額または毎月の返済額を入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>返済月数または年利率を入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>返済月数または毎月の返済額を入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>年利率または毎月の返済額を入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>借入金額、返済月数、年利率のうち2つを入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>借入金額、返済月数、毎月の返済額のうち2つを入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>借入金額、年利率、毎月の返済額のうち2つを入力してください：計算で求められるのは1つだけです。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>返済月数、年利率、毎月の返済額のうち2つを入力してください：計算で求められるのは1つだけです。</translation>
     </message>
 </context>
 <context>

@@ -822,30 +822,6 @@ Deseja substituí-lo?</translation>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>o valor</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>os meses</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>a taxa anual</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>a parcela mensal</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>Preencha %1 ou %2: só um deles pode ser calculado.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>Preencha dois entre %1, %2 e %3: só um deles pode ser calculado.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>Digite três destes: o valor, os meses, a taxa anual e a parcela mensal.</translation>
     </message>
@@ -908,6 +884,46 @@ Deseja substituí-lo?</translation>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>Essas condições geram valores além do que a calculadora suporta.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>Preencha o valor ou os meses: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>Preencha o valor ou a taxa anual: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>Preencha o valor ou a parcela mensal: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>Preencha os meses ou a taxa anual: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>Preencha os meses ou a parcela mensal: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>Preencha a taxa anual ou a parcela mensal: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>Preencha dois entre o valor, os meses e a taxa anual: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>Preencha dois entre o valor, os meses e a parcela mensal: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Preencha dois entre o valor, a taxa anual e a parcela mensal: só um deles pode ser calculado.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Preencha dois entre os meses, a taxa anual e a parcela mensal: só um deles pode ser calculado.</translation>
     </message>
 </context>
 <context>

@@ -829,30 +829,6 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>сумму</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>срок в месяцах</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>годовую ставку</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>ежемесячный платёж</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>Заполните %1 или %2: рассчитать можно только одно из значений.</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>Заполните два значения из трёх (%1, %2, %3): рассчитать можно только одно из них.</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>Введите три значения из четырёх: сумму, срок в месяцах, годовую ставку и ежемесячный платёж.</translation>
     </message>
@@ -915,6 +891,46 @@ Do you want to replace it?</source>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>При этих условиях суммы выходят за пределы возможностей калькулятора.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>Заполните сумму или срок в месяцах: рассчитать можно только одно из значений.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>Заполните сумму или годовую ставку: рассчитать можно только одно из значений.</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>Заполните сумму или ежемесячный платёж: рассчитать можно только одно из значений.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>Заполните срок в месяцах или годовую ставку: рассчитать можно только одно из значений.</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>Заполните срок в месяцах или ежемесячный платёж: рассчитать можно только одно из значений.</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>Заполните годовую ставку или ежемесячный платёж: рассчитать можно только одно из значений.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>Заполните два значения из трёх (сумму, срок в месяцах, годовую ставку): рассчитать можно только одно из них.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>Заполните два значения из трёх (сумму, срок в месяцах, ежемесячный платёж): рассчитать можно только одно из них.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Заполните два значения из трёх (сумму, годовую ставку, ежемесячный платёж): рассчитать можно только одно из них.</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>Заполните два значения из трёх (срок в месяцах, годовую ставку, ежемесячный платёж): рассчитать можно только одно из них.</translation>
     </message>
 </context>
 <context>

@@ -815,30 +815,6 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <source>the amount</source>
-        <translation>贷款金额</translation>
-    </message>
-    <message>
-        <source>the months</source>
-        <translation>期限</translation>
-    </message>
-    <message>
-        <source>the annual rate</source>
-        <translation>年利率</translation>
-    </message>
-    <message>
-        <source>the monthly payment</source>
-        <translation>月供</translation>
-    </message>
-    <message>
-        <source>Fill in %1 or %2: only one of them can be worked out.</source>
-        <translation>请填写%1或%2：其中只能有一项由程序计算得出。</translation>
-    </message>
-    <message>
-        <source>Fill in two of %1, %2 and %3: only one of them can be worked out.</source>
-        <translation>请在%1、%2和%3中填写两项：其中只能有一项由程序计算得出。</translation>
-    </message>
-    <message>
         <source>Type three of the amount, the months, the annual rate and the monthly payment.</source>
         <translation>请在贷款金额、期限、年利率和月供中填写三项。</translation>
     </message>
@@ -901,6 +877,46 @@ Do you want to replace it?</source>
     <message>
         <source>These terms lead to amounts beyond what the calculator holds.</source>
         <translation>这些条件得出的金额超出了计算器可容纳的范围。</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the months: only one of them can be worked out.</source>
+        <translation>请填写贷款金额或期限：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the annual rate: only one of them can be worked out.</source>
+        <translation>请填写贷款金额或年利率：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in the amount or the monthly payment: only one of them can be worked out.</source>
+        <translation>请填写贷款金额或月供：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the annual rate: only one of them can be worked out.</source>
+        <translation>请填写期限或年利率：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in the months or the monthly payment: only one of them can be worked out.</source>
+        <translation>请填写期限或月供：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in the annual rate or the monthly payment: only one of them can be worked out.</source>
+        <translation>请填写年利率或月供：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the annual rate: only one of them can be worked out.</source>
+        <translation>请在贷款金额、期限和年利率中填写两项：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the months and the monthly payment: only one of them can be worked out.</source>
+        <translation>请在贷款金额、期限和月供中填写两项：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the amount, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>请在贷款金额、年利率和月供中填写两项：其中只能有一项由程序计算得出。</translation>
+    </message>
+    <message>
+        <source>Fill in two of the months, the annual rate and the monthly payment: only one of them can be worked out.</source>
+        <translation>请在期限、年利率和月供中填写两项：其中只能有一项由程序计算得出。</translation>
     </message>
 </context>
 <context>

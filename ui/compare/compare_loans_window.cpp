@@ -39,29 +39,49 @@ constexpr int kMonthsPerYear = 12;
 
 CalendarDate CalendarDateOf(const QDate& date) { return {date.day(), date.month(), date.year()}; }
 
-QString TermName(OfferTerm term) {
-    switch (term) {
-        case OfferTerm::Amount:
-            return CompareLoansWindow::tr("the amount");
-        case OfferTerm::Months:
-            return CompareLoansWindow::tr("the months");
-        case OfferTerm::Rate:
-            return CompareLoansWindow::tr("the annual rate");
-        case OfferTerm::Payment:
-            break;
-    }
-    return CompareLoansWindow::tr("the monthly payment");
-}
-
-// Only one term can be worked out: which of the empty ones to fill.
+// Only one term can be worked out: which of the empty ones to fill. Each
+// pair and each triple of them is a sentence of its own, which every
+// language can word whole.
 QString MissingTermsText(const std::vector<OfferTerm>& missing) {
-    if (missing.size() == 2) {
-        return CompareLoansWindow::tr("Fill in %1 or %2: only one of them can be worked out.")
-            .arg(TermName(missing[0]), TermName(missing[1]));
-    }
-    if (missing.size() == 3) {
-        return CompareLoansWindow::tr("Fill in two of %1, %2 and %3: only one of them can be worked out.")
-            .arg(TermName(missing[0]), TermName(missing[1]), TermName(missing[2]));
+    unsigned terms = 0;
+    for (const OfferTerm term : missing) terms |= 1U << static_cast<unsigned>(term);
+    constexpr unsigned amount = 1U << static_cast<unsigned>(OfferTerm::Amount);
+    constexpr unsigned months = 1U << static_cast<unsigned>(OfferTerm::Months);
+    constexpr unsigned rate = 1U << static_cast<unsigned>(OfferTerm::Rate);
+    constexpr unsigned payment = 1U << static_cast<unsigned>(OfferTerm::Payment);
+    switch (terms) {
+        case amount | months:
+            return CompareLoansWindow::tr("Fill in the amount or the months: only one of them can be worked out.");
+        case amount | rate:
+            return CompareLoansWindow::tr("Fill in the amount or the annual rate: only one of them can be worked out.");
+        case amount | payment:
+            return CompareLoansWindow::tr(
+                "Fill in the amount or the monthly payment: only one of them can be worked out.");
+        case months | rate:
+            return CompareLoansWindow::tr("Fill in the months or the annual rate: only one of them can be worked out.");
+        case months | payment:
+            return CompareLoansWindow::tr(
+                "Fill in the months or the monthly payment: only one of them can be worked out.");
+        case rate | payment:
+            return CompareLoansWindow::tr(
+                "Fill in the annual rate or the monthly payment: only one of them can be worked out.");
+        case amount | months | rate:
+            return CompareLoansWindow::tr(
+                "Fill in two of the amount, the months and the annual rate: only one of them can be worked out.");
+        case amount | months | payment:
+            return CompareLoansWindow::tr(
+                "Fill in two of the amount, the months and the monthly payment: only one of them can be worked "
+                "out.");
+        case amount | rate | payment:
+            return CompareLoansWindow::tr(
+                "Fill in two of the amount, the annual rate and the monthly payment: only one of them can be "
+                "worked out.");
+        case months | rate | payment:
+            return CompareLoansWindow::tr(
+                "Fill in two of the months, the annual rate and the monthly payment: only one of them can be "
+                "worked out.");
+        default:
+            break;
     }
     return CompareLoansWindow::tr("Type three of the amount, the months, the annual rate and the monthly payment.");
 }
