@@ -35,10 +35,10 @@ QString Ending(bool withExtras, const ScheduleSummary& schedule, const LocaleMon
 QString Duration(int months, const QLocale& locale, Pieces pieces) {
     const int wholeYears = months / 12;
     const int moreMonths = months % 12;
-    const QString years = QCoreApplication::translate("ExtraSummary", "%1 year(s)", nullptr, wholeYears)
-                              .arg(Piece(locale.toString(wholeYears), pieces));
-    const QString rest = QCoreApplication::translate("ExtraSummary", "%1 month(s)", nullptr, moreMonths)
-                             .arg(Piece(locale.toString(moreMonths), pieces));
+    QString years = QCoreApplication::translate("ExtraSummary", "%1 year(s)", nullptr, wholeYears)
+                        .arg(Piece(locale.toString(wholeYears), pieces));
+    QString rest = QCoreApplication::translate("ExtraSummary", "%1 month(s)", nullptr, moreMonths)
+                       .arg(Piece(locale.toString(moreMonths), pieces));
     if (moreMonths == 0) return years;
     if (wholeYears == 0) return rest;
     //: A duration: %1 is the years, %2 the months ("8 years 5 months")
