@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTextDocument>
@@ -72,6 +73,14 @@ public:
 
     void Window(QWidget& window) {
         Translated(window, window.windowTitle(), QStringLiteral("title"));
+        // Wholly on its screen, so that nothing in it is out of reach.
+        if (const QScreen* screen = window.screen();
+            screen != nullptr && !screen->availableGeometry().contains(window.frameGeometry())) {
+            problems << QStringLiteral("%1 larger than its screen: %2 x %3")
+                            .arg(Path(window))
+                            .arg(window.frameGeometry().width())
+                            .arg(window.frameGeometry().height());
+        }
         Widget(window);
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             if (widget->isVisible() && !widget->isWindow()) Widget(*widget);

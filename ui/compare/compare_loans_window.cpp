@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -156,7 +157,10 @@ void CompareLoansWindow::Build() {
     split_->setCollapsible(0, false);
     // Until the user moves the divider, the table takes the width its figures need.
     connect(split_, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
-    auto* column = new QVBoxLayout(this);
+    // On a screen smaller than the window's content (a laptop's at a large
+    // scale, a netbook's) the window still fits, and its content scrolls.
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
     auto* lowest = new QLabel(tr("Bold on green: the lowest of its row."), this);
     lowest->setObjectName(QStringLiteral("lblLowest"));
     auto* below = new QVBoxLayout;
@@ -165,13 +169,26 @@ void CompareLoansWindow::Build() {
     column->addWidget(form_, 0);
     column->addWidget(BuildShared());
     column->addLayout(below, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("compareScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroll);
 }
 
 // The date and the years shared by every offer, and the buttons.
 QWidget* CompareLoansWindow::BuildShared() {
     auto* shared = new QWidget(this);
-    auto* row = new QHBoxLayout(shared);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Two rows, so that a language with long words still fits a small screen.
+    auto* rows = new QVBoxLayout(shared);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(buttons);
     first_ = new QDateEdit(source_.FirstPaymentDate(), shared);
     first_->setObjectName(QStringLiteral("dateFirstPayment"));
     first_->setCalendarPopup(true);
@@ -197,7 +214,8 @@ QWidget* CompareLoansWindow::BuildShared() {
         row->addWidget(widget);
     }
     row->addStretch(1);
-    for (QWidget* widget : std::initializer_list<QWidget*>{add_, remove_, save_}) row->addWidget(widget);
+    buttons->addStretch(1);
+    for (QWidget* widget : std::initializer_list<QWidget*>{add_, remove_, save_}) buttons->addWidget(widget);
     connect(first_, &QDateEdit::dateChanged, this, [this] { pause_->start(); });
     connect(horizon_, &QSpinBox::valueChanged, this, [this] {
         if (horizon_->hasFocus()) horizonChosen_ = true;
