@@ -19,7 +19,7 @@ QChar Accented(QChar c) {
 }
 
 // How many characters at `i` must stay as they are: a placeholder (%1,
-// %n, %Ln, %L1), a markup tag, an entity, or a mnemonic's letter.
+// %n, %Ln, %L1), a markup tag, a mnemonic's letter, or a file pattern.
 qsizetype KeptLength(const QString& text, qsizetype i) {
     const QChar c = text[i];
     if (c == QLatin1Char('%')) {
@@ -34,6 +34,12 @@ qsizetype KeptLength(const QString& text, qsizetype i) {
         return close < 0 ? 1 : close + 1 - i;
     }
     if (c == QLatin1Char('&')) return i + 1 < text.size() ? 2 : 1;
+    // A file pattern of a dialog's filter ("*.qloan") must still match.
+    if (c == QLatin1Char('*')) {
+        qsizetype end = i + 1;
+        while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == QLatin1Char('.'))) ++end;
+        return end - i;
+    }
     return 1;
 }
 

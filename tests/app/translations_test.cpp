@@ -75,6 +75,7 @@ TEST(PseudoTranslatorTest, AccentsLengthensAndBracketsButKeepsWhatMakesTheTextWo
     EXPECT_TRUE(filled.contains(QStringLiteral("%1")) && filled.contains(QStringLiteral("%2")) &&
                 filled.contains(QStringLiteral("%Ln")) && filled.contains(QStringLiteral("<b>")))
         << filled.toStdString();
+    EXPECT_TRUE(PseudoTranslator::Pseudo(QStringLiteral("Loan files (*.qloan)")).contains(QStringLiteral("(*.qloan)")));
     const QString longer = PseudoTranslator::Pseudo(QStringLiteral("Principal Amount:"));
     EXPECT_GE(longer.size(), 17 * 14 / 10 + 2);
     EXPECT_TRUE(longer.startsWith(QLatin1Char('[')) && longer.endsWith(QLatin1Char(']')));

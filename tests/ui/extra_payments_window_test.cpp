@@ -305,6 +305,9 @@ private slots:
         QVERIFY(text("en_US").contains(QStringLiteral("paid off on 11/5/2860 after 9,999 payments")));
         QVERIFY(text("de_DE").contains(QStringLiteral("31.02.2027")));
         QVERIFY(text("ar_EG").contains(QStringLiteral("\u0663\u0661")));  // the day in Arabic-Indic digits
+        // Egypt's pound sign ends in a full stop; a sentence ending on it keeps one.
+        QVERIFY(!text("ar_EG").contains(QStringLiteral("..")));
+        QVERIFY(text("ar_EG").contains(QStringLiteral("\u0645.")));
 
         const auto saving = [&](int withExtras, int withoutExtras) {
             summary.withExtras.payments = withExtras;

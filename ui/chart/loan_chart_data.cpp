@@ -91,6 +91,14 @@ private:
 
 QString Isolated(const QString& text) { return QChar(0x2068) + text + QChar(0x2069); }
 
+QString WithOneFullStop(QString sentence) {
+    if (!sentence.endsWith(QLatin1Char('.'))) return sentence;
+    qsizetype before = sentence.size() - 2;
+    while (before >= 0 && sentence[before] == QChar(0x2069)) --before;  // past the amount's isolation
+    if (before >= 0 && sentence[before] == QLatin1Char('.')) sentence.chop(1);
+    return sentence;
+}
+
 QString DateWithFullYear(const QDate& date, const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));

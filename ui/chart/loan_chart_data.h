@@ -83,6 +83,10 @@ struct LoanChartData {
 // laid out on its own, whatever the direction of the line around it.
 [[nodiscard]] QString Isolated(const QString& text);
 
+// A sentence that ends in an amount whose currency sign ends in a full stop
+// (Egypt's "ج.م.") would end in two; it keeps the one.
+[[nodiscard]] QString WithOneFullStop(QString sentence);
+
 // A payment's date as DateWithFullYear() writes it. The schedule's payment
 // days are never fitted to their month, so a payment may fall on
 // "2/31/2027", which no QDate holds: the day is then written into the

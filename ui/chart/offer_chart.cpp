@@ -205,9 +205,9 @@ QString OfferChart::Summary() const {
     const QLocale& locale = money_.Locale();
     QStringList parts;
     for (const OfferChartLine& line : lines_) {
-        parts << tr("%1: paid off on %2, total cost %3.")
-                     .arg(line.name, PaymentDateWithFullYear(line.schedule.back().date, locale),
-                          Money(money_, TotalCost(line)));
+        parts << WithOneFullStop(tr("%1: paid off on %2, total cost %3.")
+                                     .arg(line.name, PaymentDateWithFullYear(line.schedule.back().date, locale),
+                                          Money(money_, TotalCost(line))));
     }
     return parts.join(QLatin1Char(' '));
 }

@@ -11,7 +11,11 @@ namespace quillmere {
 void OpenContextMenu(QMenu& menu, const QPoint& globalPosition) {
     // A right click opens the menu while its button is still down.
     const bool fromKeyboard = QGuiApplication::mouseButtons() == Qt::NoButton;
-    menu.popup(globalPosition);
+    // Right to left a menu opens leftwards from its point; Qt does so only
+    // where the pointer is, so one opened from the keyboard is placed here.
+    QPoint at = globalPosition;
+    if (fromKeyboard && menu.isRightToLeft()) at.rx() -= menu.sizeHint().width();
+    menu.popup(at);
     if (!fromKeyboard) return;
     const QList<QAction*> actions = menu.actions();
     const auto first = std::find_if(actions.cbegin(), actions.cend(), [](const QAction* action) {

@@ -61,6 +61,13 @@ void PlaceSizedToText(QWidget& widget, int left, int top, int room) {
     widget.setProperty(kAutoSizeProperty, true);
 }
 
+void MirrorPlacesRightToLeft(QWidget& container) {
+    if (!container.isRightToLeft()) return;
+    for (QWidget* child : container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow()) child->move(container.width() - child->x() - child->width(), child->y());
+    }
+}
+
 void SetAccessibleText(QWidget& widget, const QString& name, const QString& description) {
     if (!name.isNull()) widget.setAccessibleName(name);
     widget.setAccessibleDescription(description);

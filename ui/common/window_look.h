@@ -36,6 +36,11 @@ void SetTextColour(QWidget& widget, const QColor& colour);
 // Places `widget` in its parent from twips.
 void PlaceInTwips(QWidget& widget, int left, int top, int width, int height);
 
+// Right to left, mirrors the places of `container`'s children, as placed
+// from twips for left to right: each child's left is measured from the
+// container's right edge. Left to right, leaves them be.
+void MirrorPlacesRightToLeft(QWidget& container);
+
 // A label that takes the size of its text: placed at its left and top in
 // twips, then sized to the text in its own font, and again whenever the
 // layout control sizes it. Where its text would take more than `room`

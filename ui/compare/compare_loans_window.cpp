@@ -21,6 +21,7 @@
 #include "money/locale_money_formatter.h"
 #include "money/offer_text_reader.h"
 #include "ui/chart/offer_chart.h"
+#include "ui/common/mnemonic_label.h"
 #include "ui/common/program_settings.h"
 #include "ui/common/result_announcer.h"
 #include "ui/common/tool_window.h"
@@ -196,7 +197,7 @@ QWidget* CompareLoansWindow::BuildShared() {
         money_.Locale().dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy"))
             ? money_.Locale().dateFormat(QLocale::ShortFormat)
             : money_.Locale().dateFormat(QLocale::ShortFormat).replace(QLatin1String("yy"), QLatin1String("yyyy")));
-    auto* firstLabel = new QLabel(tr("&First payment date"), shared);
+    auto* firstLabel = new MnemonicLabel(tr("&First payment date"), shared);
     firstLabel->setBuddy(first_);
     first_->setAccessibleName(tr("First payment date"));
     horizon_ = new QSpinBox(shared);
@@ -204,7 +205,7 @@ QWidget* CompareLoansWindow::BuildShared() {
     horizon_->setRange(1, kLongestHorizon);
     horizon_->setValue(30);
     horizon_->setAccessibleName(tr("Keep the loan for years"));
-    auto* keepLabel = new QLabel(tr("&Keep the loan for"), shared);
+    auto* keepLabel = new MnemonicLabel(tr("&Keep the loan for"), shared);
     keepLabel->setBuddy(horizon_);
     auto* yearsLabel = new QLabel(tr("years"), shared);
     add_ = new QPushButton(tr("&Add Offer"), shared);

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "ui/common/box_message.h"
+#include "ui/common/mnemonic_label.h"
 
 namespace quillmere {
 namespace {
@@ -72,7 +73,7 @@ QLineEdit* ExtraPlanForm::AddBoxRow(int row, const char* name, const QString& la
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(QString(label).remove(QLatin1Char('&')));  // without its mnemonic
-    auto* caption = new QLabel(label, this);
+    auto* caption = new MnemonicLabel(label, this);
     caption->setBuddy(box);
     message = BoxMessageLabel(this);
     grid->addWidget(caption, row, 0);
@@ -90,7 +91,7 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
     yearlyMonth_->setAccessibleName(tr("In month"));
     for (int month = 1; month <= 12; ++month) yearlyMonth_->addItem(locale.standaloneMonthName(month), month);
     yearlyMonth_->setCurrentIndex(11);
-    auto* caption = new QLabel(tr("In &month"), this);
+    auto* caption = new MnemonicLabel(tr("In &month"), this);
     caption->setBuddy(yearlyMonth_);
     grid->addWidget(caption, 6, 0);
     grid->addWidget(yearlyMonth_, 6, 1);
@@ -99,7 +100,7 @@ void ExtraPlanForm::BuildYearlyMonth(const QLocale& locale) {
 
 void ExtraPlanForm::BuildOneTimeTable() {
     auto* grid = static_cast<QGridLayout*>(layout());
-    auto* caption = new QLabel(tr("&One-time extra payments"), this);
+    auto* caption = new MnemonicLabel(tr("&One-time extra payments"), this);
     oneTime_ = new OneTimeTable(0, 2, this);
     oneTime_->setObjectName(QStringLiteral("tblOneTime"));
     oneTime_->setAccessibleName(tr("One-time extra payments"));

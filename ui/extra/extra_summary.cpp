@@ -78,6 +78,7 @@ QString ExtraSummaryText(const ExtraPaymentSummary& summary, const LocaleMoneyFo
     QStringList lines{Ending(true, summary.withExtras, money, pieces),
                       Ending(false, summary.withoutExtras, money, pieces), Saving(summary, money, pieces)};
     if (summary.paymentAfterFirstExtra) lines << LoweredPayment(summary, money, pieces);
+    for (QString& line : lines) line = WithOneFullStop(line);
     return lines.join(pieces == Pieces::Isolated ? QStringLiteral("\n") : QStringLiteral(" "));
 }
 

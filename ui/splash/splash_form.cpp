@@ -147,6 +147,8 @@ SplashForm::SplashForm(frmSplash& splash, QWidget* owner, bool timerEnabled)
     connect(Timer1, &QTimer::timeout, this, [this] { splash_.Timer1_Timer(); });
     if (timerEnabled) Timer1->start();
 
+    MirrorPlacesRightToLeft(*Frame1);
+    MirrorPlacesRightToLeft(*this);
     DescribeControls();
     CentreOnScreen(*this);
 }
