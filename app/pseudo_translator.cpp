@@ -62,14 +62,16 @@ QString PseudoTranslator::Pseudo(const QString& english) {
 QString PseudoTranslator::translate(const char* context, const char* sourceText, const char* disambiguation,
                                     int n) const {
     Q_UNUSED(disambiguation)
-    Q_UNUSED(n)
     if (sourceText == nullptr || *sourceText == '\0') return {};
     // Qt asks its translators which way the language runs: this one runs left
     // to right, like the English it is made from.
     if (std::strcmp(context, "QGuiApplication") == 0 && std::strcmp(sourceText, "QT_LAYOUT_DIRECTION") == 0) {
         return QStringLiteral("LTR");
     }
-    return Pseudo(QString::fromUtf8(sourceText));
+    // A count picks the English plural, as the English translation does.
+    QString english = QString::fromUtf8(sourceText);
+    if (n >= 0) english.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
+    return Pseudo(english);
 }
 
 }  // namespace quillmere

@@ -81,6 +81,8 @@ TEST(PseudoTranslatorTest, AccentsLengthensAndBracketsButKeepsWhatMakesTheTextWo
     EXPECT_TRUE(longer.startsWith(QLatin1Char('[')) && longer.endsWith(QLatin1Char(']')));
     PseudoTranslator pseudo;
     EXPECT_EQ(pseudo.translate("QGuiApplication", "QT_LAYOUT_DIRECTION"), QStringLiteral("LTR"));
+    EXPECT_EQ(pseudo.translate("c", "%n payment(s)", nullptr, 1),
+              PseudoTranslator::Pseudo(QStringLiteral("%n payment")));
 }
 
 }  // namespace
