@@ -4,7 +4,6 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <limits>
 
 namespace quillmere {
 
@@ -24,7 +23,7 @@ int MnemonicLabel::DrawnWidth() const {
     layout.setFormats(underlined);
     layout.beginLayout();
     QTextLine line = layout.createLine();
-    line.setLineWidth(std::numeric_limits<int>::max() / 4);
+    line.setLineWidth(1e6);  // one line, however long
     layout.endLayout();
     const QMargins margins = contentsMargins();
     return qCeil(line.naturalTextWidth()) + margins.left() + margins.right() + 2 * margin();
