@@ -174,6 +174,7 @@ void CompareLoansWindow::Build() {
     scroll->setObjectName(QStringLiteral("compareScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);  // the focus goes to the first offer's name, as before
     scroll->setWidget(content);
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(0, 0, 0, 0);
