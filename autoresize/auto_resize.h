@@ -15,7 +15,13 @@
 //     of the current to the recorded client size, in each direction, and
 //     its font at the recorded size times the smaller of the two ratios.
 // Every pass starts again from the records, so shrinking a window back to its
-// recorded size restores the recorded layout exactly.
+// recorded size restores the recorded layout exactly. The first pass runs as
+// the records are made.
+//
+// Right to left, the design (placed for left to right) is mirrored: each
+// control's left is recorded as measured from its container's right edge.
+// A control marked "FitText" keeps its text whole in its scaled place by a
+// smaller font (see control_properties.h).
 //
 // Kept out of the records: a control whose Tag is exactly "NO" (this control
 // tags itself so), and a status bar docked to the window. A line control

@@ -1,5 +1,2 @@
-// The translations live in this library's resources; the library needs one
-// source of its own to exist.
-namespace quillmere::translations {
-[[maybe_unused]] constexpr int kLanguages = 9;
-}  // namespace quillmere::translations
+// The translations are this library's resources (see CMakeLists.txt); a
+// library needs one source file of its own to exist.
